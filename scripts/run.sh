@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds Varnook and starts it on the databases of its program folder (created when missing).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/build.sh" "$root/build/release" -DVARNOOK_BENCH=OFF
+exec "$root/build/release/management/Varnook" "$@"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds both products and runs every test: Varnook in a strict build and under
+# AddressSanitizer + UBSan, then Sorvane cross-built and run under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bash "$root/scripts/install-deps.sh"
+
+jobs=$(nproc)
+status=0
+
+echo "== Varnook: strict build"
+bash "$root/scripts/build.sh" "$root/build/strict" -DVARNOOK_WERROR=ON
+(cd "$root/build/strict" && ctest --output-on-failure -j "$jobs") || status=1
+
+echo "== Varnook: AddressSanitizer + UBSan"
+bash "$root/scripts/build.sh" "$root/build/asan" -DVARNOOK_WERROR=ON -DVARNOOK_SANITIZE=ON -DVARNOOK_BENCH=OFF
+(cd "$root/build/asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j "$jobs") || status=1
+
+if [ -f "$root/control/test.sh" ]; then
+  echo "== Sorvane: cross-build and tests under Wine"
+  bash "$root/control/test.sh" "$root/build/control" || status=1
+fi
+
+exit $status
