@@ -1,0 +1,37 @@
+#include "forms/Application.h"
+
+#include "forms/Dispatch.h"
+#include "forms/Form.h"
+#include "forms/FormRegistry.h"
+#include "forms/MsgBox.h"
+
+#include <QApplication>
+
+namespace forms {
+
+Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv))
+{
+    QApplication::setApplicationName(QStringLiteral("Varnook"));
+    // The program ends when no form is loaded, not when no window is shown.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    detail::DestroyAllForms();
+}
+
+int Application::Run(const std::function<void()>& start)
+{
+    try {
+        start();
+    } catch (...) {
+        MsgBox(detail::ErrorText(std::current_exception()), 16);
+        return 1;
+    }
+    if (!detail::AnyFormLoaded())
+        return 0;
+    return QApplication::exec();
+}
+
+}  // namespace forms

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "forms/Control.h"
+
+#include <QDateTime>
+
+#include <functional>
+
+namespace forms {
+
+enum class PickerFormat { Date, Time };
+
+// Date picker with a drop-down calendar, or time picker. A time picker's
+// value has the database's day zero (30/12/1899) as its date.
+class DTPicker : public Control {
+public:
+    explicit DTPicker(Container& in, PickerFormat format = PickerFormat::Date);
+
+    QDateTime Value() const;
+    void Value(const QDateTime& value);
+    void Value(const QDate& date);
+    void Value(const QTime& time);
+
+    // The user closed the drop-down calendar (also without changing the day).
+    std::function<void()> OnCloseUp;
+    // The value changed, by the user or by code.
+    std::function<void()> OnChange;
+
+private:
+    QWidget* CreateWidget(QWidget* parent) override;
+    PickerFormat format_;
+};
+
+}  // namespace forms

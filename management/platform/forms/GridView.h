@@ -1,0 +1,70 @@
+#pragma once
+
+#include "forms/GridModel.h"
+
+#include <QTableView>
+
+namespace forms {
+
+class Control;
+class MSFlexGrid;
+
+// The widget of an MSFlexGrid: draws the model, keeps the current cell and
+// selection as the grid defines them, and turns mouse and drop events into
+// the grid's events.
+class GridView : public QTableView {
+public:
+    static constexpr int defaultWidthTwips = 975;
+
+    GridView(MSFlexGrid& grid, QWidget* parent);
+
+    GridModel& Model() { return model_; }
+    const GridModel& Model() const { return model_; }
+
+    int row = 0;
+    int col = 1;
+    int rowSel = 0;
+    int colSel = 1;
+    int mouseRow = -1;
+    int mouseCol = -1;
+    bool redraw = true;
+    int oleDropMode = 0;
+    QString formatString;
+    std::vector<int> widthsTwips;
+
+    void ShowSelection();
+    void ResetAfterFill();
+    void ApplyWidth(int col);
+    void BeginDrag();
+
+    // Where a grid position (pixels in the grid widget) falls: row 0 is the header.
+    void TrackMouse(const QPoint& at);
+    // Grid widget pixels of the middle of a cell, for events the seam raises.
+    QPoint CellCenter(int row, int col) const;
+
+    // The control being dragged with Drag, while a drag runs.
+    static Control* dragSource;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPoint InGrid(QWidget* from, const QPointF& at) const;
+    void Press(QMouseEvent* event, const QPoint& at);
+    bool DragEvent(QDropEvent* event, const QPoint& at, int state, bool drop);
+
+    MSFlexGrid& grid_;
+    GridModel model_;
+    bool pressed_ = false;
+};
+
+}  // namespace forms
