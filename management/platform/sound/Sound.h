@@ -1,0 +1,65 @@
+// The program's sound engine: one per process, started by Init and shut down
+// by Close; streams measure and play audio files.
+//
+//   const int s = sound::Stream_Open(path, sound::MPEGHALFRATE | sound::MONO | sound::BITS8, 0, 0);
+//   if (s != 0) { ms = sound::Stream_GetLengthMs(s); sound::Stream_Close(s); }
+//
+// Streams open and measure without a started engine (a server has no sound
+// device); playing needs Init. Failures leave their code for GetError (the
+// codes of TextoErrorSonido). The environment variable VARNOOK_SOUND_OUTPUT
+// chooses the output of Init: "silent" plays in real time into nothing (for
+// tests), "none" behaves as a machine without a device; unset, the sound device.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace sound {
+
+// Stream modes. Sample format and channels are chosen by the file itself;
+// the mode does not change a stream's length or how it plays.
+constexpr unsigned BITS8 = 0x08;
+constexpr unsigned BITS16 = 0x10;
+constexpr unsigned MONO = 0x20;
+constexpr unsigned STEREO = 0x40;
+constexpr unsigned SIGNED = 0x100;
+constexpr unsigned MPEGHALFRATE = 0x200000;
+
+// Init flags.
+constexpr unsigned INIT_GLOBALFOCUS = 2;
+constexpr unsigned INIT_ACCURATEVULEVELS = 8;
+
+// Codes left for GetError.
+enum Error : int {
+  ErrNone = 0,
+  ErrBusy = 1,            // not allowed while the engine runs
+  ErrUninitialized = 2,   // needs Init
+  ErrInit = 3,            // no output device could be started
+  ErrFileNotFound = 9,
+  ErrFileFormat = 10,
+  ErrFileBad = 11,        // unreadable, or ends before its stated length
+  ErrInvalidParam = 14,
+};
+
+void Close();
+// 0 is the default output device; n picks the n-th output device when the
+// machine has more than n of them, the default one otherwise.
+void SetDriver(int driver);
+void SetHWND(std::uintptr_t window);
+bool Init(int mixRate, int maxChannels, unsigned flags);
+int GetError();
+
+// 0 when the file cannot be opened, measured or decoded to its end.
+int Stream_Open(const QString& path, unsigned mode, int offset, int length);
+int Stream_GetLengthMs(int stream);
+void Stream_Close(int stream);
+// Plays from the current position (from the start after Stop or the end);
+// gives the channel, -1 on failure.
+int Stream_Play(int channel, int stream);
+// Stops and rewinds.
+void Stream_Stop(int stream);
+// Milliseconds of the stream played so far.
+int Stream_GetTime(int stream);
+
+}  // namespace sound
