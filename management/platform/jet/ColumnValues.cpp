@@ -1,0 +1,139 @@
+#include "ColumnValues.h"
+
+#include "DateText.h"
+#include "jet/Error.h"
+
+#include <cmath>
+#include <sqlite3.h>
+
+namespace jet::detail {
+
+namespace {
+
+Error CannotHold(const Value& value, const QString& column, const char* what)
+{
+    return Error(QStringLiteral("No coinciden los tipos: «%1» no es %2 para el campo %3.")
+                     .arg(value.toString(), QString::fromUtf8(what), column));
+}
+
+Value NumberFor(const Value& value, const QString& column)
+{
+    switch (value.kind()) {
+    case Value::Kind::Null:
+    case Value::Kind::Integer:
+    case Value::Kind::Double:
+        return value;
+    case Value::Kind::DateTime:
+        return value.toDouble();
+    case Value::Kind::Text:
+        break;
+    }
+    if (value.toString().trimmed().isEmpty())
+        return Value();
+    double number = 0;
+    try {
+        number = value.toDouble();
+    } catch (const Error&) {
+        throw CannotHold(value, column, "un número");
+    }
+    if (number == std::trunc(number) && std::fabs(number) < 9e15)
+        return static_cast<long long>(number);
+    return number;
+}
+
+Value DateTimeFor(const Value& value, const QString& column)
+{
+    switch (value.kind()) {
+    case Value::Kind::Null:
+    case Value::Kind::DateTime:
+        return value;
+    case Value::Kind::Integer:
+    case Value::Kind::Double:
+        return Value::FromSecondsSinceDayZero(value.SecondsSinceDayZero());
+    case Value::Kind::Text:
+        break;
+    }
+    if (value.toString().trimmed().isEmpty())
+        return Value();
+    const Value parsed = Value::ParseDateTime(value.toString());
+    if (parsed.IsNull())
+        throw CannotHold(value, column, "una fecha ni una hora");
+    return parsed;
+}
+
+} // namespace
+
+Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind)
+{
+    switch (sqlite3_column_type(statement, index)) {
+    case SQLITE_NULL:
+        return Value();
+    case SQLITE_INTEGER:
+        if (kind == ColumnKind::DateTime)
+            return Value::FromSecondsSinceDayZero(sqlite3_column_int64(statement, index) * 86400);
+        return static_cast<long long>(sqlite3_column_int64(statement, index));
+    case SQLITE_FLOAT:
+        if (kind == ColumnKind::DateTime)
+            return Value::FromSecondsSinceDayZero(std::llround(sqlite3_column_double(statement, index) * 86400));
+        return sqlite3_column_double(statement, index);
+    default:
+        break;
+    }
+    const auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+    const int length = sqlite3_column_bytes(statement, index);
+    if (kind == ColumnKind::DateTime || kind == ColumnKind::Any) {
+        if (const auto seconds = ParseStoredText(text, length))
+            return Value::FromSecondsSinceDayZero(*seconds);
+    }
+    const QString content = QString::fromUtf8(text, length);
+    if (kind == ColumnKind::DateTime) {
+        if (const auto seconds = ParseDateTimeText(content, DateOrder::DayFirst))
+            return Value::FromSecondsSinceDayZero(*seconds);
+    }
+    return content;
+}
+
+Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& column)
+{
+    switch (kind) {
+    case ColumnKind::Integer:
+    case ColumnKind::Real:
+        return NumberFor(value, column);
+    case ColumnKind::DateTime:
+        return DateTimeFor(value, column);
+    case ColumnKind::Text:
+        if (value.IsNull() || value.kind() == Value::Kind::Text)
+            return value;
+        return value.toString();
+    case ColumnKind::Any:
+        break;
+    }
+    return value;
+}
+
+void BindValue(sqlite3_stmt* statement, int parameter, const Value& value)
+{
+    switch (value.kind()) {
+    case Value::Kind::Null:
+        sqlite3_bind_null(statement, parameter);
+        return;
+    case Value::Kind::Integer:
+        sqlite3_bind_int64(statement, parameter, value.toLongLong());
+        return;
+    case Value::Kind::Double:
+        sqlite3_bind_double(statement, parameter, value.toDouble());
+        return;
+    case Value::Kind::DateTime: {
+        const QByteArray text = StoredText(value.SecondsSinceDayZero()).toUtf8();
+        sqlite3_bind_text(statement, parameter, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    case Value::Kind::Text: {
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(statement, parameter, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        return;
+    }
+    }
+}
+
+} // namespace jet::detail

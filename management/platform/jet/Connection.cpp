@@ -1,0 +1,275 @@
+#include "Connection.h"
+
+#include "SqlFunctions.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+namespace jet::detail {
+
+namespace {
+
+// Shared files wait this long for another program's lock to go.
+constexpr int busyTimeoutMs = 10000;
+
+// Names as Windows finds them: "\" separates folders, case does not matter.
+QString ResolvedPath(const QString& path)
+{
+    QString normal = QDir::fromNativeSeparators(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    QFileInfo info(normal);
+    if (info.exists())
+        return normal;
+    const QDir folder = info.dir();
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry.compare(info.fileName(), Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    return normal;
+}
+
+QString Folded(const QString& name)
+{
+    return name.toCaseFolded();
+}
+
+// SQLite's words for the faults users meet, in the program's language.
+QString SpanishProblem(const QString& message)
+{
+    static const std::pair<const char*, const char*> known[] = {
+        {"^no such table: (.*)$", "No se encuentra la tabla «%1»."},
+        {"^no such column: (.*)$", "No se encuentra el campo «%1»."},
+        {"^UNIQUE constraint failed: (.*)$", "Valor duplicado en %1: ya existe un registro con esa clave."},
+        {"^NOT NULL constraint failed: (.*)$", "El campo %1 no puede quedar vacío."},
+        {"^(near .*: syntax error)$", "Error de sintaxis en la instrucción SQL (%1)."},
+        {"^(database is locked)$", "La base de datos está bloqueada por otro programa (%1)."},
+        {"^(attempt to write a readonly database)$", "La base de datos es de solo lectura (%1)."},
+        {"^(file is not a database)$", "El archivo no es una base de datos (%1)."},
+    };
+    for (const auto& [pattern, text] : known) {
+        const QRegularExpression expression(QString::fromUtf8(pattern));
+        if (const auto match = expression.match(message); match.hasMatch())
+            return QString::fromUtf8(text).arg(match.captured(1));
+    }
+    return message;
+}
+
+bool OnlyBlanks(const char* tail)
+{
+    while (tail && *tail) {
+        if (!QChar(QLatin1Char(*tail)).isSpace() && *tail != ';')
+            return false;
+        ++tail;
+    }
+    return true;
+}
+
+} // namespace
+
+ColumnKind KindOfDeclaredType(const char* declaredType)
+{
+    if (!declaredType)
+        return ColumnKind::Any;
+    const QString type = QString::fromUtf8(declaredType).toUpper();
+    if (type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME")))
+        return ColumnKind::DateTime;
+    if (type.contains(QLatin1String("INT")) || type.contains(QLatin1String("BIT"))
+        || type.contains(QLatin1String("BOOL")))
+        return ColumnKind::Integer;
+    if (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("TEXT"))
+        || type.contains(QLatin1String("CLOB")) || type.contains(QLatin1String("MEMO")))
+        return ColumnKind::Text;
+    if (type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("FLOA"))
+        || type.contains(QLatin1String("DOUB")) || type.contains(QLatin1String("NUM"))
+        || type.contains(QLatin1String("DEC")) || type.contains(QLatin1String("CURRENCY")))
+        return ColumnKind::Real;
+    return ColumnKind::Any;
+}
+
+int TableInfo::IndexOf(const QString& column) const
+{
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(column, Qt::CaseInsensitive) == 0)
+            return int(i);
+    return -1;
+}
+
+Statement::~Statement()
+{
+    if (!statement_)
+        return;
+    if (owned_)
+        sqlite3_finalize(statement_);
+    else
+        sqlite3_reset(statement_);
+}
+
+Statement::Statement(Statement&& other) noexcept : statement_(other.statement_), owned_(other.owned_)
+{
+    other.statement_ = nullptr;
+}
+
+Connection::Connection(sqlite3* handle, QString path) : handle_(handle), path_(std::move(path)) {}
+
+Connection::~Connection()
+{
+    for (sqlite3_stmt* statement : std::as_const(cache_))
+        sqlite3_finalize(statement);
+    sqlite3_close_v2(handle_);
+}
+
+std::shared_ptr<Connection> Connection::OpenFile(const QString& path, int flags)
+{
+    sqlite3* handle = nullptr;
+    const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
+    if (result != SQLITE_OK) {
+        const QString message = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString();
+        sqlite3_close_v2(handle);
+        throw Error(QStringLiteral("No se puede abrir la base de datos «%1»: %2").arg(path, message));
+    }
+    sqlite3_busy_timeout(handle, busyTimeoutMs);
+    sqlite3_extended_result_codes(handle, 1);
+    InstallSqlFunctions(handle);
+    std::shared_ptr<Connection> connection(new Connection(handle, path));
+    connection->Execute(QStringLiteral("PRAGMA schema_version"));
+    return connection;
+}
+
+std::shared_ptr<Connection> Connection::Open(const QString& path)
+{
+    const QString resolved = ResolvedPath(path);
+    if (!QFileInfo(resolved).isFile())
+        throw Error(QStringLiteral("No se encuentra el archivo de base de datos «%1».").arg(path));
+    return OpenFile(resolved, SQLITE_OPEN_READWRITE);
+}
+
+std::shared_ptr<Connection> Connection::Create(const QString& path)
+{
+    const QString normal = QDir::fromNativeSeparators(QString(path).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    if (QFileInfo::exists(normal))
+        throw Error(QStringLiteral("Ya existe el archivo de base de datos «%1».").arg(path));
+    return OpenFile(normal, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+Error Connection::MakeError(const QString& problem, const QString& jetSql) const
+{
+    QString text = problem + QStringLiteral("\nBase de datos: ") + path_;
+    if (!jetSql.isEmpty())
+        text += QStringLiteral("\nInstrucción: ") + jetSql;
+    return Error(text);
+}
+
+Error Connection::SqliteError(const QString& jetSql) const
+{
+    return MakeError(SpanishProblem(QString::fromUtf8(sqlite3_errmsg(handle_))), jetSql);
+}
+
+Translation Connection::Translate(const QString& jetSql)
+{
+    try {
+        return detail::Translate(jetSql, [this](const QString& name) { return ResolveName(name); });
+    } catch (const Error& error) {
+        throw MakeError(error.Text(), QString());
+    }
+}
+
+Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
+{
+    const QByteArray utf8 = sqliteSql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(handle_, utf8.constData(), int(utf8.size()), &statement, &tail) != SQLITE_OK)
+        throw SqliteError(jetSql);
+    Statement owned(statement);
+    if (!OnlyBlanks(tail))
+        throw MakeError(QStringLiteral("Caracteres encontrados después del final de la instrucción SQL."), jetSql);
+    if (!statement)
+        throw MakeError(QStringLiteral("La instrucción SQL está vacía."), jetSql);
+    return owned;
+}
+
+Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jetSql)
+{
+    if (sqlite3_stmt* statement = cache_.value(sqliteSql)) {
+        sqlite3_clear_bindings(statement);
+        return Statement(statement, false);
+    }
+    const QByteArray utf8 = sqliteSql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(handle_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &statement,
+                           nullptr)
+        != SQLITE_OK)
+        throw SqliteError(jetSql);
+    cache_.insert(sqliteSql, statement);
+    return Statement(statement, false);
+}
+
+bool Connection::Step(const Statement& statement, const QString& jetSql)
+{
+    const int result = sqlite3_step(statement.get());
+    if (result == SQLITE_ROW)
+        return true;
+    if (result == SQLITE_DONE)
+        return false;
+    throw SqliteError(jetSql);
+}
+
+void Connection::Execute(const QString& jetSql)
+{
+    const Translation translation = Translate(jetSql);
+    const Statement statement = Prepare(translation.sql, jetSql);
+    while (Step(statement, jetSql)) {
+    }
+    if (translation.keyword == QLatin1String("CREATE") || translation.keyword == QLatin1String("DROP")
+        || translation.keyword == QLatin1String("ALTER"))
+        schemaLoaded_ = false;
+}
+
+long long Connection::LastInsertRowid() const
+{
+    return sqlite3_last_insert_rowid(handle_);
+}
+
+void Connection::LoadSchema()
+{
+    tables_.clear();
+    spellings_.clear();
+    schemaLoaded_ = true;
+    const Statement names = Prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), QString());
+    while (Step(names, QString())) {
+        TableInfo table;
+        table.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(names.get(), 0)));
+        tables_.push_back(table);
+    }
+    for (TableInfo& table : tables_) {
+        spellings_.insert(Folded(table.name), table.name);
+        const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")").arg(table.name);
+        const Statement columns = Prepare(pragma, pragma);
+        while (Step(columns, pragma)) {
+            const auto name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1)));
+            const auto type = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 2));
+            table.columns.push_back({name, KindOfDeclaredType(type)});
+            spellings_.insert(Folded(name), name);
+        }
+    }
+}
+
+const TableInfo* Connection::Table(const QString& name)
+{
+    if (!schemaLoaded_)
+        LoadSchema();
+    for (const TableInfo& table : tables_)
+        if (table.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &table;
+    return nullptr;
+}
+
+QString Connection::ResolveName(const QString& name)
+{
+    if (!schemaLoaded_)
+        LoadSchema();
+    return spellings_.value(Folded(name), name);
+}
+
+} // namespace jet::detail

@@ -1,0 +1,88 @@
+// One open SQLite file with what the engine keeps about it: the table and
+// column names and kinds (for names in any case and for converting written
+// values), and the prepared statements it writes rows with.
+#pragma once
+
+#include "Dialect.h"
+#include "jet/Error.h"
+
+#include <QHash>
+#include <QString>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace jet::detail {
+
+enum class ColumnKind { Any, Integer, Real, Text, DateTime };
+
+ColumnKind KindOfDeclaredType(const char* declaredType);
+
+struct TableColumn {
+    QString name;
+    ColumnKind kind;
+};
+
+struct TableInfo {
+    QString name;
+    std::vector<TableColumn> columns;
+
+    int IndexOf(const QString& column) const;   // -1 when absent
+};
+
+class Statement {
+public:
+    explicit Statement(sqlite3_stmt* statement = nullptr, bool owned = true)
+        : statement_(statement), owned_(owned) {}
+    ~Statement();
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&&) = delete;
+
+    sqlite3_stmt* get() const { return statement_; }
+
+private:
+    sqlite3_stmt* statement_;
+    bool owned_;
+};
+
+class Connection {
+public:
+    static std::shared_ptr<Connection> Open(const QString& path);
+    static std::shared_ptr<Connection> Create(const QString& path);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    const QString& Path() const { return path_; }
+
+    Translation Translate(const QString& jetSql);
+    // Prepares SQLite text; errors name jetSql, the statement as written.
+    Statement Prepare(const QString& sqliteSql, const QString& jetSql);
+    // The same, kept prepared for the life of the connection (row writes).
+    Statement PrepareCached(const QString& sqliteSql, const QString& jetSql);
+    // Steps once: true for a row, false when done; throws on failure.
+    bool Step(const Statement& statement, const QString& jetSql);
+    void Execute(const QString& jetSql);
+    long long LastInsertRowid() const;
+
+    const TableInfo* Table(const QString& name);
+    Error MakeError(const QString& problem, const QString& jetSql) const;
+
+private:
+    Connection(sqlite3* handle, QString path);
+    static std::shared_ptr<Connection> OpenFile(const QString& path, int flags);
+    void LoadSchema();
+    QString ResolveName(const QString& name);
+    Error SqliteError(const QString& jetSql) const;
+
+    sqlite3* handle_;
+    QString path_;
+    bool schemaLoaded_ = false;
+    std::vector<TableInfo> tables_;
+    QHash<QString, QString> spellings_;   // case-folded name -> name in the file
+    QHash<QString, sqlite3_stmt*> cache_;
+};
+
+} // namespace jet::detail

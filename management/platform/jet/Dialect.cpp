@@ -1,0 +1,316 @@
+#include "Dialect.h"
+
+#include "DateText.h"
+#include "jet/Error.h"
+
+#include <QDate>
+#include <QStringList>
+#include <vector>
+
+namespace jet::detail {
+
+namespace {
+
+enum class Kind { Space, Word, String, Number, Bracket, Punct };
+
+struct Token {
+    Kind kind;
+    QString text;
+
+    bool IsWord(const char* upper) const
+    {
+        return kind == Kind::Word && text.compare(QLatin1String(upper), Qt::CaseInsensitive) == 0;
+    }
+    bool Is(char punct) const { return kind == Kind::Punct && text == QLatin1Char(punct); }
+};
+
+using Tokens = std::vector<Token>;
+
+QString SqlString(const QString& content)
+{
+    return QLatin1Char('\'') + QString(content).replace(QLatin1Char('\''), QLatin1String("''"))
+        + QLatin1Char('\'');
+}
+
+bool IsWordStart(QChar c)
+{
+    return c.isLetter() || c == QLatin1Char('_');
+}
+
+bool IsWordPart(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+}
+
+// Reads up to the closing quote (doubled quotes stay inside); gives the
+// position after it, or the end of the text when it is not closed.
+qsizetype QuotedEnd(const QString& sql, qsizetype start, QChar quote, QString* content)
+{
+    qsizetype i = start + 1;
+    while (i < sql.size()) {
+        if (sql[i] == quote) {
+            if (i + 1 < sql.size() && sql[i + 1] == quote) {
+                content->append(quote);
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        content->append(sql[i]);
+        ++i;
+    }
+    return i;
+}
+
+Tokens Tokenize(const QString& sql)
+{
+    Tokens tokens;
+    qsizetype i = 0;
+    while (i < sql.size()) {
+        const QChar c = sql[i];
+        qsizetype end = i + 1;
+        Kind kind = Kind::Punct;
+        QString text;
+        if (c.isSpace()) {
+            while (end < sql.size() && sql[end].isSpace())
+                ++end;
+            kind = Kind::Space;
+        } else if (c == QLatin1Char('\'')) {
+            QString content;
+            end = QuotedEnd(sql, i, c, &content);
+            kind = Kind::String;
+        } else if (c == QLatin1Char('"')) {
+            QString content;
+            end = QuotedEnd(sql, i, c, &content);
+            kind = Kind::String;
+            text = SqlString(content);
+        } else if (c == QLatin1Char('#')) {
+            end = sql.indexOf(QLatin1Char('#'), i + 1);
+            if (end < 0)
+                throw Error(QStringLiteral("Falta el # de cierre de una fecha u hora en «%1».").arg(sql));
+            const QString literal = sql.mid(i + 1, end - i - 1);
+            const auto seconds = ParseDateTimeText(literal, DateOrder::MonthFirst);
+            if (!seconds)
+                throw Error(QStringLiteral("Fecha u hora no válida #%1# en «%2».").arg(literal, sql));
+            ++end;
+            kind = Kind::String;
+            text = SqlString(StoredText(*seconds));
+        } else if (c == QLatin1Char('[')) {
+            end = sql.indexOf(QLatin1Char(']'), i + 1);
+            end = end < 0 ? sql.size() : end + 1;
+            kind = Kind::Bracket;
+        } else if (IsWordStart(c)) {
+            while (end < sql.size() && IsWordPart(sql[end]))
+                ++end;
+            kind = Kind::Word;
+        } else if (c.isDigit()) {
+            while (end < sql.size() && (sql[end].isDigit() || sql[end] == QLatin1Char('.')))
+                ++end;
+            kind = Kind::Number;
+        }
+        if (text.isEmpty())
+            text = sql.mid(i, end - i);
+        tokens.push_back({kind, text});
+        i = end;
+    }
+    return tokens;
+}
+
+qsizetype NextSolid(const Tokens& tokens, qsizetype from)
+{
+    while (from < qsizetype(tokens.size()) && tokens[from].kind == Kind::Space)
+        ++from;
+    return from;
+}
+
+bool IsAscii(const QString& text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// Date() becomes today's date, DateAdd and Format the engine's functions, and
+// names beyond ASCII take the spelling of the database.
+void RewriteWords(Tokens& tokens, const NameResolver& resolveName)
+{
+    for (qsizetype i = 0; i < qsizetype(tokens.size()); ++i) {
+        Token& token = tokens[i];
+        if (token.kind != Kind::Word)
+            continue;
+        const qsizetype open = NextSolid(tokens, i + 1);
+        const bool call = open < qsizetype(tokens.size()) && tokens[open].Is('(');
+        if (call && token.IsWord("DATE")) {
+            const qsizetype close = NextSolid(tokens, open + 1);
+            if (close < qsizetype(tokens.size()) && tokens[close].Is(')')) {
+                token = {Kind::String, SqlString(StoredText(SecondsOf(QDate::currentDate(), QTime(0, 0))))};
+                tokens.erase(tokens.begin() + i + 1, tokens.begin() + close + 1);
+            }
+        } else if (call && token.IsWord("DATEADD")) {
+            token.text = QStringLiteral("jet_dateadd");
+        } else if (call && token.IsWord("FORMAT")) {
+            token.text = QStringLiteral("jet_format");
+        } else if (!IsAscii(token.text) && resolveName) {
+            token.text = resolveName(token.text);
+        }
+    }
+}
+
+QString Join(const Tokens& tokens, qsizetype from, qsizetype to)
+{
+    QString text;
+    for (qsizetype i = from; i < to; ++i)
+        text += tokens[i].text;
+    return text.trimmed();
+}
+
+QString Unbracketed(const QString& name)
+{
+    if (name.startsWith(QLatin1Char('[')) && name.endsWith(QLatin1Char(']')))
+        return name.mid(1, name.size() - 2);
+    return name;
+}
+
+// UPDATE A,B SET A.x = B.y WHERE A.k = B.k  ->  UPDATE A SET x = B.y FROM B WHERE A.k = B.k
+QString RewriteUpdate(const Tokens& tokens, qsizetype updateIndex)
+{
+    const qsizetype count = qsizetype(tokens.size());
+    QStringList tables;
+    qsizetype i = NextSolid(tokens, updateIndex + 1);
+    while (i < count && !tokens[i].IsWord("SET")) {
+        if (tokens[i].kind == Kind::Word || tokens[i].kind == Kind::Bracket)
+            tables << tokens[i].text;
+        else if (!tokens[i].Is(','))
+            return QString();   // not the simple form; SQLite judges it as written
+        i = NextSolid(tokens, i + 1);
+    }
+    if (i >= count || tables.isEmpty())
+        return QString();
+    const qsizetype setIndex = i;
+
+    qsizetype whereIndex = count;
+    std::vector<std::pair<qsizetype, qsizetype>> assignments;
+    qsizetype start = setIndex + 1;
+    int depth = 0;
+    for (i = setIndex + 1; i < count; ++i) {
+        if (tokens[i].Is('('))
+            ++depth;
+        else if (tokens[i].Is(')'))
+            --depth;
+        else if (depth == 0 && tokens[i].Is(',')) {
+            assignments.push_back({start, i});
+            start = i + 1;
+        } else if (depth == 0 && tokens[i].IsWord("WHERE")) {
+            whereIndex = i;
+            break;
+        }
+    }
+    assignments.push_back({start, whereIndex});
+
+    QString target;
+    QStringList sets;
+    for (const auto& [from, to] : assignments) {
+        qsizetype equals = from;
+        while (equals < to && !tokens[equals].Is('='))
+            ++equals;
+        if (equals >= to)
+            return QString();
+        QString column = Join(tokens, from, equals);
+        const qsizetype dot = column.indexOf(QLatin1Char('.'));
+        if (dot > 0) {
+            const QString qualifier = column.left(dot).trimmed();
+            if (target.isEmpty())
+                target = qualifier;
+            if (Unbracketed(qualifier).compare(Unbracketed(target), Qt::CaseInsensitive) == 0)
+                column = column.mid(dot + 1).trimmed();
+        }
+        sets << column + QStringLiteral(" = ") + Join(tokens, equals + 1, to);
+    }
+    if (target.isEmpty())
+        target = tables.first();
+
+    QStringList others;
+    for (const QString& table : tables)
+        if (Unbracketed(table).compare(Unbracketed(target), Qt::CaseInsensitive) != 0)
+            others << table;
+    QString sql = QStringLiteral("UPDATE ") + target + QStringLiteral(" SET ") + sets.join(QStringLiteral(", "));
+    if (!others.isEmpty())
+        sql += QStringLiteral(" FROM ") + others.join(QStringLiteral(", "));
+    if (whereIndex < count)
+        sql += QLatin1Char(' ') + Join(tokens, whereIndex, count);
+    return sql;
+}
+
+// The table of a SELECT whose rows can be written back: one table, no
+// grouping, no aggregate, no DISTINCT.
+QString UpdatableTable(const Tokens& tokens, qsizetype selectIndex)
+{
+    const qsizetype count = qsizetype(tokens.size());
+    qsizetype i = NextSolid(tokens, selectIndex + 1);
+    if (i < count && (tokens[i].IsWord("DISTINCT") || tokens[i].IsWord("DISTINCTROW") || tokens[i].IsWord("TOP")))
+        return QString();
+    int depth = 0;
+    qsizetype fromIndex = -1;
+    for (; i < count; ++i) {
+        const Token& token = tokens[i];
+        if (token.Is('('))
+            ++depth;
+        else if (token.Is(')'))
+            --depth;
+        if (token.kind != Kind::Word || depth != 0)
+            continue;
+        for (const char* aggregate : {"SUM", "COUNT", "AVG", "MIN", "MAX", "FIRST", "LAST"}) {
+            const qsizetype open = NextSolid(tokens, i + 1);
+            if (token.IsWord(aggregate) && open < count && tokens[open].Is('('))
+                return QString();
+        }
+        for (const char* word : {"GROUP", "HAVING", "UNION", "JOIN", "INTERSECT", "EXCEPT"})
+            if (token.IsWord(word))
+                return QString();
+        if (fromIndex < 0 && token.IsWord("FROM"))
+            fromIndex = i;
+    }
+    if (fromIndex < 0)
+        return QString();
+    const qsizetype tableIndex = NextSolid(tokens, fromIndex + 1);
+    if (tableIndex >= count
+        || (tokens[tableIndex].kind != Kind::Word && tokens[tableIndex].kind != Kind::Bracket))
+        return QString();
+    const qsizetype after = NextSolid(tokens, tableIndex + 1);
+    if (after < count && !tokens[after].IsWord("WHERE") && !tokens[after].IsWord("ORDER"))
+        return QString();
+    return Unbracketed(tokens[tableIndex].text);
+}
+
+} // namespace
+
+Translation Translate(const QString& jetSql, const NameResolver& resolveName)
+{
+    Tokens tokens = Tokenize(jetSql);
+    while (!tokens.empty() && (tokens.back().kind == Kind::Space || tokens.back().Is(';')))
+        tokens.pop_back();
+    RewriteWords(tokens, resolveName);
+
+    Translation translation;
+    const qsizetype first = NextSolid(tokens, 0);
+    if (first < qsizetype(tokens.size()) && tokens[first].kind == Kind::Word)
+        translation.keyword = tokens[first].text.toUpper();
+
+    if (translation.keyword == QLatin1String("DELETE")) {
+        const qsizetype star = NextSolid(tokens, first + 1);
+        if (star < qsizetype(tokens.size()) && tokens[star].Is('*'))
+            tokens.erase(tokens.begin() + star);
+    } else if (translation.keyword == QLatin1String("UPDATE")) {
+        translation.sql = RewriteUpdate(tokens, first);
+    } else if (translation.keyword == QLatin1String("SELECT")) {
+        translation.table = UpdatableTable(tokens, first);
+        if (!translation.table.isEmpty())
+            translation.sqlWithRowid = QStringLiteral("SELECT rowid, ") + Join(tokens, first + 1, qsizetype(tokens.size()));
+    }
+    if (translation.sql.isEmpty())
+        translation.sql = Join(tokens, 0, qsizetype(tokens.size()));
+    return translation;
+}
+
+} // namespace jet::detail

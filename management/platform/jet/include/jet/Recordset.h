@@ -1,0 +1,87 @@
+// jet::Recordset: the rows of one SELECT, read when it is opened, with a
+// current row. Opened by Database::OpenRecordset or held by a DataControl.
+//
+//   jet::Recordset rs = db.OpenRecordset("SELECT HORA,TIEMPO FROM BLOQUES");
+//   if (rs.AbsolutePosition() == -1) return;          // no rows
+//   for (rs.MoveFirst(); !rs.EOF(); rs.MoveNext()) {
+//       rs.Edit();
+//       rs.Fields("TIEMPO") = 0;
+//       rs.Update();                                 // written at once
+//   }
+//   rs.FindFirst("ORDEN=" + QString::number(n));
+//   if (!rs.NoMatch()) rs.Delete();
+//
+// A SELECT of one table (no join, grouping or Sum) is updatable:
+// AddNew/Edit + field assignments + Update write the row, Delete removes the
+// current row; values are converted to the column's type (text to a date/time
+// column is read day first). Other recordsets are read-only. FindFirst takes
+// the criteria of a WHERE clause in the same dialect as Database::Execute.
+// After Delete there is no current row until the next Move.
+//
+// Grids read rows by index: FieldCount, FieldName, ValueAt(row, column) (the
+// values of the last open or Refresh, plus rows written through this
+// recordset).
+#pragma once
+
+#include "jet/Field.h"
+#include "jet/Value.h"
+
+#include <QString>
+#include <cstdio>
+#include <memory>
+
+// <cstdio>'s EOF macro would swallow the member of that name; included above
+// so that it cannot come back later in the same file.
+#undef EOF
+
+namespace jet {
+
+namespace detail {
+struct RecordsetData;
+}
+
+class Recordset {
+public:
+    Recordset();
+    ~Recordset();
+    Recordset(Recordset&&) noexcept;
+    Recordset& operator=(Recordset&&) noexcept;
+
+    bool IsOpen() const;
+    int AbsolutePosition() const;   // 0-based; -1 when there is no current row
+    bool EOF() const;
+    int RecordCount() const;
+    void MoveFirst();
+    void MoveNext();
+    void MoveLast();
+
+    Field Fields(const QString& name);   // case-insensitive, also CAMPAÑA/campaña
+    Field Fields(int index);
+
+    void AddNew();
+    void Edit();
+    void Update();
+    void Delete();
+
+    void FindFirst(const QString& criteria);
+    bool NoMatch() const;
+
+    void Close();
+
+    int FieldCount() const;
+    QString FieldName(int column) const;
+    const Value& ValueAt(int row, int column) const;
+
+private:
+    friend class Database;
+    friend class Field;
+    explicit Recordset(std::unique_ptr<detail::RecordsetData> data);
+
+    int FieldIndex(const QString& name) const;
+    Value FieldValue(int column) const;
+    void SetFieldValue(int column, const Value& value);
+
+    std::unique_ptr<detail::RecordsetData> d_;
+};
+
+} // namespace jet

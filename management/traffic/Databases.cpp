@@ -1,0 +1,115 @@
+#include "Databases.h"
+
+#include "jet/Engine.h"
+#include "jet/Error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+
+namespace {
+
+// Times of day and dates are DATETIME (stored as "yyyy-MM-dd hh:mm:ss", a time
+// of day on 1899-12-30); texts compare with the Spanish collation ES.
+const QStringList dornaTables = {
+    QStringLiteral("CREATE TABLE CLIENTES (NUMERO INTEGER NOT NULL UNIQUE, NOMBRE TEXT COLLATE ES, "
+                   "TELEFONO TEXT COLLATE ES, DIRECCION TEXT COLLATE ES, NIF TEXT COLLATE ES, "
+                   "POBLACION TEXT COLLATE ES, COMENTARIO TEXT COLLATE ES)"),
+    QStringLiteral("CREATE TABLE PUBLICIDAD (ORDEN INTEGER NOT NULL UNIQUE, CLIENTE INTEGER, "
+                   "CLIENTE_NOMBRE TEXT COLLATE ES, CAMPAÑA TEXT COLLATE ES, PERIODO DATETIME, "
+                   "PERIODO2 DATETIME, CUÑA TEXT COLLATE ES, NOMBRE TEXT COLLATE ES, DURACION INTEGER, "
+                   "DURACION_MOSTRAR TEXT COLLATE ES, VOZ TEXT COLLATE ES, COMENTARIO TEXT COLLATE ES, "
+                   "EMISIONES INTEGER)"),
+    QStringLiteral("CREATE TABLE PUBLICIDAD_CONTENIDO (ORDEN INTEGER, BLOQUE DATETIME, NUMERO INTEGER, "
+                   "FICHERO TEXT COLLATE ES, NOMBRE TEXT COLLATE ES, TIEMPO INTEGER, "
+                   "TIEMPO_VER TEXT COLLATE ES, FECHA1 DATETIME, FECHA2 DATETIME)"),
+    QStringLiteral("CREATE INDEX PUBLICIDAD_CONTENIDO_BLOQUE ON PUBLICIDAD_CONTENIDO (BLOQUE, ORDEN)"),
+    QStringLiteral("CREATE INDEX PUBLICIDAD_CONTENIDO_ORDEN ON PUBLICIDAD_CONTENIDO (ORDEN)"),
+    QStringLiteral("CREATE INDEX PUBLICIDAD_CONTENIDO_FECHA1 ON PUBLICIDAD_CONTENIDO (FECHA1)"),
+    QStringLiteral("CREATE TABLE DIAS (CONTRATO INTEGER, DIA DATETIME)"),
+    QStringLiteral("CREATE INDEX DIAS_CONTRATO ON DIAS (CONTRATO, DIA)"),
+    QStringLiteral("CREATE TABLE BLOQUES (HORA DATETIME NOT NULL UNIQUE, NOMBRE TEXT COLLATE ES, "
+                   "DURACION DATETIME, PRIORITARIO INTEGER, TIEMPO INTEGER, TIEMPO_VER TEXT COLLATE ES)"),
+    QStringLiteral("CREATE TABLE PROGRAMAS (HORA DATETIME, NOMBRE TEXT COLLATE ES, REALIZACION TEXT COLLATE ES, "
+                   "TIEMPO INTEGER, TIEMPO_VER TEXT COLLATE ES)"),
+    QStringLiteral("CREATE INDEX PROGRAMAS_HORA ON PROGRAMAS (HORA)"),
+    QStringLiteral("CREATE TABLE PROGRAMAS_CONTENIDO (HORA DATETIME, NUMERO INTEGER, NOMBRE TEXT COLLATE ES, "
+                   "FICHERO TEXT COLLATE ES, TIEMPO INTEGER, TIEMPO_VER TEXT COLLATE ES)"),
+    QStringLiteral("CREATE INDEX PROGRAMAS_CONTENIDO_HORA ON PROGRAMAS_CONTENIDO (HORA, NUMERO)"),
+    QStringLiteral("CREATE TABLE PROGRAMACION_NOMBRE (NOMBRE TEXT COLLATE ES, LUNES INTEGER, MARTES INTEGER, "
+                   "MIERCOLES INTEGER, JUEVES INTEGER, VIERNES INTEGER, SABADO INTEGER, DOMINGO INTEGER)"),
+    QStringLiteral("CREATE INDEX PROGRAMACION_NOMBRE_NOMBRE ON PROGRAMACION_NOMBRE (NOMBRE)"),
+    QStringLiteral("CREATE TABLE PROGRAMACION (PROGRAMACION TEXT COLLATE ES, HORA DATETIME, TIPO TEXT COLLATE ES, "
+                   "DESCRIPCION TEXT COLLATE ES, TIEMPO_VER TEXT COLLATE ES, FIN DATETIME, "
+                   "FICHERO TEXT COLLATE ES, LUNES INTEGER, MARTES INTEGER, MIERCOLES INTEGER, "
+                   "JUEVES INTEGER, VIERNES INTEGER, SABADO INTEGER, DOMINGO INTEGER)"),
+    QStringLiteral("CREATE INDEX PROGRAMACION_NOMBRE_HORA ON PROGRAMACION (PROGRAMACION, HORA)"),
+    QStringLiteral("CREATE INDEX PROGRAMACION_HORA ON PROGRAMACION (HORA)"),
+    QStringLiteral("CREATE TABLE PROGRAMACION_TMP (PROGRAMACION TEXT COLLATE ES, HORA DATETIME, "
+                   "TIPO TEXT COLLATE ES, DESCRIPCION TEXT COLLATE ES, TIEMPO_VER TEXT COLLATE ES, "
+                   "FIN DATETIME, FICHERO TEXT COLLATE ES)"),
+    QStringLiteral("CREATE INDEX PROGRAMACION_TMP_HORA ON PROGRAMACION_TMP (HORA)"),
+};
+
+const QStringList musicaTables = {
+    QStringLiteral("CREATE TABLE CATALOGO (CODIGO INTEGER NOT NULL UNIQUE, TITULO TEXT COLLATE ES, "
+                   "INTERPRETE TEXT COLLATE ES, ALBUN TEXT COLLATE ES, AÑO INTEGER, SLOT TEXT COLLATE ES, "
+                   "TIPO TEXT COLLATE ES, RITMO TEXT COLLATE ES, ESTILO TEXT COLLATE ES, "
+                   "FICHERO TEXT COLLATE ES, DURACION_VER TEXT COLLATE ES, INTRO INTEGER, "
+                   "PRESENTACION1 TEXT COLLATE ES, PRESENTACION2 TEXT COLLATE ES, radiaciones INTEGER, "
+                   "COMENTARIO TEXT COLLATE ES, estilo_n INTEGER, ritmo_n INTEGER, tipo_n INTEGER)"),
+    QStringLiteral("CREATE TABLE INTERPRETE (NOMBRE TEXT COLLATE ES)"),
+    QStringLiteral("CREATE INDEX INTERPRETE_NOMBRE ON INTERPRETE (NOMBRE)"),
+    QStringLiteral("CREATE TABLE ALBUN (NOMBRE TEXT COLLATE ES)"),
+    QStringLiteral("CREATE INDEX ALBUN_NOMBRE ON ALBUN (NOMBRE)"),
+    QStringLiteral("CREATE TABLE ESTILOS (NOMBRE TEXT COLLATE ES)"),
+    QStringLiteral("CREATE TABLE TIPO (NOMBRE TEXT COLLATE ES)"),
+    QStringLiteral("CREATE TABLE RITMO (NOMBRE TEXT COLLATE ES)"),
+};
+
+const QStringList continuidadTables = {
+    QStringLiteral("CREATE TABLE NOMBRE (NOMBRE TEXT COLLATE ES)"),
+};
+
+// As on Windows, "dorna.mdb" is the same file as "Dorna.MDB".
+bool Exists(const QDir& folder, const QString& name)
+{
+    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+void Create(const QDir& folder, const QString& name, const QStringList& statements)
+{
+    if (Exists(folder, name))
+        return;
+    const QString target = folder.filePath(name);
+    const QString building = folder.filePath(QLatin1Char('.') + name + QStringLiteral(".nuevo"));
+    QFile::remove(building);
+    try {
+        jet::Database database = jet::DBEngine().CreateDatabase(building);
+        for (const QString& statement : statements)
+            database.Execute(statement);
+    } catch (...) {
+        QFile::remove(building);
+        throw;
+    }
+    if (!QFile::rename(building, target)) {
+        QFile::remove(building);
+        throw jet::Error(QStringLiteral("No se puede crear la base de datos «%1».").arg(target));
+    }
+}
+
+} // namespace
+
+void CreateMissingDatabases(const QString& folder)
+{
+    const QDir directory(folder);
+    if (!directory.exists() && !QDir().mkpath(folder))
+        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1».").arg(folder));
+    Create(directory, QStringLiteral("Dorna.MDB"), dornaTables);
+    Create(directory, QStringLiteral("MUSICA.MDB"), musicaTables);
+    Create(directory, QStringLiteral("CONTINUIDAD.MDB"), continuidadTables);
+}
