@@ -90,8 +90,10 @@ void Create(const QDir& folder, const QString& name, const QStringList& statemen
     QFile::remove(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);
+        database.Execute(QStringLiteral("BEGIN"));
         for (const QString& statement : statements)
             database.Execute(statement);
+        database.Execute(QStringLiteral("COMMIT"));
     } catch (...) {
         QFile::remove(building);
         throw;

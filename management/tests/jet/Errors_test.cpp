@@ -1,0 +1,100 @@
+// Faults come back as jet::Error whose text names what failed; shared files
+// wait for a lock instead of failing at once.
+#include "StationFolder.h"
+
+#include "jet/Engine.h"
+#include "jet/Error.h"
+
+#include <QFile>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+struct Fault {
+    const char* name;
+    QString statement;
+    QStringList named;   // every one must appear in the error text
+};
+
+class Faults : public StationFolder, public ::testing::WithParamInterface<Fault> {};
+
+} // namespace
+
+TEST_P(Faults, ErrorNamesWhatFailed)
+{
+    const Fault& c = GetParam();
+    try {
+        dorna.OpenRecordset(c.statement);
+        FAIL() << "no error for " << c.statement.toStdString();
+    } catch (const jet::Error& error) {
+        for (const QString& name : c.named)
+            EXPECT_TRUE(error.Text().contains(name)) << error.what();
+        EXPECT_TRUE(error.Text().contains(QStringLiteral("Dorna.MDB"))) << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statements, Faults,
+    ::testing::Values(
+        Fault{"MissingTable", QStringLiteral("SELECT * FROM BLOQUE"), {QStringLiteral("BLOQUE"), QStringLiteral("SELECT * FROM BLOQUE")}},
+        Fault{"MissingColumn", QStringLiteral("SELECT HORAS FROM BLOQUES"), {QStringLiteral("HORAS")}},
+        Fault{"BadSql", QStringLiteral("SELECT FROM WHERE"), {QStringLiteral("SELECT FROM WHERE")}},
+        Fault{"SecondStatement", QStringLiteral("SELECT * FROM BLOQUES; DELETE FROM BLOQUES"), {QStringLiteral("DELETE FROM BLOQUES")}},
+        Fault{"BadTimeLiteral", QStringLiteral("SELECT * FROM BLOQUES WHERE HORA=#25:61:00#"), {QStringLiteral("#25:61:00#")}},
+        Fault{"OpenApostrophe", QStringLiteral("SELECT * FROM CLIENTES WHERE NOMBRE='O'Neill'"), {QStringLiteral("O'Neill")}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+using Files = StationFolder;
+
+TEST_F(Files, MissingFileIsNamed)
+{
+    const QString path = Path(QStringLiteral("NoEsta.MDB"));
+    try {
+        jet::DBEngine().OpenDatabase(path);
+        FAIL();
+    } catch (const jet::Error& error) {
+        EXPECT_TRUE(error.Text().contains(path)) << error.what();
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(Files, FileThatIsNoDatabaseIsNamed)
+{
+    const QString path = Path(QStringLiteral("texto.MDB"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(4096, 'x'));
+    file.close();
+    try {
+        jet::DBEngine().OpenDatabase(path);
+        FAIL();
+    } catch (const jet::Error& error) {
+        EXPECT_TRUE(error.Text().contains(path)) << error.what();
+    }
+}
+
+TEST_F(Files, NamesAreMatchedAsOnWindows)
+{
+    for (const QString& name : {QStringLiteral("dorna.mdb"), QStringLiteral("\\DORNA.mdb")}) {
+        jet::Database database = jet::DBEngine().OpenDatabase(folder.path() + (name.startsWith('\\') ? "" : "/") + name);
+        EXPECT_TRUE(database.Name().endsWith(QStringLiteral("/Dorna.MDB"))) << database.Name().toStdString();
+    }
+}
+
+TEST_F(Files, CreatingOverAnExistingFileIsRefused)
+{
+    EXPECT_THROW(jet::DBEngine().CreateDatabase(Path(QStringLiteral("Dorna.MDB"))), jet::Error);
+}
+
+TEST_F(Files, LockedDatabaseIsWaitedFor)
+{
+    jet::Database holder = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    holder.Execute(QStringLiteral("BEGIN EXCLUSIVE"));
+    std::thread release([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        holder.Execute(QStringLiteral("COMMIT"));
+    });
+    EXPECT_NO_THROW(dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')")));
+    release.join();
+}

@@ -1,0 +1,33 @@
+#include "StationFolder.h"
+
+#include "Databases.h"
+#include "jet/Engine.h"
+
+#include <QDate>
+
+void StationFolder::SetUp()
+{
+    ASSERT_TRUE(folder.isValid());
+    CreateMissingDatabases(folder.path());
+    dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    musica = jet::DBEngine().OpenDatabase(Path(QStringLiteral("MUSICA.MDB")));
+}
+
+QStringList StationFolder::Rows(jet::Database& database, const QString& select)
+{
+    QStringList rows;
+    jet::Recordset recordset = database.OpenRecordset(select);
+    for (int row = 0; row < recordset.RecordCount(); ++row) {
+        QStringList values;
+        for (int column = 0; column < recordset.FieldCount(); ++column)
+            values << recordset.ValueAt(row, column).toString();
+        rows << values.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QString SqlDay(int daysFromToday)
+{
+    return QLatin1Char('#') + QDate::currentDate().addDays(daysFromToday).toString(QStringLiteral("MM/dd/yyyy"))
+        + QLatin1Char('#');
+}
