@@ -66,11 +66,17 @@ void Form::Load()
 
 void Form::Unload()
 {
-    if (!window_)
+    // Form_Unload may unload every form, this one included.
+    if (!window_ || unloading_)
         return;
-    Form_Unload();
-    if (!window_)  // Form_Unload unloaded the form itself
-        return;
+    unloading_ = true;
+    try {
+        Form_Unload();
+    } catch (...) {
+        unloading_ = false;
+        throw;
+    }
+    unloading_ = false;
     for (Component* component : components_)
         component->Destroy();
     FormWindow* window = window_;

@@ -73,6 +73,7 @@ private:
     std::vector<Component*> components_;
     FormWindow* window_ = nullptr;
     QEventLoop* modalLoop_ = nullptr;
+    bool unloading_ = false;
 };
 
 namespace detail {

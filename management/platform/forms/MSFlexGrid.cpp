@@ -1,5 +1,6 @@
 #include "forms/MSFlexGrid.h"
 
+#include "forms/Form.h"
 #include "forms/GridView.h"
 
 #include "jet/DataControl.h"
@@ -43,7 +44,7 @@ QWidget* MSFlexGrid::CreateWidget(QWidget* parent)
 {
     auto* view = new GridView(*this, parent);
     if (data_)
-        QObject::connect(data_, &jet::DataControl::Refreshed, view, [this] { Reload(); });
+        Follow(*view);
     return view;
 }
 
@@ -58,7 +59,16 @@ void MSFlexGrid::DataSource(jet::DataControl& data)
     if (data_)
         QObject::disconnect(data_, nullptr, &view, nullptr);
     data_ = &data;
-    QObject::connect(data_, &jet::DataControl::Refreshed, &view, [this] { Reload(); });
+    Follow(view);
+}
+
+void MSFlexGrid::Follow(GridView& view)
+{
+    QObject::connect(data_, &jet::DataControl::Refreshed, &view, [this] {
+        // An unloaded form's window may still wait for its deletion.
+        if (Parent().Loaded())
+            Reload();
+    });
 }
 
 void MSFlexGrid::Reload()

@@ -84,6 +84,7 @@ private:
     friend struct GridAccess;
     QWidget* CreateWidget(QWidget* parent) override;
     GridView& View() const;
+    void Follow(GridView& view);
     void Reload();
 
     jet::DataControl* data_ = nullptr;
