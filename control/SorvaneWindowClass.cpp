@@ -1,0 +1,18 @@
+#include "SorvaneWindowClass.h"
+
+ATOM RegisterSorvaneWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    static ATOM atom = 0;
+    if (atom)
+        return atom;
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+    windowClass.lpszClassName = L"Sorvane";
+    atom = RegisterClassExW(&windowClass);
+    return atom;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// Resource numbers of SORVANE.OCX.
+#define IDB_SORVANE 101
+#define IDR_SORVANE 102
+#define IDR_XELTFOLDER 103
+#define IDR_XELTOBJECT 104
+#define IDS_TITLEFolderFlagsDialog 105
+#define IDS_HELPFILEFolderFlagsDialog 106
+#define IDS_DOCSTRINGFolderFlagsDialog 107
+#define IDR_FOLDERFLAGSDIALOG 108
+#define IDD_FOLDERFLAGSDIALOG 109
+#define IDR_XELTOBJECTS 111
+#define IDC_FOLDERFLAGSLIST 201
+#define IDS_SPECIALFOLDERNOTFOUND 512
