@@ -1,0 +1,255 @@
+#include "F_Clientes.h"
+#include "F_Menu.h"
+
+#include "Databases.h"
+#include "ProgramFolder.h"
+#include "SqlTexto.h"
+
+#include "forms/TestSeam.h"
+#include "jet/Engine.h"
+#include "jet/Error.h"
+
+#include <QDate>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace ft = forms::test;
+
+namespace {
+
+class F_MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
+        CreateMissingDatabases(dir_.path());
+    }
+
+    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(DornaPath()).Execute(sql); }
+
+    // Each row as its fields joined by "|", times of day as hh:mm:ss.
+    static QStringList Filas(const QString& sql)
+    {
+        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(sql);
+        QStringList filas;
+        for (; !rs.EOF(); rs.MoveNext()) {
+            QStringList campos;
+            for (int i = 0; i < rs.FieldCount(); ++i) {
+                const jet::Value v = rs.Fields(i).Value();
+                campos << (v.kind() == jet::Value::Kind::DateTime && v.toDate() == QDate(1899, 12, 30)
+                               ? v.toTimeText()
+                               : v.toString());
+            }
+            filas << campos.join('|');
+        }
+        return filas;
+    }
+
+    static void Bloque(const char* hora, int tiempo, const char* tiempoVer)
+    {
+        Ejecutar(QString("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER) "
+                         "VALUES (#%1#,'Bloque',#00:05:00#,0,%2,'%3')")
+                     .arg(hora)
+                     .arg(tiempo)
+                     .arg(tiempoVer));
+    }
+
+    static void Cuña(int orden, const char* bloque, int tiempo, const QDate& fecha1)
+    {
+        Ejecutar(QString("INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,"
+                         "FECHA1,FECHA2) VALUES (%1,#%2#,1,'c.mp3','c.mp3',%3,'',%4,%4)")
+                     .arg(orden)
+                     .arg(bloque)
+                     .arg(tiempo)
+                     .arg(SqlFecha(fecha1)));
+    }
+
+    static void Fila(const char* programacion, const char* hora, const char* tipo)
+    {
+        Ejecutar(QString("INSERT INTO PROGRAMACION (PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO) "
+                         "VALUES ('%1',#%2#,'%3','fila','viejo',#%2#,'f.mp3')")
+                     .arg(programacion)
+                     .arg(hora)
+                     .arg(tipo));
+    }
+
+    static QDate Hoy() { return QDate::currentDate(); }
+    static QDate Ayer() { return QDate::currentDate().addDays(-1); }
+
+    QTemporaryDir dir_;
+    ft::Seam seam_;
+};
+
+TEST_F(F_MenuTest, StartPurgesPlacementsOfYesterdayButNotOfToday)
+{
+    Cuña(1, "08:30:00", 10, Ayer());
+    Cuña(2, "08:30:00", 20, Hoy());
+    Cuña(3, "09:00:00", 30, Hoy().addDays(1));
+    forms::Get<F_Menu>();
+    EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN"), QStringList({"2", "3"}));
+}
+
+TEST_F(F_MenuTest, WithoutBlocksOrWithoutProgrammingRowsOnlyThePurgeHappens)
+{
+    struct Case {
+        const char* what;
+        bool bloques;
+        bool programacion;
+    };
+    const Case cases[] = {
+        {"no blocks", false, true},
+        {"no programming rows", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Ejecutar("DELETE FROM BLOQUES");
+        Ejecutar("DELETE FROM PROGRAMACION");
+        Ejecutar("DELETE FROM PUBLICIDAD_CONTENIDO");
+        if (c.bloques)
+            Bloque("08:30:00", 30, "00:00:30");
+        if (c.programacion)
+            Fila("Lunes", "08:30:00", "FIC");
+        Cuña(1, "08:30:00", 30, Ayer());
+        forms::Get<F_Menu>().Reajuste_Bloques();
+        EXPECT_TRUE(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO").isEmpty());
+        if (c.bloques) {
+            EXPECT_EQ(Filas("SELECT TIEMPO,TIEMPO_VER FROM BLOQUES"), QStringList({"30|00:00:30"}));
+        }
+        if (c.programacion) {
+            EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION"), QStringList({"viejo|08:30:00"}));
+        }
+    }
+}
+
+TEST_F(F_MenuTest, BlockTotalsAreRecomputedFromTheSpotsThatRemain)
+{
+    Bloque("08:30:00", 999, "00:16:39");
+    Bloque("09:00:00", 30, "00:00:30");
+    Bloque("23:00:00", 0, "");
+    Cuña(1, "08:30:00", 20, Hoy());
+    Cuña(2, "08:30:00", 25, Hoy());
+    Cuña(3, "09:00:00", 30, Ayer());  // all of the 09:00 block is purged
+    Cuña(4, "23:00:00", 3600, Hoy());
+    Fila("Lunes", "12:00:00", "PRO");
+    forms::Get<F_Menu>();
+    EXPECT_EQ(Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES ORDER BY HORA"),
+              QStringList({"08:30:00|45|00:00:45", "09:00:00|0|00:00:00", "23:00:00|3600|01:00:00"}));
+}
+
+TEST_F(F_MenuTest, EveryRowAtABlocksTimeGetsItsLengthAndEnd)
+{
+    Bloque("10:00:00", 0, "");
+    Bloque("11:00:00", 0, "");
+    Cuña(1, "10:00:00", 60, Hoy());
+    Cuña(2, "10:00:00", 30, Hoy());
+    for (const char* tipo : {"FIC", "MUS", "ROT", "PRO", "BLO"})
+        Fila("Lunes", "10:00:00", tipo);
+    Fila("Domingo", "10:00:00", "FIC");
+    Fila("Lunes", "10:30:00", "MUS");
+    forms::Get<F_Menu>();
+    EXPECT_EQ(Filas("SELECT PROGRAMACION,TIPO,TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:00:00# "
+                    "ORDER BY PROGRAMACION,TIPO"),
+              QStringList({"Domingo|FIC|00:01:30|10:01:30", "Lunes|BLO|00:01:30|10:01:30",
+                           "Lunes|FIC|00:01:30|10:01:30", "Lunes|MUS|00:01:30|10:01:30",
+                           "Lunes|PRO|00:01:30|10:01:30", "Lunes|ROT|00:01:30|10:01:30"}));
+    EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:30:00#"),
+              QStringList({"viejo|10:30:00"}));
+}
+
+TEST_F(F_MenuTest, AStartWithoutTheManagementDatabaseFailsWithItsPath)
+{
+    ASSERT_TRUE(QFile::remove(DornaPath()));
+    try {
+        forms::Get<F_Menu>();
+        FAIL() << "no error";
+    } catch (const jet::Error& e) {
+        EXPECT_TRUE(e.Text().contains("Dorna.MDB")) << e.what();
+    }
+}
+
+TEST_F(F_MenuTest, CaptionsVisibilityAndTheFourByThreeGrid)
+{
+    F_Menu& menu = forms::Get<F_Menu>();
+    EXPECT_EQ(menu.Caption(), "Varnook V 1.1 Beta");
+    EXPECT_EQ(menu.Control_busqueda, 0);
+    struct Case {
+        forms::CommandButton& button;
+        const char* caption;
+        int column;  // -1: hidden
+        int line;
+    };
+    const Case cases[] = {
+        {menu.Command1, "Clientes", 0, 0},   {menu.Command4, "Bloques Publicitarios", 1, 0},
+        {menu.Command3, "Publicidad", 2, 0}, {menu.Command10, "Herramientas", 3, 0},
+        {menu.Command8, "Música", 0, 1},     {menu.Command12, "Informes", 1, 1},
+        {menu.Command7, "Ayuda", 2, 1},      {menu.Command11, "Acerca de..", 3, 1},
+        {menu.Command5, "Salir", 3, 2},      {menu.Command2, "Programas", -1, 0},
+        {menu.Command6, "Programacion", -1, 0}, {menu.Command9, "Programación Música", -1, 0},
+    };
+    menu.Show();
+    const int left0 = menu.Command1.Left();
+    const int top0 = menu.Command1.Top();
+    const int dx = menu.Command4.Left() - left0;
+    const int dy = menu.Command8.Top() - top0;
+    ASSERT_GT(dx, 0);
+    ASSERT_GT(dy, 0);
+    int lowestVisible = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        EXPECT_EQ(c.button.Caption(), QString::fromUtf8(c.caption));
+        EXPECT_EQ(c.button.Visible(), c.column >= 0);
+        EXPECT_EQ(c.button.Widget()->isVisible(), c.column >= 0);
+        if (c.column < 0) {
+            EXPECT_GT(c.button.Top(), lowestVisible);  // below the grid
+            continue;
+        }
+        EXPECT_EQ(c.button.Left(), left0 + c.column * dx);
+        EXPECT_EQ(c.button.Top(), top0 + c.line * dy);
+        lowestVisible = std::max(lowestVisible, c.button.Top() + c.button.Height());
+    }
+}
+
+TEST_F(F_MenuTest, PictureAndCreditLine)
+{
+    F_Menu& menu = forms::Get<F_Menu>();
+    const QPixmap picture = static_cast<QLabel*>(menu.Image1.Widget())->pixmap();
+    EXPECT_EQ(picture.size(), QSize(400, 400));
+    // 24-bit colour, no alpha.
+    EXPECT_EQ(QImage(":/traffic/menu.png").format(), QImage::Format_RGB32);
+    EXPECT_TRUE(menu.Label1.Caption().contains("Varnook"));
+}
+
+TEST_F(F_MenuTest, ButtonsWithoutActionDoNothingAndHiddenOnesCannotBeReached)
+{
+    F_Menu& menu = forms::Get<F_Menu>();
+    menu.Show();
+    for (forms::CommandButton* button : {&menu.Command7, &menu.Command10, &menu.Command11, &menu.Command12})
+        EXPECT_TRUE(ft::Click(*button)) << button->Caption().toStdString();
+    for (forms::CommandButton* button : {&menu.Command2, &menu.Command6, &menu.Command9})
+        EXPECT_FALSE(ft::Click(*button)) << button->Caption().toStdString();
+    EXPECT_TRUE(menu.Visible());
+    EXPECT_TRUE(ft::Messages().empty());
+    EXPECT_TRUE(ft::ShownModally().empty());
+    EXPECT_TRUE(ft::Errors().empty());
+}
+
+TEST_F(F_MenuTest, SalirUnloadsTheMenuAndAHiddenLoadedForm)
+{
+    F_Menu& menu = forms::Get<F_Menu>();
+    menu.Show();
+    F_Clientes& clientes = forms::Get<F_Clientes>();
+    clientes.Enabled(false);
+    ASSERT_TRUE(ft::Click(menu.Command5));
+    EXPECT_FALSE(menu.Loaded());
+    EXPECT_FALSE(clientes.Loaded());
+    EXPECT_TRUE(ft::Errors().empty());
+}
+
+}  // namespace
