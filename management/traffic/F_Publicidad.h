@@ -106,10 +106,15 @@ protected:
 
 private:
     // Record half.
+    // Empties the contract's fields; the comment is kept for the next one.
+    void LimpiarContrato();
     void B_Añadir_p_Click();
     void B_Guardar_p_Click();
     void GuardarNuevo();
+    // The columns a new and an edited contract both take from the form.
+    void EscribirContrato(jet::Recordset& contratos, long long Orden);
     void GuardarEditado();
+    void AjustarBloques(const QString& N, double Segundos);
     void B_Eliminar_P_Click();
     void B_Cancelar_P_Click();
     void B_Buscar_P_Click();
