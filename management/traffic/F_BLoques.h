@@ -35,7 +35,8 @@ public:
     // Frames first: what they hold is created after them.
     forms::Frame Frame1{*this};
     forms::Frame Frame_Bloques{*this};
-    forms::Frame Frame2{Frame_Bloques};
+    // As a container: braces around a frame alone would copy it.
+    forms::Frame Frame2{static_cast<forms::Container&>(Frame_Bloques)};
 
     forms::CommandButton B_Añadir{Frame1};
     forms::CommandButton B_Guardar{Frame1};
@@ -82,6 +83,12 @@ private:
     void Renumerar(forms::MSFlexGrid& Lista, const QTime& Hora);
     // Shows in LISTA the spots filed under the time in T_hora.
     void CargarLista();
+    // The block at the picker's time is the one shown: out of add mode, its
+    // spots listed, its time fixed.
+    void MostrarBloque();
+    // Adds Segundos (negative: removes them) to the total of the block
+    // Data_Bloques stands on, and shows it.
+    void SumarAlTotal(double Segundos);
     // Moves Data_Bloques to the block starting at Hora; false when none does.
     bool EncontrarBloque(const QTime& Hora);
 
