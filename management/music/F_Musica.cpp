@@ -1,0 +1,462 @@
+#include "F_Musica.h"
+
+#include "Audio.h"
+#include "F_Menu.h"
+#include "ProgramFolder.h"
+#include "SqlTexto.h"
+
+#include "forms/MsgBox.h"
+#include "jet/Engine.h"
+#include "sound/Sound.h"
+
+#include <QDateTimeEdit>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QString Vacio = QStringLiteral("-Vacio-");
+
+// The whole number a box holds; nothing when its text is no number, has a
+// fraction or does not fit the database's whole-number columns.
+std::optional<int> Entero(const QString& texto)
+{
+    bool ok = false;
+    const double numero = texto.trimmed().toDouble(&ok);
+    if (!ok || std::floor(numero) != numero || std::fabs(numero) > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(numero);
+}
+
+QString Decimal(double numero)
+{
+    return QString::number(numero, 'g', 15);
+}
+
+// A stored list position selects its entry; one past the end of the list
+// (names deleted since the song was saved) selects nothing.
+void SeleccionarPosicion(forms::ComboBox& lista, const jet::Value& posicion)
+{
+    const int indice = posicion.toInt();
+    lista.ListIndex(indice >= 0 && indice < lista.ListCount() ? indice : -1);
+}
+
+}  // namespace
+
+F_Musica::F_Musica()
+{
+    B_Añadir.OnClick = [this] { B_Añadir_Click(); };
+    B_Buscar.OnClick = [this] { B_Buscar_Click(); };
+    B_Guardar.OnClick = [this] { B_Guardar_Click(); };
+    B_Eliminar.OnClick = [this] { B_Eliminar_Click(); };
+    B_Cancelar.OnClick = [this] { B_Cancelar_Click(); };
+    Command1.OnClick = [this] { Command1_Click(); };
+    Command2.OnClick = [this] { Command2_Click(); };
+    Command3.OnClick = [this] { Command3_Click(); };
+    Command4.OnClick = [this] { Command4_Click(); };
+    Command5.OnClick = [this] { Command5_Click(); };
+    Command6.OnClick = [this] { Command6_Click(); };
+    Command7.OnClick = [this] { Command7_Click(); };
+    Command10.OnClick = [this] { Command10_Click(); };
+    Command11.OnClick = [this] { Command11_Click(); };
+}
+
+void F_Musica::Design()
+{
+    Caption("Catálogo Musical");
+    Width(9000);
+    Height(7500);
+
+    Frame2.Move(120, 60, 8760, 6360);
+    struct Campo {
+        forms::Label& etiqueta;
+        const char* texto;
+        forms::Control& control;
+        int ancho;
+        int alto;
+    };
+    const Campo campos[] = {
+        {Label_Codigo, "Código", T_Codigo, 1200, 315},
+        {Label_Titulo, "Título", T_Titulo, 5400, 315},
+        {Label_Interprete, "Interprete", T_Interprete, 5400, 315},
+        {Label_Albun, "Albúm", T_Albun, 5400, 315},
+        {Label_Año, "Año", T_Año, 1200, 315},
+        {Label_Slot, "Slot", T_Slot, 2400, 315},
+        {Label_Estilo, "Estilo", T_Estilo, 3000, 315},
+        {Label_Tipo, "Tipo", T_Tipo, 3000, 315},
+        {Label_Ritmo, "Ritmo", T_Ritmo, 3000, 315},
+        {Label_Fichero, "Fichero", L_Fichero, 5400, 315},
+        {Label_Duracion, "Duración", L_Duracion, 1200, 315},
+        {Label_Intro, "Intro", T_Intro, 1200, 315},
+        {Label_Presentacion1, "Presentación 1", L_Presentacion1, 5400, 315},
+        {Label_Presentacion2, "Presentación 2", L_Presentacion2, 5400, 315},
+        {Label_Radiaciones, "Radiaciones", L_Radiaciones, 1200, 315},
+        {Label_Comentario, "Comentario", T_Comentario, 5400, 900},
+    };
+    int top = 240;
+    for (const Campo& campo : campos) {
+        campo.etiqueta.Caption(QString::fromUtf8(campo.texto));
+        campo.etiqueta.Move(240, top + 40, 1500, 255);
+        campo.control.Move(1800, top, campo.ancho, campo.alto);
+        top += campo.alto + 60;
+    }
+    // The button beside each box, on the box's row.
+    const std::pair<forms::CommandButton*, forms::Control*> botones[] = {
+        {&Command10, &T_Interprete}, {&Command11, &T_Albun},     {&Command5, &T_Estilo},
+        {&Command7, &T_Tipo},        {&Command6, &T_Ritmo},      {&Command1, &L_Fichero},
+        {&Command2, &L_Presentacion1}, {&Command3, &L_Presentacion2},
+    };
+    for (const auto& [boton, caja] : botones) {
+        boton->Move(caja->Left() + caja->Width() + 60, caja->Top(), 450, 315);
+    }
+    for (forms::CommandButton* boton : {&Command10, &Command11})
+        boton->Caption("+");
+    for (forms::CommandButton* boton : {&Command5, &Command7, &Command6})
+        boton->Caption("+/-");
+    for (forms::CommandButton* boton : {&Command1, &Command2, &Command3})
+        boton->Caption("...");
+    Command12.Caption("Editor Mix");
+    Command12.Move(7200, T_Comentario.Top(), 1300, 375);
+    Command12.Visible(false);
+
+    // The year picker shows the full year only.
+    auto* año = static_cast<QDateTimeEdit*>(T_Año.Widget());
+    año->setDisplayFormat(QStringLiteral("yyyy"));
+    T_Año.Value(QDate(2006, 9, 18));
+
+    L_Fichero.Caption(Vacio);
+    L_Duracion.Caption("0");
+    T_Intro.Text("0");
+    L_Presentacion1.Caption(Vacio);
+    L_Presentacion2.Caption(Vacio);
+    L_Radiaciones.Caption("0");
+
+    Frame1.Move(120, 6480, 8760, 720);
+    int left = 120;
+    const std::pair<forms::CommandButton*, const char*> barra[] = {
+        {&B_Añadir, "Añadir"},     {&B_Buscar, "Buscar"},     {&B_Guardar, "Guardar"},
+        {&B_Eliminar, "Eliminar"}, {&B_Cancelar, "Cancelar"}, {&Command4, "Salir"},
+    };
+    for (const auto& [boton, texto] : barra) {
+        boton->Caption(QString::fromUtf8(texto));
+        boton->Move(left, 200, 1100, 375);
+        left += 1160;
+    }
+    Command8.Move(left + 120, 200, 450, 375);
+    Command9.Move(left + 630, 200, 450, 375);
+
+    Frame2.Enabled(false);
+    B_Guardar.Enabled(false);
+    B_Eliminar.Enabled(false);
+
+    Data1.RecordSource = "CATALOGO";
+    Timer1.Interval(5);
+    Timer1.Enabled(false);
+}
+
+void F_Musica::Form_Load()
+{
+    Data1.DatabaseName = ProgramFolder() + "\\musica.mdb";
+    Data1.Refresh();
+    Actualiza_Combo();
+    IniciarAudio(*this);
+}
+
+void F_Musica::Form_Unload()
+{
+    Data1.Recordset().Close();
+    sound::Close();
+}
+
+void F_Musica::Actualiza_Combo()
+{
+    jet::Database musica = jet::DBEngine().OpenDatabase(ProgramFolder() + "\\musica.MDB");
+    T_Estilo.Clear();
+    T_Tipo.Clear();
+    T_Ritmo.Clear();
+    const std::pair<forms::ComboBox*, const char*> listas[] = {
+        {&T_Estilo, "SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE"},
+        {&T_Tipo, "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE"},
+        {&T_Ritmo, "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"},
+    };
+    for (const auto& [lista, sql] : listas) {
+        jet::Recordset nombres = musica.OpenRecordset(sql);
+        // An empty list leaves the later ones empty and nothing selected.
+        if (nombres.AbsolutePosition() == -1)
+            return;
+        for (nombres.MoveFirst(); !nombres.EOF(); nombres.MoveNext())
+            lista->AddItem(nombres.Fields("NOMBRE").Value().toString());
+    }
+    T_Estilo.ListIndex(0);
+    T_Tipo.ListIndex(0);
+    T_Ritmo.ListIndex(0);
+}
+
+void F_Musica::B_Añadir_Click()
+{
+    Frame2.Enabled(true);
+    T_Codigo.Enabled(true);
+    T_Codigo.SetFocus();
+    Nuevo = true;
+    B_Buscar.Enabled(false);
+    B_Eliminar.Enabled(false);
+    B_Guardar.Enabled(true);
+    // The row count, not the current row: right after a deletion there is
+    // no current row in a catalogue that still has songs.
+    jet::Recordset& catalogo = Data1.Recordset();
+    if (catalogo.RecordCount() == 0) {
+        T_Codigo.Text("1");
+    } else {
+        catalogo.MoveLast();
+        T_Codigo.Text(Decimal(catalogo.Fields("CODIGO").Value().toDouble() + 1));
+    }
+}
+
+void F_Musica::B_Buscar_Click()
+{
+    forms::Get<F_Menu>().Control_busqueda = 1;
+    T_Codigo.Enabled(false);
+    // The music search, shown modally here, hands its choice to Buscar.
+}
+
+void F_Musica::Buscar(double& codigo)
+{
+    jet::Recordset& catalogo = Data1.Recordset();
+    catalogo.FindFirst("CODIGO=" + Decimal(codigo));
+    if (catalogo.NoMatch())
+        return;
+    T_Codigo.Text(catalogo.Fields("CODIGO").Value().toString());
+    T_Titulo.Text(catalogo.Fields("TITULO").Value().toString());
+    T_Interprete.Text(catalogo.Fields("INTERPRETE").Value().toString());
+    T_Albun.Text(catalogo.Fields("ALBUN").Value().toString());
+    const QDate dia = T_Año.Value().date();
+    T_Año.Value(dia.addYears(catalogo.Fields("AÑO").Value().toInt() - dia.year()));
+    T_Slot.Text(catalogo.Fields("SLOT").Value().toString());
+    SeleccionarPosicion(T_Tipo, catalogo.Fields("tipo_n").Value());
+    SeleccionarPosicion(T_Ritmo, catalogo.Fields("ritmo_n").Value());
+    SeleccionarPosicion(T_Estilo, catalogo.Fields("estilo_N").Value());
+    L_Fichero.Caption(catalogo.Fields("FICHERO").Value().toString());
+    L_Duracion.Caption(catalogo.Fields("DURACION_VER").Value().toString());
+    T_Intro.Text(catalogo.Fields("INTRO").Value().toString());
+    L_Presentacion1.Caption(catalogo.Fields("PRESENTACION1").Value().toString());
+    L_Presentacion2.Caption(catalogo.Fields("PRESENTACION2").Value().toString());
+    L_Radiaciones.Caption(catalogo.Fields("radiaciones").Value().toString());
+    T_Comentario.Text(catalogo.Fields("COMENTARIO").Value().toString());
+    B_Añadir.Enabled(true);
+    B_Eliminar.Enabled(true);
+    B_Guardar.Enabled(true);
+    Frame2.Enabled(true);
+    Nuevo = false;
+}
+
+void F_Musica::B_Guardar_Click()
+{
+    jet::Recordset& catalogo = Data1.Recordset();
+    const std::optional<int> codigo = Entero(T_Codigo.Text());
+    if (Nuevo) {
+        if (!codigo) {
+            forms::MsgBox("El codigo no es correcto", 64);
+            T_Codigo.SetFocus();
+            return;
+        }
+        catalogo.FindFirst("codigo=" + QString::number(std::abs(*codigo)));
+        if (!catalogo.NoMatch()) {
+            forms::MsgBox("El codigo ya existe", 64);
+            T_Codigo.SetFocus();
+            return;
+        }
+        if (!ComprobarCampos())
+            return;
+        catalogo.AddNew();
+        catalogo.Fields("CODIGO") = *codigo;
+        EscribirCampos(catalogo);
+        catalogo.Fields("radiaciones") = 0;
+        catalogo.Update();
+        B_Cancelar_Click();
+        return;
+    }
+    if (!ComprobarCampos() || !codigo)
+        return;
+    catalogo.FindFirst("codigo=" + QString::number(std::abs(*codigo)));
+    if (catalogo.NoMatch())
+        return;
+    catalogo.Edit();
+    EscribirCampos(catalogo);
+    catalogo.Update();
+}
+
+bool F_Musica::ComprobarCampos()
+{
+    if (T_Titulo.Text().isEmpty()) {
+        forms::MsgBox("El título no es correcto", 64);
+        T_Titulo.SetFocus();
+        return false;
+    }
+    // Checked before the performer and album, which may be created on the way.
+    const std::optional<int> intro = Entero(T_Intro.Text());
+    if (!T_Intro.Text().isEmpty() && (!intro || *intro < 0)) {
+        forms::MsgBox("La intro debe ser un número entero de segundos", 64);
+        T_Intro.SetFocus();
+        return false;
+    }
+    if (!T_Interprete.Text().isEmpty() && !Buscar_Interprete(T_Interprete.Text())) {
+        T_Interprete.SetFocus();
+        return false;
+    }
+    if (!T_Albun.Text().isEmpty() && !Buscar_Albun(T_Albun.Text())) {
+        T_Albun.SetFocus();
+        return false;
+    }
+    if (T_Intro.Text().isEmpty())
+        T_Intro.Text("0");
+    return true;
+}
+
+void F_Musica::EscribirCampos(jet::Recordset& catalogo)
+{
+    catalogo.Fields("TITULO") = T_Titulo.Text();
+    catalogo.Fields("INTERPRETE") = T_Interprete.Text();
+    catalogo.Fields("ALBUN") = T_Albun.Text();
+    catalogo.Fields("AÑO") = T_Año.Value().date().year();
+    catalogo.Fields("SLOT") = T_Slot.Text();
+    catalogo.Fields("TIPO") = T_Tipo.Text();
+    catalogo.Fields("RITMO") = T_Ritmo.Text();
+    catalogo.Fields("ESTILO") = T_Estilo.Text();
+    catalogo.Fields("FICHERO") = L_Fichero.Caption();
+    catalogo.Fields("DURACION_VER") = L_Duracion.Caption();
+    catalogo.Fields("INTRO") = *Entero(T_Intro.Text());
+    catalogo.Fields("PRESENTACION1") = L_Presentacion1.Caption();
+    catalogo.Fields("PRESENTACION2") = L_Presentacion2.Caption();
+    catalogo.Fields("COMENTARIO") = T_Comentario.Text();
+    catalogo.Fields("estilo_n") = T_Estilo.ListIndex();
+    catalogo.Fields("ritmo_n") = T_Ritmo.ListIndex();
+    catalogo.Fields("tipo_n") = T_Tipo.ListIndex();
+}
+
+bool F_Musica::Buscar_Interprete(const QString& Buscar)
+{
+    return BuscarNombre("INTERPRETE", Buscar, "El interprete ", T_Interprete);
+}
+
+bool F_Musica::Buscar_Albun(const QString& Buscar)
+{
+    return BuscarNombre("ALBUN", Buscar, "El albún ", T_Albun);
+}
+
+bool F_Musica::BuscarNombre(const QString& Tabla, const QString& Nombre, const QString& Palabras,
+                            forms::TextBox& Caja)
+{
+    jet::Database musica = jet::DBEngine().OpenDatabase(ProgramFolder() + "\\musica.MDB");
+    jet::Recordset nombres = musica.OpenRecordset("SELECT NOMBRE FROM " + Tabla + " ORDER BY NOMBRE");
+    nombres.FindFirst("NOMBRE=" + SqlTexto(Nombre));
+    if (!nombres.NoMatch())
+        return true;
+    const QString pregunta = Palabras + Nombre + " no existe" + "\r\n" +
+                             "Asegurese de que el nombre está escrito correctamente" + "\r\n" +
+                             "¿Desea Crearlo?";
+    if (forms::MsgBox(pregunta, 68) != forms::vbYes)
+        return false;
+    nombres.AddNew();
+    nombres.Fields("NOMBRE") = Caja.Text();
+    nombres.Update();
+    return true;
+}
+
+void F_Musica::B_Eliminar_Click()
+{
+    jet::Recordset& catalogo = Data1.Recordset();
+    if (catalogo.AbsolutePosition() == -1)
+        return;
+    if (forms::MsgBox("Desea eliminar el registro", 36) != forms::vbYes)
+        return;
+    const std::optional<int> codigo = Entero(T_Codigo.Text());
+    if (!codigo)
+        return;
+    catalogo.FindFirst("CODIGO=" + QString::number(std::abs(*codigo)));
+    if (catalogo.NoMatch())
+        return;
+    catalogo.Delete();
+    B_Cancelar_Click();
+}
+
+void F_Musica::B_Cancelar_Click()
+{
+    Frame2.Enabled(false);
+    B_Añadir.Enabled(true);
+    B_Buscar.Enabled(true);
+    B_Eliminar.Enabled(false);
+    B_Guardar.Enabled(false);
+    T_Codigo.Text("");
+    T_Interprete.Text("");
+    T_Albun.Text("");
+    T_Titulo.Text("");
+    T_Slot.Text("");
+    T_Comentario.Text("");
+    T_Intro.Text("");
+    L_Fichero.Caption(Vacio);
+    L_Presentacion1.Caption(Vacio);
+    L_Presentacion2.Caption(Vacio);
+    L_Duracion.Caption("0");
+    L_Radiaciones.Caption("0");
+    T_Codigo.Enabled(true);
+}
+
+QString F_Musica::ElegirFichero()
+{
+    CommonDialog.CancelError(true);
+    try {
+        CommonDialog.ShowOpen();
+    } catch (const forms::DialogCancelled&) {
+        return QString();
+    }
+    return CommonDialog.FileName();
+}
+
+void F_Musica::Command1_Click()
+{
+    const QString fichero = ElegirFichero();
+    if (fichero.isEmpty())
+        return;
+    if (T_Titulo.Text().isEmpty()) {
+        const QString nombre = QFileInfo(fichero).fileName();
+        T_Titulo.Text(nombre.left(std::max<qsizetype>(0, nombre.size() - 4)));
+    }
+    L_Fichero.Caption(fichero);
+    L_Duracion.Caption(Duracion(fichero));
+}
+
+void F_Musica::Command2_Click()
+{
+    const QString fichero = ElegirFichero();
+    if (!fichero.isEmpty())
+        L_Presentacion1.Caption(fichero);
+}
+
+void F_Musica::Command3_Click()
+{
+    const QString fichero = ElegirFichero();
+    if (!fichero.isEmpty())
+        L_Presentacion2.Caption(fichero);
+}
+
+void F_Musica::Command4_Click()
+{
+    Unload();
+}
+
+// The list dialog F_Añadir_Tipos is shown from these three, for the style,
+// rhythm and type list; the performer and album pick lists F_Interprete and
+// F_Albun from Command10 and Command11.
+void F_Musica::Command5_Click() {}
+
+void F_Musica::Command6_Click() {}
+
+void F_Musica::Command7_Click() {}
+
+void F_Musica::Command10_Click() {}
+
+void F_Musica::Command11_Click() {}
