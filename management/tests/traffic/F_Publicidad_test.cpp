@@ -3,6 +3,8 @@
 #include "Asignar.h"
 #include "Databases.h"
 #include "F_Buscar_Clientes.h"
+#include "F_Buscar_Publicidad.h"
+#include "F_Menu.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
 #include "Tiempo.h"
@@ -208,14 +210,29 @@ TEST_F(F_Publicidad_Test, WalksIdleAddingShownAndSavedStatesKeepingApostrophes)
     EXPECT_EQ(EstadoDe(f), Inactivo);
     EXPECT_EQ(f.T_Orden.Text(), "");
 
-    Mostrar(8);
+    // The contract search lists 1, 2, 7 and 8.
+    ft::WhenShown<F_Buscar_Publicidad>([](F_Buscar_Publicidad& b) { ft::DblClick(b.LISTA, 4); });
+    ASSERT_TRUE(ft::Click(f.B_Buscar_P));
+    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 1);
     EXPECT_EQ(EstadoDe(f), Mostrado);
+    EXPECT_EQ(f.T_Orden.Text(), "8");
     EXPECT_EQ(f.T_Campaña.Text(), "Rebajas d'hivern");
     EXPECT_EQ(f.T_Voz.Text(), "O'Neill");
     EXPECT_EQ(f.T_Comentario.Text(), "l'anunci");
     EXPECT_EQ(f.L_Cuña.Caption(), "L'Hospitalet.wav");
     EXPECT_EQ(f.L_Cliente_Nombre.Caption(), "Ràdio d'Ona");
+    EXPECT_EQ(f.L_Pases.Caption(), "0");
+
+    ASSERT_TRUE(ft::Click(f.Command3));
+    EXPECT_EQ(ft::ShownModally().back(), "Asignar");
     EXPECT_EQ(Avisos(), QStringList{});
+
+    // Every opening starts idle, from the menu as from here.
+    ASSERT_TRUE(ft::Click(f.Command2));
+    EXPECT_FALSE(f.Loaded());
+    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command3));
+    EXPECT_EQ(ft::ShownModally().back(), "F_Publicidad");
+    EXPECT_EQ(EstadoDe(forms::Get<F_Publicidad>()), Inactivo);
 }
 
 TEST_F(F_Publicidad_Test, NewContractChecksRunInOrderAndTheFirstFailureRefusesTheSave)
