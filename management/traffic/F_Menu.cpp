@@ -2,6 +2,7 @@
 
 #include "F_Clientes.h"
 #include "F_BLoques.h"
+#include "F_Musica.h"
 #include "F_Publicidad.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
@@ -175,5 +176,5 @@ void F_Menu::Command6_Click()
 
 void F_Menu::Command8_Click()
 {
-    // Shows F_Musica modally.
+    forms::Get<F_Musica>().Show(forms::vbModal);
 }

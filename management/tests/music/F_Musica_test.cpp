@@ -156,6 +156,21 @@ TEST_F(F_MusicaTest, OpensIdleWithTheListsFilledAndTheMixEditorHidden)
     ExpectSinErrores();
 }
 
+TEST_F(F_MusicaTest, TheMenusMusicaShowsTheEditorModallyUntilSalir)
+{
+    bool visto = false;
+    ft::WhenShown<F_Musica>([&visto](F_Musica& f) {
+        visto = f.Visible();
+        EXPECT_TRUE(ft::Click(f.Command4));
+        EXPECT_FALSE(f.Loaded());
+    });
+    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command8));
+    EXPECT_TRUE(visto);
+    ASSERT_FALSE(ft::ShownModally().empty());
+    EXPECT_EQ(ft::ShownModally().back(), "F_Musica");
+    ExpectSinErrores();
+}
+
 TEST_F(F_MusicaTest, AnEmptyListLeavesTheLaterListsEmptyAndNothingSelected)
 {
     Nombres("ESTILOS", {"Rock"});
