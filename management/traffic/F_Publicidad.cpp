@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -515,7 +516,7 @@ void F_Publicidad::Command5_Click()
         L_Cuña.Caption(NombreFichero(ruta));
         Fichero_Cuña = ruta;
         L_Duracion.Caption(duracion);
-    } catch (...) {
+    } catch (const std::exception&) {
         // Cancel or any failure of the choice: what was set stays set.
     }
 }
@@ -674,7 +675,7 @@ void F_Publicidad::lista2_DblClick()
         lista2.Row(Fila);
         lista2.RowSel(Fila);
         lista2.ColSel(1);
-    } catch (...) {
+    } catch (const std::exception&) {
         // Ends quietly, keeping what was already written.
     }
 }
@@ -697,7 +698,7 @@ void F_Publicidad::lista3_DragDrop(forms::Control&, float, float)
         lista3.RowPosition(origen, destino);
         lista3.Redraw(true);
         Renumerar(lista3, Bloque_Elegido);
-    } catch (...) {
+    } catch (const std::exception&) {
         lista3.Redraw(true);
     }
 }
