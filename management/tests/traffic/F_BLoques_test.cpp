@@ -294,6 +294,16 @@ TEST_F(F_BLoquesTest, TheSameContractCanBeAddedTwiceAndBothCount)
     EXPECT_EQ(Total(Diez), "150 00:02:30");
 }
 
+TEST_F(F_BLoquesTest, InsertarOfAMissingContractFilesNothing)
+{
+    Bloque(Diez, 0);
+    F_BLoques& f = Mostrar(Diez);
+    double orden = 99;
+    f.Insertar(orden);
+    EXPECT_TRUE(Spots(Diez).empty());
+    EXPECT_EQ(Total(Diez), "0 00:00:00");
+}
+
 TEST_F(F_BLoquesTest, RemovingASpotLeavesAGapAndLowersTheTotal)
 {
     Bloque(Diez, 60);

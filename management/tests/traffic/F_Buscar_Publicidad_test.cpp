@@ -136,7 +136,8 @@ TEST_F(F_Buscar_PublicidadTest, AQuoteInTheTextIsSearchedLikeAnyOtherCharacter)
         QStringList ordenes;
     };
     for (const Caso& caso : {Caso{0, "'", {}}, Caso{1, "d'", {"30"}}, Caso{2, "L'H", {"30"}},
-                             Caso{2, "'", {}}, Caso{3, "O'", {"30"}}, Caso{3, "''", {}}}) {
+                             Caso{2, "'", {}}, Caso{3, "O'", {"30"}}, Caso{3, "''", {}},
+                             Caso{2, "[", {}}}) {
         SCOPED_TRACE(caso.texto);
         ASSERT_TRUE(ft::Choose(b.Combo, caso.entrada));
         ft::Type(b.Text1, caso.texto);
@@ -153,7 +154,12 @@ TEST_F(F_Buscar_PublicidadTest, PickForTheContractsFormLoadsTheContractAndItsBlo
     Colocar(QTime(10, 0), 2, 1, 30);
     F_Publicidad& p = forms::Get<F_Publicidad>();
 
-    Elegir(1, "2");
+    ft::WhenShown<F_Buscar_Publicidad>([](F_Buscar_Publicidad& b) {
+        ASSERT_TRUE(ft::DblClick(b.LISTA, Fila(b, "2")));
+        EXPECT_FALSE(b.Loaded());
+    });
+    ASSERT_TRUE(ft::Click(p.B_Buscar_P));
+    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 1);
 
     EXPECT_EQ(p.T_Orden.Text(), "2");
     EXPECT_EQ(p.T_Campaña.Text(), "Navidad");
