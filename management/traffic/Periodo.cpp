@@ -16,18 +16,18 @@ Periodo::Periodo()
 void Periodo::Design()
 {
     Caption("Periodo");
-    Width(4200);
+    Width(4440);
     Height(1800);
     Label1.Caption("Del");
     Label1.Move(240, 300, 480, 255);
-    T_Inicio.Move(720, 240, 1400, 315);
+    T_Inicio.Move(720, 240, 1560, 315);
     Label2.Caption("A");
-    Label2.Move(2280, 300, 240, 255);
-    T_Final.Move(2580, 240, 1400, 315);
+    Label2.Move(2400, 300, 240, 255);
+    T_Final.Move(2700, 240, 1560, 315);
     Command1.Caption("Aceptar");
     Command1.Move(720, 960, 1200, 375);
     Command2.Caption("Salir");
-    Command2.Move(2580, 960, 1200, 375);
+    Command2.Move(2700, 960, 1200, 375);
 }
 
 void Periodo::Form_Load()
