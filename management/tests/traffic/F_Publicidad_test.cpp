@@ -286,7 +286,7 @@ TEST_F(F_Publicidad_Test, NewContractChecksRunInOrderAndTheFirstFailureRefusesTh
 
 // Contract 12 (30 s) once at 08:00 beside contract 13 (60 s), twice at 09:00;
 // the block at 10:00 holds a stale length text.
-class ContratoColocado : public F_Publicidad_Test {
+class F_Publicidad_ContratoColocado : public F_Publicidad_Test {
 protected:
     void SetUp() override
     {
@@ -305,7 +305,7 @@ protected:
     }
 };
 
-TEST_F(ContratoColocado, EditMovesEachBlockByNewMinusOldAndRewritesThePlacements)
+TEST_F(F_Publicidad_ContratoColocado, EditMovesEachBlockByNewMinusOldAndRewritesThePlacements)
 {
     const QString nuevo = Wav("nuevo.wav", 45000);
     F_Publicidad& f = Mostrar(12);
@@ -323,7 +323,7 @@ TEST_F(ContratoColocado, EditMovesEachBlockByNewMinusOldAndRewritesThePlacements
     EXPECT_EQ(EstadoDe(f), Guardado);
 }
 
-TEST_F(ContratoColocado, DeleteAsksThenRemovesTheContractAndGivesTheBlocksTheirSecondsBack)
+TEST_F(F_Publicidad_ContratoColocado, DeleteAsksThenRemovesTheContractAndGivesTheBlocksTheirSecondsBack)
 {
     F_Publicidad& f = Mostrar(12);
     ft::AnswerMsgBox(forms::vbNo);
