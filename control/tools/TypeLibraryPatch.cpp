@@ -1,16 +1,22 @@
-// Completes the type library that widl writes from SORVANE.idl, in two points widl misses:
-//  - it writes the library identifier with a wrong last byte: the identifier of the IDL's
-//    library statement is written back;
+// Completes the type library that widl writes from SORVANE.idl where widl falls short:
+//  - its import of IDispatch, the base of the dual interfaces, names no identifier (and
+//    writing it spoils the last byte of the library identifier): both are mended;
+//  - it copies IUnknown (with GUID and a structure) into the library for the coclass that
+//    names IUnknown, instead of referring to the standard OLE library: every type the IDL
+//    does not declare is dropped and IUnknown is imported like IDispatch;
 //  - it takes no help strings on enumeration constants: those given in the IDL as
-//    [helpstring("...")] Constant = value are added.
+//    [helpstring("...")] Constant = value are added;
+//  - the library's help context is written to both header fields that readers take it from.
 // Runs on the build machine:  TypeLibraryPatch SORVANE.idl in.tlb out.tlb
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <algorithm>
 #include <map>
 #include <regex>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,6 +72,7 @@ Bytes GuidBytes(const std::string& text)
 struct Idl
 {
     std::string libraryId;
+    std::set<std::string> declaredTypes;                                  // interfaces, enumerations, coclasses
     std::map<std::string, std::map<std::string, std::string>> enumHelp;  // enum -> constant -> help string
 };
 
@@ -76,6 +83,9 @@ Idl ReadIdl(const std::string& text)
     if (!std::regex_search(text, match, std::regex(R"(uuid\(([0-9A-Fa-f-]{36})\)[^\]]*\]\s*library\s)")))
         throw std::runtime_error("the IDL has no library statement with a uuid");
     idl.libraryId = match[1];
+    const std::regex declaration(R"(\b(?:dispinterface|interface|coclass|typedef\s+enum)\s+(\w+)\s*[:{])");
+    for (auto d = std::sregex_iterator(text.begin(), text.end(), declaration); d != std::sregex_iterator(); ++d)
+        idl.declaredTypes.insert((*d)[1]);
     const std::regex enumBlock(R"(typedef\s+enum\s+(\w+)\s*\{([^}]*)\})");
     const std::regex constant(R"(\[\s*helpstring\(\"([^\"]*)\"\)\s*\]\s*(\w+)\s*=)");
     for (auto e = std::sregex_iterator(text.begin(), text.end(), enumBlock); e != std::sregex_iterator(); ++e)
@@ -87,40 +97,195 @@ Idl ReadIdl(const std::string& text)
     return idl;
 }
 
-// Offsets of the parts of an MSFT type library that are patched.
-struct Layout
+// The parts of an MSFT type library file that are patched.
+constexpr int typeInfoSegment = 0, importSegment = 1, referenceSegment = 3, guidSegment = 5, nameSegment = 7,
+              stringSegment = 8, typeDescriptionSegment = 9;
+constexpr size_t typeInfoSize = 100, guidEntrySize = 24, importEntrySize = 12, referenceEntrySize = 16;
+constexpr int32_t enumKind = 0, interfaceKind = 3, dispatchKind = 4, kindMask = 0xF;
+constexpr int32_t importByGuid = 0x10000;
+constexpr int32_t userDefined = 29;  // VT_USERDEFINED
+const char* const dispatchGuid = "00020400-0000-0000-C000-000000000046";
+const char* const unknownGuid = "00000000-0000-0000-C000-000000000046";
+
+class TypeLibrary
 {
-    size_t typeInfoOffsets = 0;  // table of typeinfo offsets after the header
-    int32_t typeInfoCount = 0;
-    size_t segments = 0;         // segment directory: 15 entries of offset, length, -1, 0x0F
-    size_t Segment(int index) const { return segments + 16 * static_cast<size_t>(index); }
+public:
+    explicit TypeLibrary(Bytes data) : data_(std::move(data))
+    {
+        if (Get(data_, 0) != 0x5446534D)
+            throw std::runtime_error("not an MSFT type library");
+    }
+
+    Bytes& Data() { return data_; }
+
+    int32_t TypeInfoCount() const { return Get(data_, 0x20); }
+    size_t TypeInfoOffsets() const { return 0x54 + ((Get(data_, 0x14) & 0x100) ? 4 : 0); }
+    size_t Segments() const { return TypeInfoOffsets() + 4 * static_cast<size_t>(TypeInfoCount()); }
+    size_t Segment(int index) const { return Segments() + 16 * static_cast<size_t>(index); }
+    size_t SegmentStart(int index) const { return static_cast<size_t>(Get(data_, Segment(index))); }
+    size_t SegmentLength(int index) const { return static_cast<size_t>(Get(data_, Segment(index) + 4)); }
+
+    // The typeinfo record of index i.
+    size_t TypeInfo(int32_t i) const
+    {
+        return SegmentStart(typeInfoSegment) + static_cast<size_t>(Get(data_, TypeInfoOffsets() + 4 * static_cast<size_t>(i)));
+    }
+    int32_t Kind(size_t typeInfo) const { return Get(data_, typeInfo) & kindMask; }
+
+    std::string Name(int32_t nameOffset) const
+    {
+        const size_t entry = SegmentStart(nameSegment) + static_cast<size_t>(nameOffset);
+        const size_t length = static_cast<size_t>(Get(data_, entry + 8) & 0xFF);
+        return std::string(reinterpret_cast<const char*>(&data_[entry + 12]), length);
+    }
+    std::string TypeName(size_t typeInfo) const { return Name(Get(data_, typeInfo + 0x34)); }
+
+    // Offset in the GUID table of the entry holding the identifier.
+    int32_t FindGuid(const std::string& text) const
+    {
+        const Bytes guid = GuidBytes(text);
+        for (size_t at = 0; at + guidEntrySize <= SegmentLength(guidSegment); at += guidEntrySize)
+            if (std::equal(guid.begin(), guid.end(), data_.begin() + static_cast<std::ptrdiff_t>(SegmentStart(guidSegment) + at)))
+                return static_cast<int32_t>(at);
+        throw std::runtime_error("the type library has no entry for " + text);
+    }
+    size_t GuidEntry(int32_t offset) const { return SegmentStart(guidSegment) + static_cast<size_t>(offset); }
+
+    // Copies segment `index` to the end of the file, grown by `extra` bytes; the old place is left unused.
+    size_t MoveSegmentToEnd(int index, const Bytes& extra)
+    {
+        Bytes moved(data_.begin() + static_cast<std::ptrdiff_t>(SegmentStart(index)),
+                    data_.begin() + static_cast<std::ptrdiff_t>(SegmentStart(index) + SegmentLength(index)));
+        moved.insert(moved.end(), extra.begin(), extra.end());
+        Pad(data_);
+        const size_t at = data_.size();
+        data_.insert(data_.end(), moved.begin(), moved.end());
+        Put(data_, Segment(index), static_cast<int32_t>(at));
+        Put(data_, Segment(index) + 4, static_cast<int32_t>(moved.size()));
+        return at;
+    }
+
+    static void Pad(Bytes& bytes)
+    {
+        while (bytes.size() % 4)
+            bytes.push_back(0);
+    }
+
+private:
+    Bytes data_;
 };
 
-constexpr int typeInfoSegment = 0, guidSegment = 5, nameSegment = 7, stringSegment = 8;
-constexpr int32_t enumKind = 0;
-
-Layout ReadLayout(const Bytes& data)
+void WriteLibraryIdentifier(TypeLibrary& library, const Idl& idl)
 {
-    if (Get(data, 0) != 0x5446534D)
-        throw std::runtime_error("not an MSFT type library");
-    Layout layout;
-    layout.typeInfoCount = Get(data, 0x20);
-    layout.typeInfoOffsets = 0x54 + ((Get(data, 0x14) & 0x100) ? 4 : 0);
-    layout.segments = layout.typeInfoOffsets + 4 * static_cast<size_t>(layout.typeInfoCount);
-    return layout;
+    const Bytes libraryId = GuidBytes(idl.libraryId);
+    const size_t entry = library.GuidEntry(Get(library.Data(), 0x08));
+    std::copy(libraryId.begin(), libraryId.end(), library.Data().begin() + static_cast<std::ptrdiff_t>(entry));
 }
 
-std::string Name(const Bytes& data, const Layout& layout, int32_t nameOffset)
+void MendDispatchImport(TypeLibrary& library)
 {
-    const size_t entry = static_cast<size_t>(Get(data, layout.Segment(nameSegment))) + static_cast<size_t>(nameOffset);
-    const size_t length = static_cast<size_t>(Get(data, entry + 8) & 0xFF);
-    return std::string(reinterpret_cast<const char*>(&data[entry + 12]), length);
+    Bytes& data = library.Data();
+    for (size_t at = 0; at < library.SegmentLength(importSegment); at += importEntrySize)
+    {
+        const size_t entry = library.SegmentStart(importSegment) + at;
+        if ((Get(data, entry) & importByGuid) && Get(data, entry + 8) == -1)
+        {
+            if ((Get(data, 0x4C) & ~3) != static_cast<int32_t>(at))
+                throw std::runtime_error("an import without identifier that is not IDispatch");
+            Put(data, entry + 8, library.FindGuid(dispatchGuid));
+        }
+    }
 }
 
-void Pad(Bytes& data)
+// Drops the typeinfos the IDL does not declare, moving the others together; references to
+// the dropped IUnknown go to a new import of the standard one.
+void DropUndeclaredTypes(TypeLibrary& library, const Idl& idl)
 {
-    while (data.size() % 4)
-        data.push_back(0);
+    Bytes& data = library.Data();
+    const int32_t count = library.TypeInfoCount();
+    std::map<int32_t, int32_t> moved;  // old typeinfo offset -> new one, -1 when dropped
+    std::vector<Bytes> kept;
+    bool droppedUnknown = false;
+    for (int32_t i = 0; i < count; ++i)
+    {
+        const size_t record = library.TypeInfo(i);
+        const auto old = static_cast<int32_t>(record - library.SegmentStart(typeInfoSegment));
+        const std::string name = library.TypeName(record);
+        if (idl.declaredTypes.count(name))
+        {
+            moved[old] = static_cast<int32_t>(kept.size() * typeInfoSize);
+            kept.emplace_back(data.begin() + static_cast<std::ptrdiff_t>(record),
+                              data.begin() + static_cast<std::ptrdiff_t>(record + typeInfoSize));
+            continue;
+        }
+        moved[old] = -1;
+        droppedUnknown = droppedUnknown || name == "IUnknown";
+    }
+    if (kept.size() == static_cast<size_t>(count))
+        return;
+
+    int32_t unknownReference = -1;
+    if (droppedUnknown)
+    {
+        // A new import entry, like that of IDispatch, for IUnknown by its identifier.
+        const size_t dispatchImport = library.SegmentStart(importSegment) + static_cast<size_t>(Get(data, 0x4C) & ~3);
+        const int32_t unknownGuidEntry = library.FindGuid(unknownGuid);
+        const auto importCount = static_cast<int32_t>(library.SegmentLength(importSegment) / importEntrySize);
+        Bytes entry(importEntrySize);
+        Put(entry, 0, (Get(data, dispatchImport) & ~0xFFFF) | importCount);
+        Put(entry, 4, Get(data, dispatchImport + 4));
+        Put(entry, 8, unknownGuidEntry);
+        library.MoveSegmentToEnd(importSegment, entry);
+        Put(data, 0x50, importCount + 1);
+        unknownReference = importCount * static_cast<int32_t>(importEntrySize) | 1;
+        Put(data, library.GuidEntry(unknownGuidEntry) + 16, unknownReference);
+    }
+    // A reference to a local typeinfo is its (even) offset; imports are odd.
+    auto remap = [&](size_t at) {
+        const int32_t reference = Get(data, at);
+        if (reference < 0 || (reference & 1))
+            return;
+        const auto found = moved.find(reference);
+        if (found == moved.end())
+            return;
+        Put(data, at, found->second >= 0 ? found->second : unknownReference);
+    };
+
+    const size_t table = library.SegmentStart(typeInfoSegment);
+    for (size_t i = 0; i < kept.size(); ++i)
+    {
+        std::copy(kept[i].begin(), kept[i].end(), data.begin() + static_cast<std::ptrdiff_t>(table + i * typeInfoSize));
+        const size_t record = table + i * typeInfoSize;
+        const int32_t kind = library.Kind(record);
+        if (kind == interfaceKind || kind == dispatchKind)
+            remap(record + 0x54);  // the base interface
+    }
+    for (size_t at = 0; at + guidEntrySize <= library.SegmentLength(guidSegment); at += guidEntrySize)
+        remap(library.SegmentStart(guidSegment) + at + 16);
+    for (size_t at = 0; at + referenceEntrySize <= library.SegmentLength(referenceSegment); at += referenceEntrySize)
+        remap(library.SegmentStart(referenceSegment) + at);
+    for (size_t at = 0; at + 8 <= library.SegmentLength(typeDescriptionSegment); at += 8)
+    {
+        const size_t entry = library.SegmentStart(typeDescriptionSegment) + at;
+        if ((Get(data, entry) & 0xFFFF) == userDefined)
+            remap(entry + 4);
+    }
+    for (size_t at = 0; at < library.SegmentLength(nameSegment);)
+    {
+        const size_t entry = library.SegmentStart(nameSegment) + at;
+        remap(entry);
+        at += 12 + ((static_cast<size_t>(Get(data, entry + 8) & 0xFF) + 3) & ~size_t(3));
+    }
+
+    // The typeinfo offsets shrink to the kept ones, so the segment directory moves up.
+    const size_t oldSegments = library.Segments();
+    Bytes directory(data.begin() + static_cast<std::ptrdiff_t>(oldSegments),
+                    data.begin() + static_cast<std::ptrdiff_t>(oldSegments + 15 * 16));
+    Put(data, 0x20, static_cast<int32_t>(kept.size()));
+    for (size_t i = 0; i < kept.size(); ++i)
+        Put(data, library.TypeInfoOffsets() + 4 * i, static_cast<int32_t>(i * typeInfoSize));
+    std::copy(directory.begin(), directory.end(), data.begin() + static_cast<std::ptrdiff_t>(library.Segments()));
+    Put(data, library.Segment(typeInfoSegment) + 4, static_cast<int32_t>(kept.size() * typeInfoSize));
 }
 
 // Appends help strings to a copy of the string table; answers each one's offset in it.
@@ -148,14 +313,14 @@ private:
 
 // Rewrites the member block of one enumeration at the end of the file, each constant's
 // record carrying its help context (0) and help string.
-void AddEnumHelp(Bytes& data, const Layout& layout, size_t typeInfo, const std::map<std::string, std::string>& help,
+void AddEnumHelp(TypeLibrary& library, size_t typeInfo, const std::map<std::string, std::string>& help,
                  StringTable& strings)
 {
+    Bytes& data = library.Data();
     const int32_t memberBlock = Get(data, typeInfo + 4);
     const int32_t count = (Get(data, typeInfo + 0x18) >> 16) & 0xFFFF;
     const size_t records = static_cast<size_t>(memberBlock) + 4;
-    const size_t infoLength = static_cast<size_t>(Get(data, static_cast<size_t>(memberBlock)));
-    const size_t tables = records + infoLength;  // ids, name offsets, record offsets
+    const size_t tables = records + static_cast<size_t>(Get(data, static_cast<size_t>(memberBlock)));  // ids, names, offsets
 
     Bytes rewritten;
     std::vector<int32_t> offsets;
@@ -164,7 +329,7 @@ void AddEnumHelp(Bytes& data, const Layout& layout, size_t typeInfo, const std::
     {
         const int32_t info = Get(data, record);
         const size_t length = static_cast<size_t>(info & 0xFFFF);
-        const std::string name = Name(data, layout, Get(data, tables + 4 * static_cast<size_t>(count + i)));
+        const std::string name = library.Name(Get(data, tables + 4 * static_cast<size_t>(count + i)));
         Bytes fields(data.begin() + static_cast<std::ptrdiff_t>(record), data.begin() + static_cast<std::ptrdiff_t>(record + length));
         const auto found = help.find(name);
         if (found != help.end())
@@ -184,7 +349,7 @@ void AddEnumHelp(Bytes& data, const Layout& layout, size_t typeInfo, const std::
         record += length;
     }
 
-    Pad(data);
+    TypeLibrary::Pad(data);
     const auto newBlock = static_cast<int32_t>(data.size());
     Append(data, static_cast<int32_t>(rewritten.size()));
     data.insert(data.end(), rewritten.begin(), rewritten.end());
@@ -195,40 +360,38 @@ void AddEnumHelp(Bytes& data, const Layout& layout, size_t typeInfo, const std::
     Put(data, typeInfo + 4, newBlock);
 }
 
-void Patch(Bytes& data, const Idl& idl)
+void AddEnumHelp(TypeLibrary& library, const Idl& idl)
 {
-    const Layout layout = ReadLayout(data);
-
-    const size_t libraryGuid = static_cast<size_t>(Get(data, layout.Segment(guidSegment))) + static_cast<size_t>(Get(data, 0x08));
-    const Bytes libraryId = GuidBytes(idl.libraryId);
-    std::copy(libraryId.begin(), libraryId.end(), data.begin() + static_cast<std::ptrdiff_t>(libraryGuid));
-
-    const size_t stringsAt = static_cast<size_t>(Get(data, layout.Segment(stringSegment)));
-    const size_t stringsLength = static_cast<size_t>(Get(data, layout.Segment(stringSegment) + 4));
-    StringTable strings(Bytes(data.begin() + static_cast<std::ptrdiff_t>(stringsAt),
-                              data.begin() + static_cast<std::ptrdiff_t>(stringsAt + stringsLength)));
-
-    const size_t typeInfos = static_cast<size_t>(Get(data, layout.Segment(typeInfoSegment)));
+    Bytes& data = library.Data();
+    StringTable strings(Bytes(data.begin() + static_cast<std::ptrdiff_t>(library.SegmentStart(stringSegment)),
+                              data.begin() + static_cast<std::ptrdiff_t>(library.SegmentStart(stringSegment) +
+                                                                        library.SegmentLength(stringSegment))));
     size_t patched = 0;
-    for (int32_t i = 0; i < layout.typeInfoCount; ++i)
+    for (int32_t i = 0; i < library.TypeInfoCount(); ++i)
     {
-        const size_t typeInfo = typeInfos + static_cast<size_t>(Get(data, layout.typeInfoOffsets + 4 * static_cast<size_t>(i)));
-        if ((Get(data, typeInfo) & 0xF) != enumKind)
+        const size_t typeInfo = library.TypeInfo(i);
+        if (library.Kind(typeInfo) != enumKind)
             continue;
-        const auto help = idl.enumHelp.find(Name(data, layout, Get(data, typeInfo + 0x34)));
+        const auto help = idl.enumHelp.find(library.TypeName(typeInfo));
         if (help == idl.enumHelp.end())
             continue;
-        AddEnumHelp(data, layout, typeInfo, help->second, strings);
+        AddEnumHelp(library, typeInfo, help->second, strings);
         ++patched;
     }
     if (patched != idl.enumHelp.size())
         throw std::runtime_error("an enumeration of the IDL is missing from the type library");
+    const Bytes& table = strings.Data();
+    const size_t old = library.SegmentLength(stringSegment);
+    library.MoveSegmentToEnd(stringSegment, Bytes(table.begin() + static_cast<std::ptrdiff_t>(old), table.end()));
+}
 
-    // The grown string table moves to the end of the file; the old one is left unused.
-    Pad(data);
-    Put(data, layout.Segment(stringSegment), static_cast<int32_t>(data.size()));
-    Put(data, layout.Segment(stringSegment) + 4, static_cast<int32_t>(strings.Data().size()));
-    data.insert(data.end(), strings.Data().begin(), strings.Data().end());
+void Patch(TypeLibrary& library, const Idl& idl)
+{
+    WriteLibraryIdentifier(library, idl);
+    MendDispatchImport(library);
+    DropUndeclaredTypes(library, idl);
+    AddEnumHelp(library, idl);
+    Put(library.Data(), 0x28, Get(library.Data(), 0x2C));  // help context, read from either field
 }
 
 }  // namespace
@@ -243,9 +406,10 @@ int main(int argc, char** argv)
     try
     {
         const Idl idl = ReadIdl(ReadText(argv[1]));
-        const std::string library = ReadText(argv[2]);
-        Bytes data(library.begin(), library.end());
-        Patch(data, idl);
+        const std::string text = ReadText(argv[2]);
+        TypeLibrary library(Bytes(text.begin(), text.end()));
+        Patch(library, idl);
+        const Bytes& data = library.Data();
         std::ofstream out(argv[3], std::ios::binary);
         out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
         if (!out)
