@@ -10,18 +10,18 @@
 namespace sound {
 
 class SilentOutput : public Output {
- public:
-  SilentOutput(int mixRate, Render render);
-  ~SilentOutput() override;
+public:
+    SilentOutput(int mixRate, Render render);
+    ~SilentOutput() override;
 
- private:
-  void Run(int mixRate);
+private:
+    void Run(int mixRate);
 
-  Render render_;
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  bool stopping_ = false;
-  std::thread thread_;
+    Render render_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool stopping_ = false;
+    std::thread thread_;
 };
 
-}  // namespace sound
+} // namespace sound

@@ -32,14 +32,14 @@ constexpr unsigned INIT_ACCURATEVULEVELS = 8;
 
 // Codes left for GetError.
 enum Error : int {
-  ErrNone = 0,
-  ErrBusy = 1,            // not allowed while the engine runs
-  ErrUninitialized = 2,   // needs Init
-  ErrInit = 3,            // no output device could be started
-  ErrFileNotFound = 9,
-  ErrFileFormat = 10,
-  ErrFileBad = 11,        // unreadable, or ends before its stated length
-  ErrInvalidParam = 14,
+    ErrNone = 0,
+    ErrBusy = 1,          // not allowed while the engine runs
+    ErrUninitialized = 2, // needs Init
+    ErrInit = 3,          // no output device could be started
+    ErrFileNotFound = 9,
+    ErrFileFormat = 10,
+    ErrFileBad = 11, // unreadable, or ends before its stated length
+    ErrInvalidParam = 14,
 };
 
 void Close();
@@ -62,4 +62,4 @@ void Stream_Stop(int stream);
 // Milliseconds of the stream played so far.
 int Stream_GetTime(int stream);
 
-}  // namespace sound
+} // namespace sound

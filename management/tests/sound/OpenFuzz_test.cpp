@@ -19,87 +19,95 @@ using soundtest::Kind;
 constexpr unsigned kMeasuring = sound::MPEGHALFRATE | sound::MONO | sound::BITS8;
 constexpr int kInputs = 8000;
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 class Mutator {
- public:
-  explicit Mutator(std::vector<QByteArray> samples) : samples_(std::move(samples)) {}
-
-  QByteArray Next() {
-    QByteArray bytes = samples_[Pick(samples_.size())];
-    switch (Pick(5)) {
-      case 0:  // flipped bytes
-        for (std::size_t n = 1 + Pick(32); n > 0; --n) bytes[Pick(bytes.size())] = static_cast<char>(Pick(256));
-        break;
-      case 1:  // cut short
-        bytes.truncate(static_cast<int>(Pick(bytes.size())));
-        break;
-      case 2:  // a run of noise laid over the header or the audio
-        bytes.replace(static_cast<int>(Pick(bytes.size())), 0, Noise(1 + Pick(4096)));
-        break;
-      case 3:  // a known start followed by noise
-        bytes = bytes.left(static_cast<int>(Pick(64))) + Noise(Pick(20000));
-        break;
-      default:  // noise alone
-        bytes = Noise(Pick(20000));
-        break;
+public:
+    explicit Mutator(std::vector<QByteArray> samples)
+        : samples_(std::move(samples))
+    {
     }
-    return bytes;
-  }
 
- private:
-  std::size_t Pick(std::size_t below) { return below == 0 ? 0 : random_() % below; }
-  QByteArray Noise(std::size_t size) {
-    QByteArray noise(static_cast<int>(size), '\0');
-    for (auto& byte : noise) byte = static_cast<char>(Pick(256));
-    return noise;
-  }
+    QByteArray Next()
+    {
+        QByteArray bytes = samples_[Pick(samples_.size())];
+        switch (Pick(5)) {
+        case 0: // flipped bytes
+            for (std::size_t n = 1 + Pick(32); n > 0; --n)
+                bytes[Pick(bytes.size())] = static_cast<char>(Pick(256));
+            break;
+        case 1: // cut short
+            bytes.truncate(static_cast<int>(Pick(bytes.size())));
+            break;
+        case 2: // a run of noise laid over the header or the audio
+            bytes.replace(static_cast<int>(Pick(bytes.size())), 0, Noise(1 + Pick(4096)));
+            break;
+        case 3: // a known start followed by noise
+            bytes = bytes.left(static_cast<int>(Pick(64))) + Noise(Pick(20000));
+            break;
+        default: // noise alone
+            bytes = Noise(Pick(20000));
+            break;
+        }
+        return bytes;
+    }
 
-  std::vector<QByteArray> samples_;
-  std::mt19937 random_{20240501};  // fixed, so a failure is the same on every run
+private:
+    std::size_t Pick(std::size_t below) { return below == 0 ? 0 : random_() % below; }
+    QByteArray Noise(std::size_t size)
+    {
+        QByteArray noise(static_cast<int>(size), '\0');
+        for (auto& byte : noise) byte = static_cast<char>(Pick(256));
+        return noise;
+    }
+
+    std::vector<QByteArray> samples_;
+    std::mt19937 random_ {20240501}; // fixed, so a failure is the same on every run
 };
 
-TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  const struct {
-    const char* name;
-    soundtest::Tone tone;
-  } samples[] = {
-      {"s.wav", {Kind::Wav, 300, 8000, 1}},
-      {"s.flac", {Kind::Flac, 300, 8000, 2}},
-      {"s.ogg", {Kind::Ogg, 400, 8000, 1}},
-      {"c.mp3", {Kind::Mp3Cbr, 600, 22050, 2}},
-      {"v.mp3", {Kind::Mp3Vbr, 600, 44100, 1}},
-  };
-  std::vector<QByteArray> seeds;
-  for (const auto& sample : samples) {
-    const QString path = dir.filePath(sample.name);
-    ASSERT_TRUE(soundtest::WriteTone(path, sample.tone)) << sample.name;
-    seeds.push_back(ReadAll(path));
-  }
+TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* name;
+        soundtest::Tone tone;
+    } samples[] = {
+        {"s.wav", {Kind::Wav, 300, 8000, 1}},
+        {"s.flac", {Kind::Flac, 300, 8000, 2}},
+        {"s.ogg", {Kind::Ogg, 400, 8000, 1}},
+        {"c.mp3", {Kind::Mp3Cbr, 600, 22050, 2}},
+        {"v.mp3", {Kind::Mp3Vbr, 600, 44100, 1}},
+    };
+    std::vector<QByteArray> seeds;
+    for (const auto& sample : samples) {
+        const QString path = dir.filePath(sample.name);
+        ASSERT_TRUE(soundtest::WriteTone(path, sample.tone)) << sample.name;
+        seeds.push_back(ReadAll(path));
+    }
 
-  Mutator mutator(seeds);
-  const QString input = dir.filePath("input.mp3");
-  for (int i = 0; i < kInputs; ++i) {
-    SCOPED_TRACE(i);
-    {
-      QFile file(input);
-      ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      file.write(mutator.Next());
+    Mutator mutator(seeds);
+    const QString input = dir.filePath("input.mp3");
+    for (int i = 0; i < kInputs; ++i) {
+        SCOPED_TRACE(i);
+        {
+            QFile file(input);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(mutator.Next());
+        }
+        const int stream = sound::Stream_Open(input, kMeasuring, 0, 0);
+        if (stream == 0) {
+            const int error = sound::GetError();
+            EXPECT_TRUE(error == sound::ErrFileFormat || error == sound::ErrFileBad) << error;
+            continue;
+        }
+        EXPECT_GE(sound::Stream_GetLengthMs(stream), 0);
+        sound::Stream_Close(stream);
     }
-    const int stream = sound::Stream_Open(input, kMeasuring, 0, 0);
-    if (stream == 0) {
-      const int error = sound::GetError();
-      EXPECT_TRUE(error == sound::ErrFileFormat || error == sound::ErrFileBad) << error;
-      continue;
-    }
-    EXPECT_GE(sound::Stream_GetLengthMs(stream), 0);
-    sound::Stream_Close(stream);
-  }
 }
 
-}  // namespace
+} // namespace

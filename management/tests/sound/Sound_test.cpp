@@ -24,170 +24,184 @@ constexpr unsigned kMeasuring = sound::MPEGHALFRATE | sound::MONO | sound::BITS8
 constexpr unsigned kPlaying = sound::SIGNED | sound::STEREO | sound::BITS16;
 
 class SoundTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    qputenv("VARNOOK_SOUND_OUTPUT", "silent");
-  }
-  void TearDown() override { sound::Close(); }
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("VARNOOK_SOUND_OUTPUT", "silent");
+    }
+    void TearDown() override { sound::Close(); }
 
-  QString Path(const QString& name) const { return dir_.filePath(name); }
-  QString WriteTone(const QString& name, const Tone& tone) const {
-    const QString path = Path(name);
-    EXPECT_TRUE(soundtest::WriteTone(path, tone)) << name.toStdString();
-    return path;
-  }
-  QString WriteBytes(const QString& name, const QByteArray& bytes) const {
-    QFile file(Path(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-  }
-  static void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    QString Path(const QString& name) const { return dir_.filePath(name); }
+    QString WriteTone(const QString& name, const Tone& tone) const
+    {
+        const QString path = Path(name);
+        EXPECT_TRUE(soundtest::WriteTone(path, tone)) << name.toStdString();
+        return path;
+    }
+    QString WriteBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
-  QTemporaryDir dir_;
+    QTemporaryDir dir_;
 };
 
-TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEngine) {
-  struct Case {
-    const char* name;
-    Tone tone;
-  };
-  const Case cases[] = {
-      {"a.wav", {Kind::Wav, 125500, 44100, 2}},
-      {"b.wav", {Kind::Wav, 124500, 22050, 1}},
-      {"c.flac", {Kind::Flac, 3250, 48000, 2}},
-      {"d.ogg", {Kind::Ogg, 2000, 44100, 2}},
-      {"e.mp3", {Kind::Mp3Cbr, 125500, 44100, 2}},
-      {"f.mp3", {Kind::Mp3Vbr, 124500, 44100, 2}},
-      {"g.mp3", {Kind::Mp3Cbr, 7000, 22050, 1}},
-      {"Cuña año.mp3", {Kind::Mp3Cbr, 1500, 44100, 2}},
-      {"silence.wav", {Kind::Wav, 0, 44100, 2}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    const int stream = sound::Stream_Open(WriteTone(c.name, c.tone), kMeasuring, 0, 0);
-    ASSERT_NE(stream, 0) << sound::GetError();
-    EXPECT_EQ(sound::Stream_GetLengthMs(stream), c.tone.lengthMs);
+TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEngine)
+{
+    struct Case {
+        const char* name;
+        Tone tone;
+    };
+    const Case cases[] = {
+        {"a.wav", {Kind::Wav, 125500, 44100, 2}},
+        {"b.wav", {Kind::Wav, 124500, 22050, 1}},
+        {"c.flac", {Kind::Flac, 3250, 48000, 2}},
+        {"d.ogg", {Kind::Ogg, 2000, 44100, 2}},
+        {"e.mp3", {Kind::Mp3Cbr, 125500, 44100, 2}},
+        {"f.mp3", {Kind::Mp3Vbr, 124500, 44100, 2}},
+        {"g.mp3", {Kind::Mp3Cbr, 7000, 22050, 1}},
+        {"Cuña año.mp3", {Kind::Mp3Cbr, 1500, 44100, 2}},
+        {"silence.wav", {Kind::Wav, 0, 44100, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int stream = sound::Stream_Open(WriteTone(c.name, c.tone), kMeasuring, 0, 0);
+        ASSERT_NE(stream, 0) << sound::GetError();
+        EXPECT_EQ(sound::Stream_GetLengthMs(stream), c.tone.lengthMs);
+        sound::Stream_Close(stream);
+    }
+}
+
+TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
+{
+    const QString mp3 = WriteTone("whole.mp3", {Kind::Mp3Cbr, 20000, 44100, 2});
+    QFile whole(mp3);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    QByteArray noise(50000, '\0');
+    for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.mp3"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.mp3")).constData(), 0600), 0);
+
+    struct Case {
+        const char* what;
+        QString path;
+        int error;
+    };
+    const Case cases[] = {
+        {"missing path", Path("nowhere.mp3"), sound::ErrFileNotFound},
+        {"empty path", QString(), sound::ErrFileNotFound},
+        {"folder", Path("folder.mp3"), sound::ErrFileNotFound},
+        {"named pipe", Path("pipe.mp3"), sound::ErrFileNotFound},
+        {"empty file", WriteBytes("empty.mp3", QByteArray()), sound::ErrFileFormat},
+        {"random bytes named .mp3", WriteBytes("noise.mp3", noise), sound::ErrFileFormat},
+        {"only the first bytes of an MP3", WriteBytes("start.mp3", bytes.left(600)), sound::ErrFileFormat},
+        {"MP3 cut in half", WriteBytes("half.mp3", bytes.left(bytes.size() / 2)), sound::ErrFileBad},
+        {"MP3 whose audio turns to noise", WriteBytes("bad.mp3", bytes.left(2000) + noise),
+            sound::ErrFileBad},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(sound::Stream_Open(c.path, kMeasuring, 0, 0), 0);
+        EXPECT_EQ(sound::GetError(), c.error);
+    }
+}
+
+TEST_F(SoundTest, AFileWithoutReadPermissionCannotBeOpened)
+{
+    const QString path = WriteTone("locked.wav", {Kind::Wav, 1000, 44100, 2});
+    ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0), 0);
+    // Root reads every file: check this thread's access as an ordinary user.
+    const bool asRoot = geteuid() == 0;
+    if (asRoot) setfsuid(65534);
+    const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+    if (asRoot) setfsuid(0);
+    EXPECT_EQ(stream, 0);
+    EXPECT_EQ(sound::GetError(), sound::ErrFileBad);
+}
+
+TEST_F(SoundTest, StartFailsWithCode3WithoutAnOutputDevice)
+{
+    qputenv("VARNOOK_SOUND_OUTPUT", "none");
+    EXPECT_FALSE(sound::Init(44100, 32, sound::INIT_GLOBALFOCUS | sound::INIT_ACCURATEVULEVELS));
+    EXPECT_EQ(sound::GetError(), sound::ErrInit);
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
+    ASSERT_NE(stream, 0);
+    EXPECT_EQ(sound::Stream_Play(1, stream), -1);
+    EXPECT_EQ(sound::GetError(), sound::ErrUninitialized);
+}
+
+TEST_F(SoundTest, ARunningEngineMustBeClosedBeforeItStartsAgain)
+{
+    sound::SetDriver(1);
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    EXPECT_FALSE(sound::Init(44100, 32, 10));
+    EXPECT_EQ(sound::GetError(), sound::ErrBusy);
+    sound::SetDriver(0);
+    EXPECT_EQ(sound::GetError(), sound::ErrBusy);
+    sound::Close();
+    sound::Close(); // harmless when nothing runs
+    EXPECT_TRUE(sound::Init(44100, 32, 10));
+}
+
+TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds)
+{
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    const int stream
+        = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), kPlaying, 0, 0);
+    ASSERT_NE(stream, 0);
+    EXPECT_EQ(sound::Stream_GetTime(stream), 0);
+    EXPECT_EQ(sound::Stream_Play(1, stream), 1);
+    Sleep(400);
+    const int played = sound::Stream_GetTime(stream);
+    EXPECT_GT(played, 200);
+    EXPECT_LT(played, 2000);
+    sound::Stream_Stop(stream);
+    EXPECT_EQ(sound::Stream_GetTime(stream), 0);
+    Sleep(100);
+    EXPECT_EQ(sound::Stream_GetTime(stream), 0);
+    sound::Stream_Stop(stream); // stopping a stopped stream is harmless
     sound::Stream_Close(stream);
-  }
 }
 
-TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode) {
-  const QString mp3 = WriteTone("whole.mp3", {Kind::Mp3Cbr, 20000, 44100, 2});
-  QFile whole(mp3);
-  ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-  const QByteArray bytes = whole.readAll();
-  QByteArray noise(50000, '\0');
-  for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
-  ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.mp3"));
-  ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.mp3")).constData(), 0600), 0);
-
-  struct Case {
-    const char* what;
-    QString path;
-    int error;
-  };
-  const Case cases[] = {
-      {"missing path", Path("nowhere.mp3"), sound::ErrFileNotFound},
-      {"empty path", QString(), sound::ErrFileNotFound},
-      {"folder", Path("folder.mp3"), sound::ErrFileNotFound},
-      {"named pipe", Path("pipe.mp3"), sound::ErrFileNotFound},
-      {"empty file", WriteBytes("empty.mp3", QByteArray()), sound::ErrFileFormat},
-      {"random bytes named .mp3", WriteBytes("noise.mp3", noise), sound::ErrFileFormat},
-      {"only the first bytes of an MP3", WriteBytes("start.mp3", bytes.left(600)), sound::ErrFileFormat},
-      {"MP3 cut in half", WriteBytes("half.mp3", bytes.left(bytes.size() / 2)), sound::ErrFileBad},
-      {"MP3 whose audio turns to noise", WriteBytes("bad.mp3", bytes.left(2000) + noise), sound::ErrFileBad},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(sound::Stream_Open(c.path, kMeasuring, 0, 0), 0);
-    EXPECT_EQ(sound::GetError(), c.error);
-  }
+TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart)
+{
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    const int stream = sound::Stream_Open(WriteTone("short.wav", {Kind::Wav, 150, 48000, 2}), kPlaying, 0, 0);
+    ASSERT_NE(stream, 0);
+    ASSERT_EQ(sound::Stream_Play(1, stream), 1);
+    Sleep(800);
+    EXPECT_EQ(sound::Stream_GetTime(stream), 150);
+    ASSERT_EQ(sound::Stream_Play(1, stream), 1);
+    EXPECT_LT(sound::Stream_GetTime(stream), 150);
 }
 
-TEST_F(SoundTest, AFileWithoutReadPermissionCannotBeOpened) {
-  const QString path = WriteTone("locked.wav", {Kind::Wav, 1000, 44100, 2});
-  ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0), 0);
-  // Root reads every file: check this thread's access as an ordinary user.
-  const bool asRoot = geteuid() == 0;
-  if (asRoot) setfsuid(65534);
-  const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
-  if (asRoot) setfsuid(0);
-  EXPECT_EQ(stream, 0);
-  EXPECT_EQ(sound::GetError(), sound::ErrFileBad);
+TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine)
+{
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
+    for (int channel : {-1, 32}) {
+        EXPECT_EQ(sound::Stream_Play(channel, stream), -1);
+        EXPECT_EQ(sound::GetError(), sound::ErrInvalidParam);
+    }
 }
 
-TEST_F(SoundTest, StartFailsWithCode3WithoutAnOutputDevice) {
-  qputenv("VARNOOK_SOUND_OUTPUT", "none");
-  EXPECT_FALSE(sound::Init(44100, 32, sound::INIT_GLOBALFOCUS | sound::INIT_ACCURATEVULEVELS));
-  EXPECT_EQ(sound::GetError(), sound::ErrInit);
-  const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
-  ASSERT_NE(stream, 0);
-  EXPECT_EQ(sound::Stream_Play(1, stream), -1);
-  EXPECT_EQ(sound::GetError(), sound::ErrUninitialized);
-}
-
-TEST_F(SoundTest, ARunningEngineMustBeClosedBeforeItStartsAgain) {
-  sound::SetDriver(1);
-  ASSERT_TRUE(sound::Init(44100, 32, 10));
-  EXPECT_FALSE(sound::Init(44100, 32, 10));
-  EXPECT_EQ(sound::GetError(), sound::ErrBusy);
-  sound::SetDriver(0);
-  EXPECT_EQ(sound::GetError(), sound::ErrBusy);
-  sound::Close();
-  sound::Close();  // harmless when nothing runs
-  EXPECT_TRUE(sound::Init(44100, 32, 10));
-}
-
-TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds) {
-  ASSERT_TRUE(sound::Init(44100, 32, 10));
-  const int stream = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), kPlaying, 0, 0);
-  ASSERT_NE(stream, 0);
-  EXPECT_EQ(sound::Stream_GetTime(stream), 0);
-  EXPECT_EQ(sound::Stream_Play(1, stream), 1);
-  Sleep(400);
-  const int played = sound::Stream_GetTime(stream);
-  EXPECT_GT(played, 200);
-  EXPECT_LT(played, 2000);
-  sound::Stream_Stop(stream);
-  EXPECT_EQ(sound::Stream_GetTime(stream), 0);
-  Sleep(100);
-  EXPECT_EQ(sound::Stream_GetTime(stream), 0);
-  sound::Stream_Stop(stream);  // stopping a stopped stream is harmless
-  sound::Stream_Close(stream);
-}
-
-TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart) {
-  ASSERT_TRUE(sound::Init(44100, 32, 10));
-  const int stream = sound::Stream_Open(WriteTone("short.wav", {Kind::Wav, 150, 48000, 2}), kPlaying, 0, 0);
-  ASSERT_NE(stream, 0);
-  ASSERT_EQ(sound::Stream_Play(1, stream), 1);
-  Sleep(500);
-  EXPECT_EQ(sound::Stream_GetTime(stream), 150);
-  ASSERT_EQ(sound::Stream_Play(1, stream), 1);
-  EXPECT_LT(sound::Stream_GetTime(stream), 150);
-}
-
-TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine) {
-  ASSERT_TRUE(sound::Init(44100, 32, 10));
-  const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
-  for (int channel : {-1, 32}) {
-    EXPECT_EQ(sound::Stream_Play(channel, stream), -1);
+TEST_F(SoundTest, ClosingTheEngineWhilePlayingClosesItsStreams)
+{
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 3000, 44100, 2}), kPlaying, 0, 0);
+    ASSERT_EQ(sound::Stream_Play(1, stream), 1);
+    Sleep(50);
+    sound::Close();
+    EXPECT_EQ(sound::Stream_GetLengthMs(stream), 0);
     EXPECT_EQ(sound::GetError(), sound::ErrInvalidParam);
-  }
+    sound::Stream_Close(stream);
+    sound::Stream_Stop(stream);
 }
 
-TEST_F(SoundTest, ClosingTheEngineWhilePlayingClosesItsStreams) {
-  ASSERT_TRUE(sound::Init(44100, 32, 10));
-  const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 3000, 44100, 2}), kPlaying, 0, 0);
-  ASSERT_EQ(sound::Stream_Play(1, stream), 1);
-  Sleep(50);
-  sound::Close();
-  EXPECT_EQ(sound::Stream_GetLengthMs(stream), 0);
-  EXPECT_EQ(sound::GetError(), sound::ErrInvalidParam);
-  sound::Stream_Close(stream);
-  sound::Stream_Stop(stream);
-}
-
-}  // namespace
+} // namespace
