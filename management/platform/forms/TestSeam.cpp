@@ -35,11 +35,16 @@ struct GridAccess {
 
 namespace {
 
+struct FileAnswer {
+    bool chosen;
+    QString path;
+};
+
 struct State {
     bool active = false;
     std::vector<test::Message> messages;
     std::deque<int> answers;
-    std::deque<std::optional<QString>> files;
+    std::deque<FileAnswer> files;
     std::vector<QString> errors;
     std::vector<QString> shown;
     std::map<std::type_index, std::deque<std::function<void(Form&)>>> scripts;
@@ -111,9 +116,11 @@ std::optional<QString> SeamFileDialog()
         state.errors.push_back(QStringLiteral("open-file dialog without an answer"));
         return std::nullopt;
     }
-    std::optional<QString> answer = state.files.front();
+    const FileAnswer answer = state.files.front();
     state.files.pop_front();
-    return answer;
+    if (!answer.chosen)
+        return std::nullopt;
+    return answer.path;
 }
 
 void SeamModal(Form& form)
@@ -162,12 +169,12 @@ void AnswerMsgBox(int answer)
 
 void ChooseFile(const QString& path)
 {
-    TheState().files.emplace_back(path);
+    TheState().files.push_back({true, path});
 }
 
 void CancelFileDialog()
 {
-    TheState().files.emplace_back(std::nullopt);
+    TheState().files.push_back({false, QString()});
 }
 
 const std::vector<QString>& Errors()
