@@ -81,25 +81,33 @@ bool Exists(const QDir& folder, const QString& name)
     return false;
 }
 
-void Create(const QDir& folder, const QString& name, const QStringList& statements)
+void RemoveFile(const QString& path)
+{
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+void Create(const QDir& folder, const QString& name, const QStringList& statements, bool writeAheadLog)
 {
     if (Exists(folder, name))
         return;
     const QString target = folder.filePath(name);
     const QString building = folder.filePath(QLatin1Char('.') + name + QStringLiteral(".nuevo"));
-    QFile::remove(building);
+    RemoveFile(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);
+        if (writeAheadLog)
+            database.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         database.Execute(QStringLiteral("BEGIN"));
         for (const QString& statement : statements)
             database.Execute(statement);
         database.Execute(QStringLiteral("COMMIT"));
     } catch (...) {
-        QFile::remove(building);
+        RemoveFile(building);
         throw;
     }
     if (!QFile::rename(building, target)) {
-        QFile::remove(building);
+        RemoveFile(building);
         throw jet::Error(QStringLiteral("No se puede crear la base de datos «%1».").arg(target));
     }
 }
@@ -111,7 +119,9 @@ void CreateMissingDatabases(const QString& folder)
     const QDir directory(folder);
     if (!directory.exists() && !QDir().mkpath(folder))
         throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1».").arg(folder));
-    Create(directory, QStringLiteral("Dorna.MDB"), dornaTables);
-    Create(directory, QStringLiteral("MUSICA.MDB"), musicaTables);
-    Create(directory, QStringLiteral("CONTINUIDAD.MDB"), continuidadTables);
+    // The two files the program writes take the write-ahead log; the rotation
+    // names are only read, so their file can live on read-only storage.
+    Create(directory, QStringLiteral("Dorna.MDB"), dornaTables, true);
+    Create(directory, QStringLiteral("MUSICA.MDB"), musicaTables, true);
+    Create(directory, QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false);
 }

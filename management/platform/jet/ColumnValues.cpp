@@ -43,22 +43,28 @@ Value NumberFor(const Value& value, const QString& column)
 
 Value DateTimeFor(const Value& value, const QString& column)
 {
+    Value moment;
     switch (value.kind()) {
     case Value::Kind::Null:
-    case Value::Kind::DateTime:
         return value;
+    case Value::Kind::DateTime:
+        moment = value;
+        break;
     case Value::Kind::Integer:
     case Value::Kind::Double:
-        return Value::FromSecondsSinceDayZero(value.SecondsSinceDayZero());
+        moment = Value::FromSecondsSinceDayZero(value.SecondsSinceDayZero());
+        break;
     case Value::Kind::Text:
+        if (value.toString().trimmed().isEmpty())
+            return Value();
+        moment = Value::ParseDateTime(value.toString());
+        if (moment.IsNull())
+            throw CannotHold(value, column, "una fecha ni una hora");
         break;
     }
-    if (value.toString().trimmed().isEmpty())
-        return Value();
-    const Value parsed = Value::ParseDateTime(value.toString());
-    if (parsed.IsNull())
-        throw CannotHold(value, column, "una fecha ni una hora");
-    return parsed;
+    if (!Storable(moment.SecondsSinceDayZero()))
+        throw CannotHold(value, column, "una fecha entre los años 100 y 9999");
+    return moment;
 }
 
 } // namespace
@@ -124,8 +130,9 @@ void BindValue(sqlite3_stmt* statement, int parameter, const Value& value)
         sqlite3_bind_double(statement, parameter, value.toDouble());
         return;
     case Value::Kind::DateTime: {
-        const QByteArray text = StoredText(value.SecondsSinceDayZero()).toUtf8();
-        sqlite3_bind_text(statement, parameter, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        char text[storedTextLength + 1];
+        WriteStoredText(value.SecondsSinceDayZero(), text);
+        sqlite3_bind_text(statement, parameter, text, storedTextLength, SQLITE_TRANSIENT);
         return;
     }
     case Value::Kind::Text: {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace jet::detail {
@@ -133,6 +134,14 @@ std::shared_ptr<Connection> Connection::OpenFile(const QString& path, int flags)
     InstallSqlFunctions(handle);
     std::shared_ptr<Connection> connection(new Connection(handle, path));
     connection->Execute(QStringLiteral("PRAGMA schema_version"));
+    // A file in write-ahead-log mode stays whole after a power cut without a
+    // disk flush per statement; other files keep SQLite's full flushing.
+    const QString journal = QStringLiteral("PRAGMA journal_mode");
+    const Statement mode = connection->Prepare(journal, journal);
+    connection->writeAheadLog_ = connection->Step(mode, journal)
+        && sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0)), "wal") == 0;
+    if (connection->writeAheadLog_)
+        connection->Execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
     return connection;
 }
 
@@ -174,8 +183,25 @@ Translation Connection::Translate(const QString& jetSql)
     }
 }
 
+void Connection::AddPendingRead(PendingRead* read)
+{
+    pendingReads_.push_back(read);
+}
+
+void Connection::RemovePendingRead(PendingRead* read)
+{
+    pendingReads_.erase(std::remove(pendingReads_.begin(), pendingReads_.end(), read), pendingReads_.end());
+}
+
+void Connection::FinishPendingReads()
+{
+    while (!pendingReads_.empty())
+        pendingReads_.back()->ReadAll();
+}
+
 Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 {
+    FinishPendingReads();
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
@@ -191,6 +217,7 @@ Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 
 Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jetSql)
 {
+    FinishPendingReads();
     if (sqlite3_stmt* statement = cache_.value(sqliteSql)) {
         sqlite3_clear_bindings(statement);
         return Statement(statement, false);

@@ -47,6 +47,15 @@ private:
     bool owned_;
 };
 
+// A recordset still reading its rows from an open statement.
+class PendingRead {
+public:
+    virtual void ReadAll() = 0;
+
+protected:
+    ~PendingRead() = default;
+};
+
 class Connection {
 public:
     static std::shared_ptr<Connection> Open(const QString& path);
@@ -67,6 +76,14 @@ public:
     void Execute(const QString& jetSql);
     long long LastInsertRowid() const;
 
+    // Files in write-ahead-log mode let a recordset read its rows as they are
+    // asked for: its open statement blocks no writer. Any other statement on
+    // the same connection first reads the pending rows to the end, so that it
+    // sees every change and the recordset keeps the rows it opened with.
+    bool ReadsLazily() const { return writeAheadLog_; }
+    void AddPendingRead(PendingRead* read);
+    void RemovePendingRead(PendingRead* read);
+
     const TableInfo* Table(const QString& name);
     Error MakeError(const QString& problem, const QString& jetSql) const;
 
@@ -76,9 +93,12 @@ private:
     void LoadSchema();
     QString ResolveName(const QString& name);
     Error SqliteError(const QString& jetSql) const;
+    void FinishPendingReads();
 
     sqlite3* handle_;
     QString path_;
+    bool writeAheadLog_ = false;
+    std::vector<PendingRead*> pendingReads_;
     bool schemaLoaded_ = false;
     std::vector<TableInfo> tables_;
     QHash<QString, QString> spellings_;   // case-folded name -> name in the file

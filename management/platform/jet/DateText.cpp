@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QRegularExpression>
 #include <QTime>
+#include <algorithm>
 
 namespace jet::detail {
 
@@ -77,6 +78,50 @@ int Digits(const char* text, int count)
     return value;
 }
 
+// Civil calendar arithmetic, so that the stored text is read and written
+// without building calendar objects for every value of a large table.
+long long DaysFromCivil(int year, int month, int day)
+{
+    year -= month <= 2;
+    const long long era = (year >= 0 ? year : year - 399) / 400;
+    const long long yearOfEra = year - era * 400;
+    const long long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+void CivilFromDays(long long days, int& year, int& month, int& day)
+{
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const long long dayOfEra = days - era * 146097;
+    const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long long monthIndex = (5 * dayOfYear + 2) / 153;
+    day = int(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    month = int(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    year = int(yearOfEra + era * 400 + (month <= 2));
+}
+
+bool ValidDay(int year, int month, int day)
+{
+    static const int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1)
+        return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= lengths[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+const long long dayZeroCivil = DaysFromCivil(1899, 12, 30);
+const long long firstStorable = (DaysFromCivil(100, 1, 1) - dayZeroCivil) * 86400;
+const long long lastStorable = (DaysFromCivil(9999, 12, 31) - dayZeroCivil) * 86400 + 86399;
+
+void WriteTwo(char* out, int value)
+{
+    out[0] = char('0' + value / 10);
+    out[1] = char('0' + value % 10);
+}
+
 } // namespace
 
 long long SecondsOf(const QDate& day, const QTime& timeOfDay)
@@ -107,32 +152,65 @@ QTime TimeOf(long long seconds)
     return QTime::fromMSecsSinceStartOfDay(SecondOfDay(seconds) * 1000);
 }
 
+void WriteStoredText(long long seconds, char (&out)[storedTextLength + 1])
+{
+    // Outside the years 100 to 9999 no value is stored (ConvertForColumn refuses it).
+    seconds = std::clamp(seconds, firstStorable, lastStorable);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    CivilFromDays(dayZeroCivil + DayOf(seconds), year, month, day);
+    const int second = SecondOfDay(seconds);
+    WriteTwo(out, year / 100);
+    WriteTwo(out + 2, year % 100);
+    out[4] = '-';
+    WriteTwo(out + 5, month);
+    out[7] = '-';
+    WriteTwo(out + 8, day);
+    out[10] = ' ';
+    WriteTwo(out + 11, second / 3600);
+    out[13] = ':';
+    WriteTwo(out + 14, second / 60 % 60);
+    out[16] = ':';
+    WriteTwo(out + 17, second % 60);
+    out[19] = '\0';
+}
+
+bool Storable(long long seconds)
+{
+    return seconds >= firstStorable && seconds <= lastStorable;
+}
+
 QString StoredText(long long seconds)
 {
-    const QDate day = DateOf(seconds);
-    const int second = SecondOfDay(seconds);
-    return QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d", day.year(), day.month(), day.day(),
-                             second / 3600, second / 60 % 60, second % 60);
+    char text[storedTextLength + 1];
+    WriteStoredText(seconds, text);
+    return QString::fromLatin1(text);
+}
+
+std::optional<long long> ParseClockText(const char* utf8, int length)
+{
+    if (length != 8 || utf8[2] != ':' || utf8[5] != ':')
+        return std::nullopt;
+    const int hour = Digits(utf8, 2);
+    const int minute = Digits(utf8 + 3, 2);
+    const int second = Digits(utf8 + 6, 2);
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+        return std::nullopt;
+    return hour * 3600 + minute * 60 + second;
 }
 
 std::optional<long long> ParseStoredText(const char* utf8, int length)
 {
-    if (length != 19 || utf8[4] != '-' || utf8[7] != '-' || utf8[10] != ' ' || utf8[13] != ':'
-        || utf8[16] != ':')
+    if (length != storedTextLength || utf8[4] != '-' || utf8[7] != '-' || utf8[10] != ' ')
         return std::nullopt;
     const int year = Digits(utf8, 4);
     const int month = Digits(utf8 + 5, 2);
     const int day = Digits(utf8 + 8, 2);
-    const int hour = Digits(utf8 + 11, 2);
-    const int minute = Digits(utf8 + 14, 2);
-    const int second = Digits(utf8 + 17, 2);
-    if (year < 0 || month < 0 || day < 0 || hour < 0 || hour > 23 || minute < 0 || minute > 59
-        || second < 0 || second > 59)
+    const auto clock = ParseClockText(utf8 + 11, 8);
+    if (year < 0 || !ValidDay(year, month, day) || !clock)
         return std::nullopt;
-    const QDate date(year, month, day);
-    if (!date.isValid())
-        return std::nullopt;
-    return (date.toJulianDay() - dayZeroJulian) * secondsPerDay + hour * 3600 + minute * 60 + second;
+    return (DaysFromCivil(year, month, day) - dayZeroCivil) * secondsPerDay + *clock;
 }
 
 std::optional<long long> ParseDateTimeText(QStringView text, DateOrder order)

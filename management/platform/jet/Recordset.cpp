@@ -5,6 +5,7 @@
 #include "jet/Error.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <sqlite3.h>
 #include <unordered_set>
 
@@ -39,7 +40,7 @@ void Forget(RecordsetData& data)
     std::fill(data.pending.begin(), data.pending.end(), std::nullopt);
 }
 
-void RequireCurrent(const RecordsetData& data)
+void RequireCurrent(RecordsetData& data)
 {
     if (!data.HasCurrent())
         throw Fault(data, QStringLiteral("No hay registro activo."));
@@ -71,6 +72,7 @@ void AppendRow(RecordsetData& data, long long rowid)
 
 void Insert(RecordsetData& data)
 {
+    data.ReadAll();
     QStringList names;
     QStringList marks;
     for (size_t i = 0; i < data.columns.size(); ++i)
@@ -100,6 +102,7 @@ void Insert(RecordsetData& data)
 
 void Rewrite(RecordsetData& data)
 {
+    data.ReadAll();
     QStringList sets;
     for (size_t i = 0; i < data.columns.size(); ++i)
         if (data.pending[i])
@@ -135,19 +138,19 @@ bool Recordset::IsOpen() const
 
 int Recordset::AbsolutePosition() const
 {
-    const RecordsetData& data = Opened(d_);
+    RecordsetData& data = Opened(d_);
     return data.HasCurrent() ? data.position : -1;
 }
 
 bool Recordset::EOF() const
 {
-    const RecordsetData& data = Opened(d_);
-    return data.position >= data.rows;
+    RecordsetData& data = Opened(d_);
+    return !data.HasRow(data.position);
 }
 
 int Recordset::RecordCount() const
 {
-    return Opened(d_).rows;
+    return Opened(d_).RowCount();
 }
 
 void Recordset::MoveFirst()
@@ -166,7 +169,7 @@ void Recordset::MoveNext()
         data.currentDeleted = false;
         return;
     }
-    if (data.position >= data.rows)
+    if (!data.HasRow(data.position))
         throw Fault(data, QStringLiteral("No hay registro activo: ya se llegó al final."));
     ++data.position;
 }
@@ -175,7 +178,7 @@ void Recordset::MoveLast()
 {
     RecordsetData& data = Opened(d_);
     Forget(data);
-    data.position = data.rows > 0 ? data.rows - 1 : 0;
+    data.position = std::max(data.RowCount() - 1, 0);
     data.currentDeleted = false;
 }
 
@@ -213,15 +216,15 @@ QString Recordset::FieldName(int column) const
 
 const Value& Recordset::ValueAt(int row, int column) const
 {
-    const RecordsetData& data = Opened(d_);
-    if (row < 0 || row >= data.rows || column < 0 || column >= int(data.columns.size()))
+    RecordsetData& data = Opened(d_);
+    if (row < 0 || !data.HasRow(row) || column < 0 || column >= int(data.columns.size()))
         throw Fault(data, QStringLiteral("No existe la fila %1, columna %2.").arg(row).arg(column));
     return data.At(row, column);
 }
 
 Value Recordset::FieldValue(int column) const
 {
-    const RecordsetData& data = Opened(d_);
+    RecordsetData& data = Opened(d_);
     if (data.mode != EditMode::None && data.pending[size_t(column)])
         return *data.pending[size_t(column)];
     if (data.mode == EditMode::AddNew)
@@ -280,6 +283,7 @@ void Recordset::Delete()
     RequireUpdatable(data);
     RequireCurrent(data);
     Forget(data);
+    data.ReadAll();
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(Quoted(data.table->name));
     const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
     sqlite3_bind_int64(statement.get(), 1, data.rowids[size_t(data.position)]);
@@ -296,6 +300,7 @@ void Recordset::FindFirst(const QString& criteria)
 {
     RecordsetData& data = Opened(d_);
     Forget(data);
+    data.ReadAll();
     const QString condition = data.connection->Translate(criteria).sql;
     int found = -1;
     if (data.table) {

@@ -8,16 +8,15 @@ namespace jet::detail {
 
 std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> connection, const QString& sql)
 {
-    auto data = std::make_unique<RecordsetData>();
+    std::unique_ptr<RecordsetData> data(new RecordsetData);
     const Translation translation = connection->Translate(sql);
     data->sql = sql;
     data->sqliteSql = translation.sql;
     if (!translation.table.isEmpty())
         data->table = connection->Table(translation.table);
     const int first = data->table ? 1 : 0;
-    const Statement statement =
-        connection->Prepare(data->table ? translation.sqlWithRowid : translation.sql, sql);
-    sqlite3_stmt* handle = statement.get();
+    data->reading_.emplace(connection->Prepare(data->table ? translation.sqlWithRowid : translation.sql, sql));
+    sqlite3_stmt* handle = data->reading_->get();
 
     const int count = sqlite3_column_count(handle);
     for (int i = first; i < count; ++i) {
@@ -32,16 +31,58 @@ std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> c
         }
         data->columns.push_back(column);
     }
-    while (connection->Step(statement, sql)) {
-        if (first)
-            data->rowids.push_back(sqlite3_column_int64(handle, 0));
-        for (int i = first; i < count; ++i)
-            data->values.push_back(ReadColumn(handle, i, data->columns[size_t(i - first)].kind));
-        ++data->rows;
-    }
     data->pending.resize(data->columns.size());
     data->connection = std::move(connection);
+    if (data->connection->ReadsLazily()) {
+        data->connection->AddPendingRead(data.get());
+        data->HasRow(0);
+    } else {
+        data->ReadAll();
+    }
     return data;
+}
+
+RecordsetData::~RecordsetData()
+{
+    if (reading_)
+        connection->RemovePendingRead(this);
+}
+
+bool RecordsetData::ReadRow()
+{
+    sqlite3_stmt* handle = reading_->get();
+    if (!connection->Step(*reading_, sql)) {
+        reading_.reset();
+        connection->RemovePendingRead(this);
+        return false;
+    }
+    const int first = table ? 1 : 0;
+    if (table)
+        rowids.push_back(sqlite3_column_int64(handle, 0));
+    for (size_t i = 0; i < columns.size(); ++i)
+        values.push_back(ReadColumn(handle, int(i) + first, columns[i].kind));
+    ++rows;
+    return true;
+}
+
+bool RecordsetData::HasRow(int row)
+{
+    while (row >= rows && reading_)
+        if (!ReadRow())
+            break;
+    return row < rows;
+}
+
+void RecordsetData::ReadAll()
+{
+    while (reading_ && ReadRow()) {
+    }
+}
+
+int RecordsetData::RowCount()
+{
+    ReadAll();
+    return rows;
 }
 
 } // namespace jet::detail

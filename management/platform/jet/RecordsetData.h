@@ -1,6 +1,7 @@
-// What a Recordset holds: its statement, its columns, the rows read when it
-// was opened (row-major, with their row ids when it is updatable), the
-// current position and a pending AddNew or Edit.
+// What a Recordset holds: its statement, its columns, its rows (row-major,
+// with their row ids when it is updatable), the current position and a
+// pending AddNew or Edit. Rows are read when opened, or on a file in
+// write-ahead-log mode as they are first asked for.
 #pragma once
 
 #include "Connection.h"
@@ -20,7 +21,21 @@ struct RecordsetColumn {
 
 enum class EditMode { None, Edit, AddNew };
 
-struct RecordsetData {
+class RecordsetData final : public PendingRead {
+public:
+    static std::unique_ptr<RecordsetData> Open(std::shared_ptr<Connection> connection, const QString& sql);
+    ~RecordsetData();
+    RecordsetData(const RecordsetData&) = delete;
+    RecordsetData& operator=(const RecordsetData&) = delete;
+
+    // Reads rows up to this one; false when the recordset has fewer.
+    bool HasRow(int row);
+    void ReadAll() override;
+    int RowCount();
+
+    const Value& At(int row, int column) const { return values[size_t(row) * columns.size() + size_t(column)]; }
+    bool HasCurrent() { return !currentDeleted && position >= 0 && HasRow(position); }
+
     std::shared_ptr<Connection> connection;
     QString sql;               // as the form wrote it
     QString sqliteSql;         // as translated, without row ids
@@ -28,16 +43,18 @@ struct RecordsetData {
     std::vector<RecordsetColumn> columns;
     std::vector<Value> values;
     std::vector<long long> rowids;
-    int rows = 0;
+    int rows = 0;              // rows read so far
     int position = 0;
     bool currentDeleted = false;
     bool noMatch = false;
     EditMode mode = EditMode::None;
     std::vector<std::optional<Value>> pending;
 
-    static std::unique_ptr<RecordsetData> Open(std::shared_ptr<Connection> connection, const QString& sql);
-    const Value& At(int row, int column) const { return values[size_t(row) * columns.size() + size_t(column)]; }
-    bool HasCurrent() const { return !currentDeleted && position >= 0 && position < rows; }
+private:
+    RecordsetData() = default;
+    bool ReadRow();
+
+    std::optional<Statement> reading_;
 };
 
 } // namespace jet::detail

@@ -32,6 +32,8 @@ std::optional<long long> SecondsOf(sqlite3_value* value)
         const int length = sqlite3_value_bytes(value);
         if (const auto stored = ParseStoredText(text, length))
             return stored;
+        if (const auto clock = ParseClockText(text, length))
+            return clock;
         return ParseDateTimeText(QString::fromUtf8(text, length), DateOrder::DayFirst);
     }
     }
@@ -72,9 +74,13 @@ void DateAdd(sqlite3_context* context, int, sqlite3_value** arguments)
         const QByteArray message = "DateAdd: fecha no válida «" + TextOf(arguments[2]).toUtf8() + "»";
         return sqlite3_result_error(context, message.constData(), int(message.size()));
     }
-    const long long amount = std::llround(sqlite3_value_double(arguments[1]));
-    const QByteArray stored = StoredText(*start + amount * unit).toUtf8();
-    sqlite3_result_text(context, stored.constData(), int(stored.size()), SQLITE_TRANSIENT);
+    const double number = sqlite3_value_double(arguments[1]);
+    const long long amount = std::fabs(number) < 1e12 ? std::llround(number) : 0;
+    if (std::fabs(number) >= 1e12 || !Storable(*start + amount * unit))
+        return sqlite3_result_error(context, "DateAdd: la fecha queda fuera de los años 100 a 9999", -1);
+    char stored[storedTextLength + 1];
+    WriteStoredText(*start + amount * unit, stored);
+    sqlite3_result_text(context, stored, storedTextLength, SQLITE_TRANSIENT);
 }
 
 // Format codes: h/hh hours, n/nn or m/mm after an hour minutes, s/ss seconds,
@@ -123,6 +129,13 @@ void Format(sqlite3_context* context, int, sqlite3_value** arguments)
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL)
         return sqlite3_result_null(context);
     const auto seconds = SecondsOf(arguments[0]);
+    const auto format = reinterpret_cast<const char*>(sqlite3_value_text(arguments[1]));
+    if (seconds && format && sqlite3_stricmp(format, "hh:mm:ss") == 0) {
+        // The time of the stored text, the one format the statements use.
+        char stored[storedTextLength + 1];
+        WriteStoredText(*seconds, stored);
+        return sqlite3_result_text(context, stored + 11, 8, SQLITE_TRANSIENT);
+    }
     const QByteArray text = seconds ? FormatSeconds(*seconds, TextOf(arguments[1])).toUtf8()
                                     : TextOf(arguments[0]).toUtf8();
     sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);

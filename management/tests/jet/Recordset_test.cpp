@@ -2,6 +2,7 @@
 // NoMatch, writes visible to every later read, conversions by column type.
 #include "StationFolder.h"
 
+#include "jet/Engine.h"
 #include "jet/Error.h"
 
 using jet::Value;
@@ -185,4 +186,26 @@ TEST_F(Recordsets, RecordsetOutlivesItsDatabase)
     clients.Fields(QStringLiteral("NOMBRE")) = QStringLiteral("Uno bis");
     clients.Update();
     EXPECT_EQ(clients.Fields(QStringLiteral("NOMBRE")).Value().toString(), QStringLiteral("Uno bis"));
+}
+
+TEST_F(Recordsets, OpenRecordsetKeepsItsRowsWhileAnotherConnectionWrites)
+{
+    dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno'), (2,'Dos'), (3,'Tres')"));
+    jet::Recordset clients = dorna.OpenRecordset(QStringLiteral("SELECT * FROM CLIENTES ORDER BY NUMERO"));
+    jet::Database other = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    other.Execute(QStringLiteral("DELETE * FROM CLIENTES WHERE NUMERO>1"));
+    EXPECT_EQ(clients.RecordCount(), 3);
+    EXPECT_EQ(Rows(dorna, QStringLiteral("SELECT NUMERO FROM CLIENTES")), QStringList({"1"}));
+}
+
+TEST_F(Recordsets, RowAddedWhileRowsAreStillBeingReadIsListedOnce)
+{
+    dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno'), (2,'Dos')"));
+    jet::Recordset clients = dorna.OpenRecordset(QStringLiteral("SELECT * FROM CLIENTES"));
+    clients.AddNew();
+    clients.Fields(QStringLiteral("NUMERO")) = 3;
+    clients.Update();
+    EXPECT_EQ(clients.RecordCount(), 3);
+    clients.MoveLast();
+    EXPECT_EQ(clients.Fields(QStringLiteral("NUMERO")).Value().toInt(), 3);
 }

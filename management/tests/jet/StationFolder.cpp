@@ -4,11 +4,28 @@
 #include "jet/Engine.h"
 
 #include <QDate>
+#include <QFile>
+
+namespace {
+
+// The databases are made once per run and copied for each test.
+const QTemporaryDir& Template()
+{
+    static const QTemporaryDir made = [] {
+        QTemporaryDir fresh;
+        CreateMissingDatabases(fresh.path());
+        return fresh;
+    }();
+    return made;
+}
+
+} // namespace
 
 void StationFolder::SetUp()
 {
     ASSERT_TRUE(folder.isValid());
-    CreateMissingDatabases(folder.path());
+    for (const char* name : {"Dorna.MDB", "MUSICA.MDB", "CONTINUIDAD.MDB"})
+        ASSERT_TRUE(QFile::copy(Template().filePath(QString::fromUtf8(name)), Path(QString::fromUtf8(name))));
     dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
     musica = jet::DBEngine().OpenDatabase(Path(QStringLiteral("MUSICA.MDB")));
 }
