@@ -42,11 +42,11 @@ void F_BLoques::Design()
     T_hora.Value(QTime(0, 0, 0));
     T_hora.Enabled(false);
     Label13.Caption("Duracion max.");
-    Label13.Move(3060, 420, 1300, 255);
-    T_Duracion.Move(4380, 360, 1300, 315);
+    Label13.Move(3060, 420, 1500, 255);
+    T_Duracion.Move(4600, 360, 1300, 315);
     T_Duracion.Value(QTime(0, 5, 0));
     C_Prioritario.Caption("Sat");
-    C_Prioritario.Move(5880, 360, 900, 315);
+    C_Prioritario.Move(6100, 360, 900, 315);
     Label15.Caption("Total");
     Label15.Move(240, 900, 1300, 255);
     L_Total.Move(1560, 900, 1300, 255);

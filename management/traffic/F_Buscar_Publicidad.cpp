@@ -53,9 +53,9 @@ void F_Buscar_Publicidad::Design()
     Combo.Move(1400, 240, 1900, 315);
     Text1.Move(3420, 240, 3000, 315);
     Command2.Caption("Ver Contratos Finalizados");
-    Command2.Move(6600, 180, 2300, 375);
+    Command2.Move(6600, 180, 2700, 375);
     Command3.Caption("Eliminar Finalizados");
-    Command3.Move(6600, 600, 2300, 375);
+    Command3.Move(6600, 600, 2700, 375);
     Command1.Caption("Salir");
     Command1.Move(9600, 180, 1300, 375);
 
