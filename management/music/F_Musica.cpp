@@ -69,9 +69,9 @@ void F_Musica::Design()
 {
     Caption("Catálogo Musical");
     Width(9000);
-    Height(7500);
+    Height(8100);
 
-    Frame2.Move(120, 60, 8760, 6360);
+    Frame2.Move(120, 60, 8760, 6960);
     struct Campo {
         forms::Label& etiqueta;
         const char* texto;
@@ -135,7 +135,7 @@ void F_Musica::Design()
     L_Presentacion2.Caption(Vacio);
     L_Radiaciones.Caption("0");
 
-    Frame1.Move(120, 6480, 8760, 720);
+    Frame1.Move(120, 7080, 8760, 720);
     int left = 120;
     const std::pair<forms::CommandButton*, const char*> barra[] = {
         {&B_Añadir, "Añadir"},     {&B_Buscar, "Buscar"},     {&B_Guardar, "Guardar"},
@@ -410,7 +410,8 @@ QString F_Musica::ElegirFichero()
     CommonDialog.CancelError(true);
     try {
         CommonDialog.ShowOpen();
-    } catch (const forms::DialogCancelled&) {
+    } catch (const std::exception&) {
+        // A cancel, or any failure of the dialog, changes nothing.
         return QString();
     }
     return CommonDialog.FileName();
