@@ -1,7 +1,7 @@
 // Opens the catalogue editor on a catalogue of 100 000 songs and 5 000
 // performers: prints how long loading F_Musica takes (its data control over
-// CATALOGO and its three lists), loading one song by code and proposing a
-// new code, and the memory in use. Targets: under 1 s and 200 MB.
+// CATALOGO and its three lists), loading a song by code (the first and a later
+// time) and proposing a new code, and the memory in use. Targets: under 1 s and 200 MB.
 #include "F_Musica.h"
 
 #include "Databases.h"
@@ -105,22 +105,22 @@ int main(int argc, char** argv)
     Llenar();
     forms::Application aplicacion(argc, argv);
 
-    // The engine alone, for comparison: every row of CATALOGO read into a recordset.
+    const double antes = Megas("VmRSS");
     QElapsedTimer reloj;
     reloj.start();
-    jet::DBEngine().OpenDatabase(MusicaPath()).OpenRecordset("SELECT * FROM CATALOGO").Close();
-    const double soloMotor = double(reloj.nsecsElapsed()) / 1e6;
-
-    const double antes = Megas("VmRSS");
-    reloj.restart();
     F_Musica& f = forms::Get<F_Musica>();
     const double carga = double(reloj.nsecsElapsed()) / 1e6;
     const double despues = Megas("VmRSS");
 
-    reloj.restart();
-    double codigo = kCanciones - 1;
-    f.Buscar(codigo);
-    const double busqueda = double(reloj.nsecsElapsed()) / 1e6;
+    // Buscar twice: the first search of the data control's rows and a later one.
+    double busquedas[2] = {};
+    const double codigos[2] = {kCanciones - 1, 2};
+    for (int i = 0; i < 2; ++i) {
+        double codigo = codigos[i];
+        reloj.restart();
+        f.Buscar(codigo);
+        busquedas[i] = double(reloj.nsecsElapsed()) / 1e6;
+    }
     const QString titulo = f.T_Titulo.Text();
 
     reloj.restart();
@@ -128,12 +128,13 @@ int main(int argc, char** argv)
     const double propuesta = double(reloj.nsecsElapsed()) / 1e6;
 
     std::printf("catalogue: %d songs, %d performers, %d albums\n", kCanciones, kInterpretes, kAlbunes);
-    std::printf("F_Musica load: %.1f ms (target < 1000 ms); the engine reads CATALOGO alone in %.1f ms\n", carga,
-                soloMotor);
-    std::printf("Buscar of one song: %.1f ms (title \"%s\")\n", busqueda, qPrintable(titulo));
+    std::printf("F_Musica load: %.1f ms (target < 1000 ms)\n", carga);
+    std::printf("Buscar: first %.1f ms, next %.1f ms (title \"%s\")\n", busquedas[0], busquedas[1],
+                qPrintable(titulo));
     std::printf("code proposal: %.1f ms (code %s)\n", propuesta, qPrintable(f.T_Codigo.Text()));
-    std::printf("memory: %.1f MB in use after load (%.1f MB for the form), peak %.1f MB (target < 200 MB)\n",
-                despues, despues - antes, Megas("VmHWM"));
+    std::printf("memory: %.1f MB after load (%.1f MB for the form), %.1f MB after Buscar, peak %.1f MB "
+                "(target < 200 MB)\n",
+                despues, despues - antes, Megas("VmRSS"), Megas("VmHWM"));
     forms::UnloadAll();
     return 0;
 }
