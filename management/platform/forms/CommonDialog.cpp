@@ -61,11 +61,19 @@ void CommonDialog::ShowOpen()
     if (detail::SeamActive()) {
         chosen = detail::SeamFileDialog();
     } else {
-        const QString title = title_.isEmpty() ? QStringLiteral("Abrir") : title_;
-        const QString path =
-            QFileDialog::getOpenFileName(Parent().Surface(), title, QFileInfo(fileName_).path());
-        if (!path.isEmpty())
-            chosen = QDir::toNativeSeparators(path);
+        QFileDialog dialog(Parent().Surface(), title_.isEmpty() ? QStringLiteral("Abrir") : title_,
+                           QFileInfo(fileName_).path());
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        // Qt's own dialog, so that it speaks Spanish like the rest.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+        dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
+        dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Abrir"));
+        dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+        dialog.setNameFilter(QStringLiteral("Todos los archivos (*)"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = QDir::toNativeSeparators(dialog.selectedFiles().front());
     }
     if (chosen) {
         fileName_ = *chosen;

@@ -2,16 +2,15 @@
 
 #include "forms/Dispatch.h"
 #include "forms/MSFlexGrid.h"
-#include "forms/SeamState.h"
 #include "forms/Twips.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -140,6 +139,7 @@ void GridView::Press(QMouseEvent* event, const QPoint& at)
         ShowSelection();
     }
     pressed_ = true;
+    pressAt_ = at;
     detail::Raise(grid_.OnMouseDown, ButtonOf(event->button()), ShiftOf(event->modifiers()),
                   float(detail::Twips(at.x())), float(detail::Twips(at.y())));
 }
@@ -152,7 +152,22 @@ void GridView::mousePressEvent(QMouseEvent* event)
 
 void GridView::mouseMoveEvent(QMouseEvent* event)
 {
-    TrackMouse(InGrid(viewport(), event->position()));
+    Move(event, InGrid(viewport(), event->position()));
+}
+
+void GridView::mouseReleaseEvent(QMouseEvent* event)
+{
+    Release(InGrid(viewport(), event->position()));
+}
+
+void GridView::Move(QMouseEvent* event, const QPoint& at)
+{
+    TrackMouse(at);
+    if (dragPending_) {
+        if ((at - pressAt_).manhattanLength() >= QApplication::startDragDistance())
+            RunDrag();
+        return;
+    }
     if (pressed_ && (event->buttons() & Qt::LeftButton) && mouseRow >= 1 && mouseCol >= 0 &&
         (mouseRow != rowSel || mouseCol != colSel)) {
         rowSel = mouseRow;
@@ -161,11 +176,19 @@ void GridView::mouseMoveEvent(QMouseEvent* event)
     }
 }
 
-void GridView::mouseReleaseEvent(QMouseEvent*)
+void GridView::Release(const QPoint& at)
 {
     if (!pressed_)
         return;
     pressed_ = false;
+    if (dragPending_) {
+        // A drag that never moved ends with a drop where it began.
+        dragPending_ = false;
+        TrackMouse(at);
+        detail::Raise(grid_.OnDragDrop, grid_, float(detail::Twips(at.x())), float(detail::Twips(at.y())));
+        dragSource = nullptr;
+        return;
+    }
     detail::Raise(grid_.OnClick);
 }
 
@@ -203,18 +226,23 @@ void GridView::keyPressEvent(QKeyEvent* event)
 
 void GridView::BeginDrag()
 {
-    if (detail::SeamActive())
+    // Only a mouse button held on the grid can start a drag.
+    if (!pressed_)
         return;
     dragSource = &grid_;
-    // Started once the mouse-down handler has returned, as a drag is modal.
-    QTimer::singleShot(0, this, [this] {
-        auto* drag = new QDrag(this);
-        auto* mime = new QMimeData;
-        mime->setData(controlDragFormat, QByteArray());
-        drag->setMimeData(mime);
-        drag->exec(Qt::MoveAction);
-        dragSource = nullptr;
-    });
+    dragPending_ = true;
+}
+
+void GridView::RunDrag()
+{
+    dragPending_ = false;
+    pressed_ = false;
+    auto* drag = new QDrag(this);
+    auto* mime = new QMimeData;
+    mime->setData(controlDragFormat, QByteArray());
+    drag->setMimeData(mime);
+    drag->exec(Qt::MoveAction);
+    dragSource = nullptr;
 }
 
 bool GridView::DragEvent(QDropEvent* event, const QPoint& at, int state, bool drop)
@@ -279,7 +307,16 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         Press(mouse, InGrid(header, mouse->position()));
         return true;
     }
-    case QEvent::MouseButtonRelease: mouseReleaseEvent(static_cast<QMouseEvent*>(event)); return true;
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        Release(InGrid(header, mouse->position()));
+        return true;
+    }
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        Move(mouse, InGrid(header, mouse->position()));
+        return true;
+    }
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::Drop: {

@@ -60,11 +60,16 @@ protected:
 private:
     QPoint InGrid(QWidget* from, const QPointF& at) const;
     void Press(QMouseEvent* event, const QPoint& at);
+    void Move(QMouseEvent* event, const QPoint& at);
+    void Release(const QPoint& at);
     bool DragEvent(QDropEvent* event, const QPoint& at, int state, bool drop);
+    void RunDrag();
 
     MSFlexGrid& grid_;
     GridModel model_;
     bool pressed_ = false;
+    bool dragPending_ = false;
+    QPoint pressAt_;
 };
 
 }  // namespace forms

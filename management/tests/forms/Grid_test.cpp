@@ -5,6 +5,8 @@
 #include "jet/DataControl.h"
 #include "jet/Engine.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -276,6 +278,63 @@ TEST_F(GridTest, FilesDroppedFromTheFileManagerReachTheGridWithTheirRow)
     ASSERT_TRUE(ft::OLEDragDrop(form.Grid, {"/música/a.mp3", "/música/b.wav"}, 2));
     EXPECT_EQ(form.dropped, QStringList({"/música/a.mp3", "/música/b.wav"}));
     EXPECT_EQ(form.dropRow, 2);
+}
+
+// Mouse events as the window system delivers them to the grid's cells.
+class GridMouseTest : public GridTest {
+protected:
+    DragForm& Shown()
+    {
+        DragForm& form = forms::Get<DragForm>();
+        form.Data.DatabaseName = path_;
+        form.Data.RecordSource = "SELECT ORDEN,NOMBRE FROM SPOTS ORDER BY ORDEN";
+        form.Data.Refresh();
+        form.Grid.Move(0, 0, 6000, 4000);
+        form.Show();
+        return form;
+    }
+
+    static void Send(forms::MSFlexGrid& grid, QEvent::Type type, int row, int col)
+    {
+        auto* view = static_cast<QTableView*>(grid.Widget());
+        const QRect cell = view->visualRect(view->model()->index(row - 1, col));
+        const QPointF at = cell.center();
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+};
+
+TEST_F(GridMouseTest, PressSelectsTheCellAndAPlainClickOfADraggingGridDropsOnItself)
+{
+    DragForm& form = Shown();
+    Send(form.Grid, QEvent::MouseButtonPress, 3, 2);
+    EXPECT_EQ(form.Grid.Row(), 3);
+    EXPECT_EQ(form.Grid.Col(), 2);
+    EXPECT_EQ(form.Grid.Tag(), "3");  // MouseDown ran with MouseRow 3
+    Send(form.Grid, QEvent::MouseButtonRelease, 3, 2);
+    ASSERT_EQ(form.sources.size(), 1u);
+    EXPECT_EQ(form.sources[0], &form.Grid);
+    EXPECT_EQ(Column(form.Grid, 2), QStringList({"uno", "dos", "tres", "cuatro"}));
+    EXPECT_TRUE(ft::Errors().empty());
+}
+
+TEST_F(GridMouseTest, ClickAndDoubleClickOfAGridThatDoesNotDrag)
+{
+    DragForm& form = Shown();
+    form.Grid.OnMouseDown = nullptr;
+    int clicks = 0;
+    int doubles = 0;
+    form.Grid.OnClick = [&clicks] { ++clicks; };
+    form.Grid.OnDblClick = [&doubles] { ++doubles; };
+    Send(form.Grid, QEvent::MouseButtonPress, 2, 1);
+    Send(form.Grid, QEvent::MouseButtonRelease, 2, 1);
+    Send(form.Grid, QEvent::MouseButtonDblClick, 2, 1);
+    Send(form.Grid, QEvent::MouseButtonRelease, 2, 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(doubles, 1);
+    EXPECT_EQ(form.Grid.Row(), 2);
+    EXPECT_TRUE(form.sources.empty());
 }
 
 }  // namespace
