@@ -366,6 +366,26 @@ TEST_F(F_BLoquesTest, InAddModeTheListedBlockKeepsItsSpotsAndTotals)
     EXPECT_EQ(Total(Ocho), "0 00:00:00");
 }
 
+TEST_F(F_BLoquesTest, InAddModeASpotGoesAfterTheSpotsOfThePickersBlock)
+{
+    Bloque(Ocho, 60);
+    for (const Spot& spot : {Spot{1, 1, 10}, Spot{2, 2, 20}, Spot{3, 3, 30}})
+        Colocar(Ocho, spot);
+    Bloque(Diez, 90);
+    Colocar(Diez, {4, 1, 90});
+    Guardar({7, "c7.wav", "Campaña", "Ana"});
+    F_BLoques& f = Mostrar(Ocho);
+    ASSERT_TRUE(ft::Click(f.B_Añadir));
+    f.T_hora.Value(Diez);
+
+    double orden = 7;
+    f.Insertar(orden);
+    EXPECT_EQ(Spots(Diez), (std::vector<Spot>{{4, 1, 90}, {7, 3, 30}}));
+    EXPECT_EQ(Total(Diez), "120 00:02:00");
+    EXPECT_EQ(Total(Ocho), "60 00:01:00");
+    EXPECT_EQ(Listados(f), (QStringList{"4", "7"}));
+}
+
 TEST_F(F_BLoquesTest, CancelLeavesAddModeAndListsThePickersTime)
 {
     Bloque(Ocho, 30);
