@@ -69,7 +69,22 @@ Value DateTimeFor(const Value& value, const QString& column)
 
 } // namespace
 
-Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind)
+QString TextPool::Text(const char* utf8, int length)
+{
+    constexpr int longestPooled = 48;
+    constexpr int missesBeforeGivingUp = 2048;
+    if (length > longestPooled || misses_ > missesBeforeGivingUp)
+        return QString::fromUtf8(utf8, length);
+    const QByteArray key = QByteArray::fromRawData(utf8, length);
+    if (const auto found = texts_.constFind(key); found != texts_.constEnd())
+        return found.value();
+    ++misses_;
+    const QString text = QString::fromUtf8(utf8, length);
+    texts_.insert(QByteArray(utf8, length), text);
+    return text;
+}
+
+Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* pool)
 {
     switch (sqlite3_column_type(statement, index)) {
     case SQLITE_NULL:
@@ -91,7 +106,7 @@ Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind)
         if (const auto seconds = ParseStoredText(text, length))
             return Value::FromSecondsSinceDayZero(*seconds);
     }
-    const QString content = QString::fromUtf8(text, length);
+    const QString content = pool ? pool->Text(text, length) : QString::fromUtf8(text, length);
     if (kind == ColumnKind::DateTime) {
         if (const auto seconds = ParseDateTimeText(content, DateOrder::DayFirst))
             return Value::FromSecondsSinceDayZero(*seconds);

@@ -7,11 +7,26 @@
 #include "Connection.h"
 #include "jet/Value.h"
 
+#include <QByteArray>
+#include <QHash>
+
 struct sqlite3_stmt;
 
 namespace jet::detail {
 
-Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind);
+// Short texts that repeat down a column (a style, "-Vacio-", a length) are
+// read once and shared, which keeps a large recordset small; a column whose
+// texts keep differing stops being pooled.
+class TextPool {
+public:
+    QString Text(const char* utf8, int length);
+
+private:
+    QHash<QByteArray, QString> texts_;
+    int misses_ = 0;
+};
+
+Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* pool = nullptr);
 // Throws jet::Error naming the column for a value it cannot hold.
 Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& column);
 void BindValue(sqlite3_stmt* statement, int parameter, const Value& value);

@@ -64,10 +64,10 @@ void AppendRow(RecordsetData& data, long long rowid)
     sqlite3_bind_int64(statement.get(), 1, rowid);
     if (!data.connection->Step(statement, data.sql))
         throw Fault(data, QStringLiteral("El registro nuevo de %1 no se encuentra.").arg(data.table->name));
+    Value* row = data.store.AppendRow();
     for (int i = 0; i < int(data.columns.size()); ++i)
-        data.values.push_back(detail::ReadColumn(statement.get(), i, data.columns[size_t(i)].kind));
+        row[i] = detail::ReadColumn(statement.get(), i, data.columns[size_t(i)].kind);
     data.rowids.push_back(rowid);
-    ++data.rows;
 }
 
 void Insert(RecordsetData& data)
@@ -95,7 +95,7 @@ void Insert(RecordsetData& data)
     const bool hadCurrent = data.HasCurrent();
     AppendRow(data, data.connection->LastInsertRowid());
     if (!hadCurrent) {
-        data.position = data.rows - 1;
+        data.position = data.Rows() - 1;
         data.currentDeleted = false;
     }
 }
@@ -119,7 +119,7 @@ void Rewrite(RecordsetData& data)
     data.connection->Step(statement, data.sql);
     for (size_t i = 0; i < data.columns.size(); ++i)
         if (data.pending[i])
-            data.values[size_t(data.position) * data.columns.size() + i] = *data.pending[i];
+            data.store.At(data.position, int(i)) = *data.pending[i];
 }
 
 } // namespace
@@ -288,11 +288,8 @@ void Recordset::Delete()
     const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
     sqlite3_bind_int64(statement.get(), 1, data.rowids[size_t(data.position)]);
     data.connection->Step(statement, data.sql);
-    const auto width = std::ptrdiff_t(data.columns.size());
-    const auto first = data.values.begin() + data.position * width;
-    data.values.erase(first, first + width);
+    data.store.EraseRow(data.position);
     data.rowids.erase(data.rowids.begin() + data.position);
-    --data.rows;
     data.currentDeleted = true;
 }
 
@@ -309,7 +306,7 @@ void Recordset::FindFirst(const QString& criteria)
         std::unordered_set<long long> matching;
         while (data.connection->Step(statement, criteria))
             matching.insert(sqlite3_column_int64(statement.get(), 0));
-        for (int row = 0; row < data.rows && found < 0; ++row)
+        for (int row = 0; row < data.Rows() && found < 0; ++row)
             if (matching.count(data.rowids[size_t(row)]))
                 found = row;
     } else {
@@ -324,7 +321,7 @@ void Recordset::FindFirst(const QString& criteria)
                 row.push_back(detail::ReadColumn(statement.get(), i, data.columns[size_t(i)].kind));
             matching.push_back(std::move(row));
         }
-        for (int row = 0; row < data.rows && found < 0; ++row)
+        for (int row = 0; row < data.Rows() && found < 0; ++row)
             for (const auto& candidate : matching) {
                 bool same = true;
                 for (int i = 0; i < width && same; ++i)

@@ -32,6 +32,8 @@ std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> c
         data->columns.push_back(column);
     }
     data->pending.resize(data->columns.size());
+    data->store = RowStore(int(data->columns.size()));
+    data->texts_.resize(data->columns.size());
     data->connection = std::move(connection);
     if (data->connection->ReadsLazily()) {
         data->connection->AddPendingRead(data.get());
@@ -59,18 +61,18 @@ bool RecordsetData::ReadRow()
     const int first = table ? 1 : 0;
     if (table)
         rowids.push_back(sqlite3_column_int64(handle, 0));
+    Value* row = store.AppendRow();
     for (size_t i = 0; i < columns.size(); ++i)
-        values.push_back(ReadColumn(handle, int(i) + first, columns[i].kind));
-    ++rows;
+        row[i] = ReadColumn(handle, int(i) + first, columns[i].kind, &texts_[i]);
     return true;
 }
 
 bool RecordsetData::HasRow(int row)
 {
-    while (row >= rows && reading_)
+    while (row >= Rows() && reading_)
         if (!ReadRow())
             break;
-    return row < rows;
+    return row < Rows();
 }
 
 void RecordsetData::ReadAll()
@@ -82,7 +84,7 @@ void RecordsetData::ReadAll()
 int RecordsetData::RowCount()
 {
     ReadAll();
-    return rows;
+    return Rows();
 }
 
 } // namespace jet::detail

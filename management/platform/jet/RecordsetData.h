@@ -4,7 +4,9 @@
 // write-ahead-log mode as they are first asked for.
 #pragma once
 
+#include "ColumnValues.h"
 #include "Connection.h"
+#include "RowStore.h"
 #include "jet/Value.h"
 
 #include <memory>
@@ -33,7 +35,8 @@ public:
     void ReadAll() override;
     int RowCount();
 
-    const Value& At(int row, int column) const { return values[size_t(row) * columns.size() + size_t(column)]; }
+    int Rows() const { return store.Rows(); }
+    const Value& At(int row, int column) const { return store.At(row, column); }
     bool HasCurrent() { return !currentDeleted && position >= 0 && HasRow(position); }
 
     std::shared_ptr<Connection> connection;
@@ -41,9 +44,8 @@ public:
     QString sqliteSql;         // as translated, without row ids
     const TableInfo* table = nullptr;   // null for a read-only recordset
     std::vector<RecordsetColumn> columns;
-    std::vector<Value> values;
+    RowStore store{0};         // the rows read so far
     std::vector<long long> rowids;
-    int rows = 0;              // rows read so far
     int position = 0;
     bool currentDeleted = false;
     bool noMatch = false;
@@ -55,6 +57,7 @@ private:
     bool ReadRow();
 
     std::optional<Statement> reading_;
+    std::vector<TextPool> texts_;   // one per column
 };
 
 } // namespace jet::detail
