@@ -59,7 +59,7 @@ bool StrRetToText(STRRET* record, char* buffer, UINT size, LPCITEMIDLIST item)
 
 bool GetDisplayNameText(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, char* buffer, UINT size)
 {
-    if (!folder)
+    if (!folder || !item)
         return false;
     STRRET record = {};
     if (FAILED(folder->GetDisplayNameOf(item, flags, &record)))

@@ -186,7 +186,8 @@ LPITEMIDLIST CopyLastItemID(LPCITEMIDLIST list)
 
 HRESULT IDListToVariant(LPCITEMIDLIST list, VARIANT* out)
 {
-    if (!out)
+    // No list would give a zero-length array, which no reader takes as a list.
+    if (!out || !list)
         return E_POINTER;
     const UINT size = GetIDListSize(list);
     SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, size);
@@ -198,8 +199,7 @@ HRESULT IDListToVariant(LPCITEMIDLIST list, VARIANT* out)
         SafeArrayDestroy(array);
         return E_OUTOFMEMORY;
     }
-    if (size)
-        std::memcpy(data, list, size);
+    std::memcpy(data, list, size);
     SafeArrayUnaccessData(array);
     VariantClear(out);
     out->vt = VT_ARRAY | VT_UI1;

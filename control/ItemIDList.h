@@ -21,7 +21,8 @@ LPITEMIDLIST CopyParentIDList(LPCITEMIDLIST list);
 LPITEMIDLIST CopyLastItemID(LPCITEMIDLIST list);
 
 // The list's bytes, terminator included, as VT_ARRAY | VT_UI1 (lower bound 0) in *out,
-// which is cleared first. E_POINTER for a null out, E_OUTOFMEMORY when no array is made.
+// which is cleared first. E_POINTER for a null list or out, E_OUTOFMEMORY when no array
+// is made.
 HRESULT IDListToVariant(LPCITEMIDLIST list, VARIANT* out);
 // A new list from such a byte array, or from an object whose "ID" property holds one;
 // null for anything else, and for an array that is no well-formed list.

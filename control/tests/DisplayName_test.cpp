@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Tree, TreeItemName, ::testing::ValuesIn(treeEntries), [
     return name;
 });
 
-TEST(DisplayNameText, IsCutToTheBufferWithItsTerminator)
+TEST(DisplayNameText, IsCutToTheBufferAndNeedsFolderAndItem)
 {
     ComApartment apartment;
     TempFolderTree tree;
@@ -68,6 +68,7 @@ TEST(DisplayNameText, IsCutToTheBufferWithItsTerminator)
     EXPECT_STREQ(text, "Name");
     EXPECT_EQ(text[5], 'x');
     EXPECT_FALSE(GetDisplayNameText(nullptr, item.get(), SHGDN_NORMAL, text, sizeof text));
+    EXPECT_FALSE(GetDisplayNameText(folder.get(), nullptr, SHGDN_NORMAL, text, sizeof text));
 }
 
 TEST(DisplayNameText, NamesAVirtualFolderThatHasNoPath)

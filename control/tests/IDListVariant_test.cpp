@@ -107,7 +107,7 @@ TEST_F(IDListVariantTest, EmptyListIsTwoZeroBytesAndComesBackEmpty)
     EXPECT_EQ(GetIDListSize(back.get()), 2u);
 }
 
-TEST_F(IDListVariantTest, OutValueIsReplacedAndANullOneRefused)
+TEST_F(IDListVariantTest, OutValueIsReplacedAndNullPointersRefused)
 {
     const USHORT empty = 0;
     const auto list = reinterpret_cast<LPCITEMIDLIST>(&empty);
@@ -117,6 +117,8 @@ TEST_F(IDListVariantTest, OutValueIsReplacedAndANullOneRefused)
     ASSERT_EQ(IDListToVariant(list, &value), S_OK);
     EXPECT_EQ(value.vt, VT_ARRAY | VT_UI1);
     EXPECT_EQ(IDListToVariant(list, nullptr), E_POINTER);
+    EXPECT_EQ(IDListToVariant(nullptr, &value), E_POINTER);
+    EXPECT_EQ(value.vt, VT_ARRAY | VT_UI1);
 }
 
 struct BadArrayCase
