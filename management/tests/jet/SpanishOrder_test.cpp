@@ -40,4 +40,5 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Likes,
                                            LikeCase{"rock ##", {"Rock 80"}}, LikeCase{"rock #?s", {"Rock 90s"}},
                                            LikeCase{"*[0-9]", {"Rock 80"}}, LikeCase{"[!r]*", {"50%", "a_b", "axb", "nube", "Ñu"}},
                                            LikeCase{"a_b", {"a_b"}}, LikeCase{"50%", {"50%"}},
-                                           LikeCase{"*", {"50%", "a_b", "axb", "nube", "Ñu", "Rock 80", "Rock 90s"}}));
+                                           LikeCase{"*", {"50%", "a_b", "axb", "nube", "Ñu", "Rock 80", "Rock 90s"}}),
+                         [](const auto& testCase) { return "Pattern" + std::to_string(testCase.index); });

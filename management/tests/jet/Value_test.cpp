@@ -23,7 +23,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Shown{Value(), ""}, Shown{Value(90), "90"}, Shown{Value(90.0), "90"}, Shown{Value(2.5), "2.5"},
                       Shown{Value(QStringLiteral("L'Hospitalet")), "L'Hospitalet"},
                       Shown{Value(QTime(8, 30)), "08:30:00"}, Shown{Value(QDate(2007, 3, 25)), "25/03/2007"},
-                      Shown{Value(QDateTime(QDate(2007, 3, 25), QTime(23, 5, 9))), "25/03/2007 23:05:09"}));
+                      Shown{Value(QDateTime(QDate(2007, 3, 25), QTime(23, 5, 9))), "25/03/2007 23:05:09"}),
+    [](const auto& testCase) { return "Kind" + std::to_string(testCase.index); });
 
 struct Parsed {
     const char* text;
@@ -48,7 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Parsed{"08:30:00", QDateTime(dayZero, QTime(8, 30))},
                       Parsed{"8:30 PM", QDateTime(dayZero, QTime(20, 30))},
                       Parsed{"01/01/35", QDateTime(QDate(2035, 1, 1), QTime(0, 0))},
-                      Parsed{"31/02/07", QDateTime()}, Parsed{"25:00:00", QDateTime()}, Parsed{"hola", QDateTime()}));
+                      Parsed{"31/02/07", QDateTime()}, Parsed{"25:00:00", QDateTime()}, Parsed{"hola", QDateTime()}),
+    [](const auto& testCase) { return "Text" + std::to_string(testCase.index); });
 
 TEST(Values, NumbersConvertAsTheFormsNeed)
 {

@@ -1,6 +1,7 @@
 // The program creates the databases it misses, with every table the forms
 // use and their unique keys, and never touches a file that exists.
 #include "Databases.h"
+#include "ProgramFolder.h"
 #include "jet/Engine.h"
 #include "jet/Error.h"
 
@@ -101,4 +102,17 @@ TEST(Databases, ExistingFilesAreLeftAsTheyAre)
     EXPECT_EQ(Hash(folder.filePath(QStringLiteral("CONTINUIDAD.MDB"))), continuidad);
     EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("Dorna.MDB"))));
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("MUSICA.MDB"))));
+}
+
+TEST(Databases, DataFolderVariableNamesTheProgramFolder)
+{
+    const QByteArray saved = qgetenv("VARNOOK_DATA_DIR");
+    qputenv("VARNOOK_DATA_DIR", "/srv/emisora/datos/");
+    EXPECT_EQ(DornaPath(), QStringLiteral("/srv/emisora/datos/Dorna.MDB"));
+    EXPECT_EQ(MusicaPath(), QStringLiteral("/srv/emisora/datos/MUSICA.MDB"));
+    EXPECT_EQ(ContinuidadPath(), QStringLiteral("/srv/emisora/datos/CONTINUIDAD.MDB"));
+    qunsetenv("VARNOOK_DATA_DIR");
+    EXPECT_FALSE(ProgramFolder().isEmpty());
+    if (!saved.isNull())
+        qputenv("VARNOOK_DATA_DIR", saved);
 }

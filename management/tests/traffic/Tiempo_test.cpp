@@ -1,6 +1,7 @@
 // Tiempo: whole seconds as "hh:mm:ss", ties to even, hours not wrapped.
 #include "Tiempo.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -22,7 +23,13 @@ INSTANTIATE_TEST_SUITE_P(TiempoCases, Lengths,
                                            Length{90000, "25:00:00"}, Length{360000, "100:00:00"},
                                            Length{124.5, "00:02:04"}, Length{125.5, "00:02:06"},
                                            Length{124.51, "00:02:05"}, Length{2.5, "00:00:02"},
-                                           Length{-5, "00:00:-05"}, Length{-3725, "-01:-02:-05"}));
+                                           Length{-5, "00:00:-05"}, Length{-3725, "-01:-02:-05"}),
+                         [](const auto& testCase) {
+                             std::string name = "Gives_";
+                             for (char c : std::string(testCase.param.text))
+                                 name += std::isdigit(static_cast<unsigned char>(c)) ? c : c == '-' ? 'm' : '_';
+                             return name;
+                         });
 
 TEST(Tiempo, BeyondAWholeNumberOverflows)
 {
