@@ -56,7 +56,8 @@ public:
     QString TextMatrix(int row, int col) const;
     void TextMatrix(int row, int col, const QString& text);
 
-    // The row under the mouse at the last mouse or drag event; -1 below the rows.
+    // The row under the mouse at the last mouse or drag event (0: the header;
+    // below the last row: the last row).
     int MouseRow() const;
     int MouseCol() const;
 

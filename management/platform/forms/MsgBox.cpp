@@ -44,6 +44,8 @@ int MsgBox(const QString& Prompt, int Buttons)
     QMessageBox box(icon, QApplication::applicationName(), Prompt,
                     buttons == yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
+    // Shown letter for letter, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     if (buttons == yesNo) {
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Sí"));
         box.button(QMessageBox::No)->setText(QStringLiteral("No"));

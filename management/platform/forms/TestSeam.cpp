@@ -63,9 +63,10 @@ QApplication& EnsureApplication()
     static int argc = 1;
     static char name[] = "forms_test";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    // Never destroyed: Qt's own globals may already be gone at exit.
+    static auto* app = new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnook"));
-    return app;
+    return *app;
 }
 
 void FlushDeletes()
