@@ -339,19 +339,19 @@ void F_Musica::EscribirCampos(jet::Recordset& catalogo)
 
 bool F_Musica::Buscar_Interprete(const QString& Buscar)
 {
-    return BuscarNombre("INTERPRETE", Buscar, "El interprete ", T_Interprete);
+    return BuscarNombre("SELECT NOMBRE FROM INTERPRETE ORDER BY NOMBRE", Buscar, "El interprete ", T_Interprete);
 }
 
 bool F_Musica::Buscar_Albun(const QString& Buscar)
 {
-    return BuscarNombre("ALBUN", Buscar, "El albún ", T_Albun);
+    return BuscarNombre("SELECT NOMBRE FROM ALBUN ORDER BY NOMBRE", Buscar, "El albún ", T_Albun);
 }
 
-bool F_Musica::BuscarNombre(const QString& Tabla, const QString& Nombre, const QString& Palabras,
+bool F_Musica::BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras,
                             forms::TextBox& Caja)
 {
     jet::Database musica = jet::DBEngine().OpenDatabase(ProgramFolder() + "\\musica.MDB");
-    jet::Recordset nombres = musica.OpenRecordset("SELECT NOMBRE FROM " + Tabla + " ORDER BY NOMBRE");
+    jet::Recordset nombres = musica.OpenRecordset(Lista);
     nombres.FindFirst("NOMBRE=" + SqlTexto(Nombre));
     if (!nombres.NoMatch())
         return true;

@@ -109,8 +109,9 @@ private:
     bool ComprobarCampos();
     // Writes the boxes into the current row of Data1 (after AddNew or Edit).
     void EscribirCampos(jet::Recordset& catalogo);
-    // Asks for the missing name of a performer or an album list and adds it.
-    bool BuscarNombre(const QString& Tabla, const QString& Nombre, const QString& Palabras,
+    // Looks for the name in the list that the SELECT Lista reads; asks for a
+    // missing one and adds it.
+    bool BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras,
                       forms::TextBox& Caja);
     // The open-file dialog; the chosen path, or an empty text when cancelled.
     QString ElegirFichero();
