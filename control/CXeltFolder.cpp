@@ -1,40 +1,162 @@
 #include "CXeltFolder.h"
 
+#include "AnsiText.h"
+#include "DisplayName.h"
+#include "ItemIDList.h"
+
+namespace {
+
+constexpr HRESULT specialFolderNotFound = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 512);
+constexpr UINT textSize = 1024;
+
+// The list parsed from a path text by the desktop; null when it does not parse.
+LPITEMIDLIST ParsePath(BSTR path)
+{
+    IShellFolder* desktop = nullptr;
+    if (!path || FAILED(SHGetDesktopFolder(&desktop)))
+        return nullptr;
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, path, nullptr, &list, nullptr)))
+        list = nullptr;
+    desktop->Release();
+    return list;
+}
+
+// A copy of the list of a folder object: an XeltFolder's own, or an IShellFolder's.
+LPITEMIDLIST ListOfFolderObject(IUnknown* object)
+{
+    if (!object)
+        return nullptr;
+    LPITEMIDLIST list = nullptr;
+    IXeltFolder* folder = nullptr;
+    IShellFolder* shellFolder = nullptr;
+    if (SUCCEEDED(object->QueryInterface(IID_IXeltFolder, reinterpret_cast<void**>(&folder))))
+    {
+        LONG* held = nullptr;
+        if (folder->_GetItemIDList(&held) == S_OK)
+            list = CopyIDList(reinterpret_cast<LPCITEMIDLIST>(held));
+        folder->Release();
+    }
+    else if (SUCCEEDED(object->QueryInterface(IID_IShellFolder, reinterpret_cast<void**>(&shellFolder))))
+    {
+        list = GetFolderIDList(shellFolder);
+        shellFolder->Release();
+    }
+    return list;
+}
+
+}  // namespace
+
 std::span<const framework::InterfaceEntry> CXeltFolder::Interfaces()
 {
     static constexpr framework::InterfaceEntry table[] = {
         framework::Interface<CXeltFolder, IXeltFolder>(IID_IXeltFolder),
         framework::Interface<CXeltFolder, IDispatch>(IID_IDispatch),
+        framework::Interface<CXeltFolder, ISupportErrorInfo>(IID_ISupportErrorInfo),
     };
     return table;
 }
 
-STDMETHODIMP CXeltFolder::_Open(VARIANT)
+CXeltFolder::~CXeltFolder()
 {
-    return E_NOTIMPL;
+    FreeIDList(list_);
 }
 
-STDMETHODIMP CXeltFolder::_SetItemIDList(LONG*)
+STDMETHODIMP CXeltFolder::_Open(VARIANT vPath)
 {
-    return E_NOTIMPL;
+    FreeIDList(list_);
+    list_ = nullptr;
+    // Scripts hand their variables over by reference: read through to the value.
+    VARIANT value;
+    VariantInit(&value);
+    if (FAILED(VariantCopyInd(&value, &vPath)))
+        return S_OK;
+    HRESULT hr = S_OK;
+    switch (V_VT(&value))
+    {
+    case VT_BSTR:
+        list_ = ParsePath(V_BSTR(&value));
+        break;
+    case VT_DISPATCH:
+    case VT_UNKNOWN:
+        list_ = ListOfFolderObject(V_UNKNOWN(&value));
+        break;
+    default:
+        if (SUCCEEDED(VariantChangeType(&value, &value, 0, VT_UI4)) &&
+            FAILED(SHGetSpecialFolderLocation(nullptr, static_cast<int>(V_UI4(&value)), &list_)))
+        {
+            list_ = nullptr;
+            hr = framework::ReportError(specialFolderNotFound, L"Marrowin.XeltFolder", IDS_SPECIALFOLDERNOTFOUND);
+        }
+        break;
+    }
+    VariantClear(&value);
+    return hr;
 }
 
-STDMETHODIMP CXeltFolder::get_Path(BSTR*)
+STDMETHODIMP CXeltFolder::_SetItemIDList(LONG* pItemIDList)
 {
-    return E_NOTIMPL;
+    FreeIDList(list_);
+    list_ = reinterpret_cast<LPITEMIDLIST>(pItemIDList);
+    return S_OK;
 }
 
-STDMETHODIMP CXeltFolder::get_Name(BSTR*)
+STDMETHODIMP CXeltFolder::get_Path(BSTR* pVal)
 {
-    return E_NOTIMPL;
+    if (!pVal)
+        return E_POINTER;
+    char path[textSize];
+    if (!list_ || !SHGetPathFromIDListA(list_, path))
+        return S_FALSE;
+    *pVal = AnsiToBSTR(path);
+    return S_OK;
 }
 
-STDMETHODIMP CXeltFolder::get_ID(VARIANT*)
+STDMETHODIMP CXeltFolder::get_Name(BSTR* pVal)
 {
-    return E_NOTIMPL;
+    if (!pVal)
+        return E_POINTER;
+    *pVal = nullptr;
+    if (!list_)
+        return S_OK;
+    IShellFolder* desktop = nullptr;
+    if (FAILED(SHGetDesktopFolder(&desktop)))
+        return S_OK;
+    char name[textSize];
+    bool named = false;
+    if (LPITEMIDLIST parent = CopyParentIDList(list_))
+    {
+        // Two items or more: the parent folder names its last item.
+        IShellFolder* folder = nullptr;
+        LPITEMIDLIST last = CopyLastItemID(list_);
+        if (last && SUCCEEDED(desktop->BindToObject(parent, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder))))
+        {
+            named = GetDisplayNameText(folder, last, SHGDN_INFOLDER, name, textSize);
+            folder->Release();
+        }
+        FreeIDList(last);
+        FreeIDList(parent);
+    }
+    else
+    {
+        named = GetDisplayNameText(desktop, list_, SHGDN_INFOLDER, name, textSize);
+    }
+    desktop->Release();
+    if (named)
+        *pVal = AnsiToBSTR(name);
+    return S_OK;
 }
 
-STDMETHODIMP CXeltFolder::_GetItemIDList(LONG**)
+STDMETHODIMP CXeltFolder::get_ID(VARIANT* pVal)
 {
-    return E_NOTIMPL;
+    static const USHORT desktop = 0;  // the empty list: only the terminator
+    return IDListToVariant(list_ ? list_ : reinterpret_cast<LPCITEMIDLIST>(&desktop), pVal);
+}
+
+STDMETHODIMP CXeltFolder::_GetItemIDList(LONG** pItemIDList)
+{
+    if (!pItemIDList)
+        return E_POINTER;
+    *pItemIDList = reinterpret_cast<LONG*>(list_);
+    return list_ ? S_OK : S_FALSE;
 }

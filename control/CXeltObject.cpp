@@ -1,5 +1,12 @@
 #include "CXeltObject.h"
 
+#include <string>
+
+#include "AnsiText.h"
+#include "ContextMenuCommand.h"
+#include "DisplayName.h"
+#include "ItemIDList.h"
+
 std::span<const framework::InterfaceEntry> CXeltObject::Interfaces()
 {
     static constexpr framework::InterfaceEntry table[] = {
@@ -9,27 +16,86 @@ std::span<const framework::InterfaceEntry> CXeltObject::Interfaces()
     return table;
 }
 
-STDMETHODIMP CXeltObject::get_Name(BSTR*)
+HRESULT CXeltObject::Create(IShellFolder* folder, LPITEMIDLIST item, IXeltObject** out)
 {
-    return E_NOTIMPL;
+    if (!out)
+    {
+        FreeIDList(item);
+        return E_POINTER;
+    }
+    *out = nullptr;
+    framework::ComObject<CXeltObject>* object = nullptr;
+    const HRESULT hr = framework::ComObject<CXeltObject>::Create(&object);
+    if (FAILED(hr))
+    {
+        FreeIDList(item);
+        return hr;
+    }
+    object->folder_ = folder;
+    if (folder)
+        folder->AddRef();
+    object->item_ = item;
+    object->AddRef();
+    *out = object;
+    return S_OK;
 }
 
-STDMETHODIMP CXeltObject::get_Path(BSTR*)
+CXeltObject::~CXeltObject()
 {
-    return E_NOTIMPL;
+    FreeIDList(item_);
+    if (folder_)
+        folder_->Release();
 }
 
-STDMETHODIMP CXeltObject::get_Attributes(AttributesMask, LONG*)
+HRESULT CXeltObject::DisplayName(DWORD flags, BSTR* out)
 {
-    return E_NOTIMPL;
+    if (!out)
+        return E_POINTER;
+    *out = nullptr;
+    char name[1024];
+    if (folder_ && item_ && GetDisplayNameText(folder_, item_, flags, name, sizeof name))
+        *out = AnsiToBSTR(name);
+    return S_OK;
 }
 
-STDMETHODIMP CXeltObject::get_Attribute(AttributesEnum, VARIANT_BOOL*)
+STDMETHODIMP CXeltObject::get_Name(BSTR* pVal)
 {
-    return E_NOTIMPL;
+    return DisplayName(SHGDN_NORMAL, pVal);
 }
 
-STDMETHODIMP CXeltObject::Command(BSTR)
+STDMETHODIMP CXeltObject::get_Path(BSTR* pVal)
 {
-    return E_NOTIMPL;
+    return DisplayName(SHGDN_FORPARSING, pVal);
+}
+
+STDMETHODIMP CXeltObject::get_Attributes(AttributesMask dwMask, LONG* pVal)
+{
+    if (!pVal)
+        return E_POINTER;
+    *pVal = 0;
+    if (!folder_ || !item_)
+        return S_OK;
+    SFGAOF attributes = static_cast<SFGAOF>(dwMask);
+    LPCITEMIDLIST items[] = {item_};
+    // The shell may answer more than was asked for: only the asked bits are given.
+    if (SUCCEEDED(folder_->GetAttributesOf(1, items, &attributes)))
+        *pVal = static_cast<LONG>(attributes & static_cast<SFGAOF>(dwMask));
+    return S_OK;
+}
+
+STDMETHODIMP CXeltObject::get_Attribute(AttributesEnum anAttribute, VARIANT_BOOL* pVal)
+{
+    if (!pVal)
+        return E_POINTER;
+    LONG attributes = 0;
+    get_Attributes(AllAttributes, &attributes);
+    *pVal = (attributes & anAttribute) ? VARIANT_TRUE : VARIANT_FALSE;
+    return S_OK;
+}
+
+STDMETHODIMP CXeltObject::Command(BSTR strCommandName)
+{
+    if (strCommandName && folder_ && item_)
+        InvokeVerbByText(nullptr, folder_, item_, BSTRToAnsi(strCommandName).c_str());
+    return S_OK;
 }

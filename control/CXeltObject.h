@@ -1,5 +1,7 @@
 #pragma once
 // Automation object for one item inside a shell folder.
+#include <shlobj.h>
+
 #include <span>
 
 #include "SORVANE.h"
@@ -13,9 +15,21 @@ public:
     static constexpr UINT registryScript = IDR_XELTOBJECT;
     static std::span<const framework::InterfaceEntry> Interfaces();
 
-    STDMETHOD(get_Name)(BSTR*) override;
-    STDMETHOD(get_Path)(BSTR*) override;
-    STDMETHOD(get_Attributes)(AttributesMask, LONG*) override;
-    STDMETHOD(get_Attribute)(AttributesEnum, VARIANT_BOOL*) override;
-    STDMETHOD(Command)(BSTR) override;
+    // A new item object with one reference for the item of folder (which may be null); it
+    // takes the list over (shell allocator) in every case.
+    static HRESULT Create(IShellFolder* folder, LPITEMIDLIST item, IXeltObject** out);
+    ~CXeltObject() override;
+
+    STDMETHOD(get_Name)(BSTR* pVal) override;
+    STDMETHOD(get_Path)(BSTR* pVal) override;
+    STDMETHOD(get_Attributes)(AttributesMask dwMask, LONG* pVal) override;
+    STDMETHOD(get_Attribute)(AttributesEnum anAttribute, VARIANT_BOOL* pVal) override;
+    // Runs the item's context-menu command whose menu text is strCommandName.
+    STDMETHOD(Command)(BSTR strCommandName) override;
+
+private:
+    HRESULT DisplayName(DWORD flags, BSTR* out);
+
+    IShellFolder* folder_ = nullptr;
+    LPITEMIDLIST item_ = nullptr;
 };

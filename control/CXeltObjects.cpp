@@ -1,5 +1,8 @@
 #include "CXeltObjects.h"
 
+#include "CDataObject.h"
+#include "CXeltObject.h"
+
 std::span<const framework::InterfaceEntry> CXeltObjects::Interfaces()
 {
     static constexpr framework::InterfaceEntry table[] = {
@@ -9,17 +12,47 @@ std::span<const framework::InterfaceEntry> CXeltObjects::Interfaces()
     return table;
 }
 
-STDMETHODIMP CXeltObjects::Get(ObjectTypeEnum)
+STDMETHODIMP CXeltObjects::Get(ObjectTypeEnum objectType)
 {
-    return E_NOTIMPL;
+    IShellView* view = nullptr;
+    if (!browser_ || FAILED(browser_->QueryActiveShellView(&view)) || !view)
+        return S_OK;
+    Clear();
+    IDataObject* data = nullptr;
+    // The object type is the view's item selector: 1 the selection, 2 all items in view order.
+    if (objectType != NoItems &&
+        SUCCEEDED(view->GetItemObject(static_cast<UINT>(objectType), IID_IDataObject, reinterpret_cast<void**>(&data))))
+    {
+        CDataObject selection(data);
+        IShellFolder* folder = nullptr;
+        LPITEMIDLIST item = nullptr;
+        for (UINT index = 0; selection.GetItem(index, &folder, &item); ++index)
+        {
+            IXeltObject* object = nullptr;
+            if (SUCCEEDED(CXeltObject::Create(folder, item, &object)))
+                Append(object);
+            folder->Release();
+        }
+        data->Release();
+    }
+    view->Release();
+    return S_OK;
 }
 
-STDMETHODIMP CXeltObjects::get_Count(LONG*)
+STDMETHODIMP CXeltObjects::get_Count(LONG* pVal)
 {
-    return E_NOTIMPL;
+    if (!pVal)
+        return E_POINTER;
+    *pVal = Count();
+    return S_OK;
 }
 
-STDMETHODIMP CXeltObjects::get_Item(LONG, IXeltObject**)
+STDMETHODIMP CXeltObjects::get_Item(LONG nIndex, IXeltObject** pVal)
 {
-    return E_NOTIMPL;
+    if (!pVal)
+        return E_POINTER;
+    *pVal = nullptr;
+    if (nIndex < 0 || nIndex >= Count())
+        return S_OK;
+    return At(nIndex)->QueryInterface(IID_IXeltObject, reinterpret_cast<void**>(pVal));
 }

@@ -4,6 +4,9 @@
 
 #include <stdexcept>
 
+#include "SORVANE.h"
+#include "framework/Module.h"
+
 namespace {
 
 template <class Function>
@@ -45,4 +48,9 @@ std::wstring GuidText(REFGUID guid)
     wchar_t text[40];
     const int length = StringFromGUID2(guid, text, 40);
     return std::wstring(text, length > 0 ? static_cast<size_t>(length - 1) : 0);
+}
+
+void UseResourcesOf(const SorvaneLibrary& library)
+{
+    framework::Module::Instance().Init({}, library.module, LIBID_SORVANELib);
 }

@@ -21,6 +21,10 @@ struct SorvaneLibrary
     HRESULT(STDAPICALLTYPE* DllUnregisterServer)() = nullptr;
 };
 
+// Objects made in the test program itself (from the control's code) read their type
+// information and texts from the loaded OCX, as they would inside it.
+void UseResourcesOf(const SorvaneLibrary& library);
+
 // COM initialised on the test's thread (single-threaded apartment) for the fixture's life.
 struct ComApartment
 {
