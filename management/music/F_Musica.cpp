@@ -45,6 +45,16 @@ void SeleccionarPosicion(forms::ComboBox& lista, const jet::Value& posicion)
     lista.ListIndex(indice >= 0 && indice < lista.ListCount() ? indice : -1);
 }
 
+// Appends every NOMBRE of the recordset to the list; false when it has none.
+bool Llenar(forms::ComboBox& lista, jet::Recordset& nombres)
+{
+    if (nombres.AbsolutePosition() == -1)
+        return false;
+    for (nombres.MoveFirst(); !nombres.EOF(); nombres.MoveNext())
+        lista.AddItem(nombres.Fields("NOMBRE").Value().toString());
+    return true;
+}
+
 }  // namespace
 
 F_Musica::F_Musica()
@@ -175,22 +185,19 @@ void F_Musica::Form_Unload()
 void F_Musica::Actualiza_Combo()
 {
     jet::Database musica = jet::DBEngine().OpenDatabase(ProgramFolder() + "\\musica.MDB");
+    jet::Recordset nombres = musica.OpenRecordset("SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE");
     T_Estilo.Clear();
     T_Tipo.Clear();
     T_Ritmo.Clear();
-    const std::pair<forms::ComboBox*, const char*> listas[] = {
-        {&T_Estilo, "SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE"},
-        {&T_Tipo, "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE"},
-        {&T_Ritmo, "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"},
-    };
-    for (const auto& [lista, sql] : listas) {
-        jet::Recordset nombres = musica.OpenRecordset(sql);
-        // An empty list leaves the later ones empty and nothing selected.
-        if (nombres.AbsolutePosition() == -1)
-            return;
-        for (nombres.MoveFirst(); !nombres.EOF(); nombres.MoveNext())
-            lista->AddItem(nombres.Fields("NOMBRE").Value().toString());
-    }
+    // An empty list leaves the later ones empty and nothing selected.
+    if (!Llenar(T_Estilo, nombres))
+        return;
+    nombres = musica.OpenRecordset("SELECT NOMBRE FROM TIPO ORDER BY NOMBRE");
+    if (!Llenar(T_Tipo, nombres))
+        return;
+    nombres = musica.OpenRecordset("SELECT NOMBRE FROM RITMO ORDER BY NOMBRE");
+    if (!Llenar(T_Ritmo, nombres))
+        return;
     T_Estilo.ListIndex(0);
     T_Tipo.ListIndex(0);
     T_Ritmo.ListIndex(0);
