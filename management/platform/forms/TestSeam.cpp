@@ -153,8 +153,9 @@ Seam::Seam()
 Seam::~Seam()
 {
     forms::detail::Raise([] { UnloadAll(); });
-    forms::detail::DestroyAllForms();
+    // Windows go before the forms whose controls their signals reach.
     FlushDeletes();
+    forms::detail::DestroyAllForms();
     TheState() = State();
 }
 
