@@ -6,14 +6,17 @@
 
 #include "forms/MsgBox.h"
 
+#include <cmath>
+
 namespace {
 
-// The number a box holds, or nothing when its text is not a number.
+// The number a box holds, or nothing when its text is not a number ("nan"
+// and "inf" included: no advertiser can have them).
 std::optional<double> Numero(const QString& texto)
 {
     bool ok = false;
     const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(numero))
         return std::nullopt;
     return numero;
 }

@@ -146,6 +146,9 @@ TEST_F(F_ClientesTest, ARefusedSaveShowsItsMessageAndWritesNothing)
         {"abc", "Nombre", "El Numero de Cliente no es valido"},
         {"3'", "Nombre", "El Numero de Cliente no es valido"},
         {"3 OR 1=1", "Nombre", "El Numero de Cliente no es valido"},
+        {"nan", "Nombre", "El Numero de Cliente no es valido"},
+        {"inf", "Nombre", "El Numero de Cliente no es valido"},
+        {"-inf", "Nombre", "El Numero de Cliente no es valido"},
         {"5", "", "El cliente ya existe"},   // the duplicate is refused before the name is looked at
         {"005", "Otro", "El cliente ya existe"},
         {"6", "", "El nombre del cliente no es correcto"},
@@ -252,7 +255,7 @@ TEST_F(F_ClientesTest, DeleteWithANumberNobodyHasTouchesNoAdvertiser)
 {
     Insertar(1, "Alfa");
     Insertar(2, "Beta");
-    for (const char* codigo : {"7", "", "1'", "1 OR 1=1", "x' OR 'a'='a"}) {
+    for (const char* codigo : {"7", "", "1'", "1 OR 1=1", "x' OR 'a'='a", "nan", "inf"}) {
         SCOPED_TRACE(codigo);
         F_Clientes& f = forms::Get<F_Clientes>();
         double dos = 2;
