@@ -140,6 +140,7 @@ void F_Publicidad::Design()
         etiqueta->Caption(texto);
     }
     Label16.Width(3000);
+    Label6.Width(1700);
 
     T_Orden.Move(1550, 300, 1200, 315);
     T_Orden.Enabled(false);
@@ -161,7 +162,7 @@ void F_Publicidad::Design()
     T_Voz.Move(1550, 1500, 4300, 315);
     L_Emitidas.Move(7600, 1500, 800, 315);
     T_Comentario.Move(1550, 1900, 4300, 700);
-    L_Pases.Move(8000, 1900, 800, 315);
+    L_Pases.Move(8300, 1900, 800, 315);
 
     Lista1.Move(200, 3050, 2700, 3900);
     Poner_p.Move(3000, 4000, 500, 400);
