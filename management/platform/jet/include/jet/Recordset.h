@@ -1,5 +1,6 @@
-// jet::Recordset: the rows of one SELECT, read when it is opened, with a
-// current row. Opened by Database::OpenRecordset or held by a DataControl.
+// jet::Recordset: the rows of one SELECT as they stood when it was opened,
+// with a current row. Opened by Database::OpenRecordset or held by a
+// DataControl.
 //
 //   jet::Recordset rs = db.OpenRecordset("SELECT HORA,TIEMPO FROM BLOQUES");
 //   if (rs.AbsolutePosition() == -1) return;          // no rows
@@ -14,13 +15,20 @@
 // A SELECT of one table (no join, grouping or Sum) is updatable:
 // AddNew/Edit + field assignments + Update write the row, Delete removes the
 // current row; values are converted to the column's type (text to a date/time
-// column is read day first). Other recordsets are read-only. FindFirst takes
-// the criteria of a WHERE clause in the same dialect as Database::Execute.
-// After Delete there is no current row until the next Move.
+// column is read day first, digits to a number column become a number).
+// Other recordsets are read-only. A row added with AddNew goes to the end and
+// becomes current only when there was no current row. After Delete there is
+// no current row until the next Move (MoveNext goes to the row after it).
+// Moving, FindFirst or a new AddNew/Edit drop assignments not yet updated.
+// FindFirst takes the criteria of a WHERE clause in the dialect of
+// Database::Execute; without a match NoMatch() is true and the position stays.
+// MoveFirst/MoveLast on an empty recordset leave it at its end; MoveNext at
+// the end, reading a field without a current row, or writing to a read-only
+// recordset throw jet::Error.
 //
-// Grids read rows by index: FieldCount, FieldName, ValueAt(row, column) (the
-// values of the last open or Refresh, plus rows written through this
-// recordset).
+// Grids read rows by index: FieldCount, FieldName, RecordCount and
+// ValueAt(row, column) (rows of the open or last Refresh, plus rows written
+// through this recordset).
 #pragma once
 
 #include "jet/Field.h"

@@ -28,6 +28,9 @@ public:
     Value(int number) : kind_(Kind::Integer), integer_(number) {}
     Value(long number) : kind_(Kind::Integer), integer_(number) {}
     Value(long long number) : kind_(Kind::Integer), integer_(number) {}
+    Value(unsigned number) : kind_(Kind::Integer), integer_(number) {}
+    Value(unsigned long number) : kind_(Kind::Integer), integer_(static_cast<long long>(number)) {}
+    Value(unsigned long long number) : kind_(Kind::Integer), integer_(static_cast<long long>(number)) {}
     Value(double number) : kind_(Kind::Double), double_(number) {}
     Value(const QString& text) : kind_(Kind::Text), text_(text) {}
     Value(const char* utf8) : kind_(Kind::Text), text_(QString::fromUtf8(utf8)) {}
