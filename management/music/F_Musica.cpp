@@ -79,9 +79,9 @@ void F_Musica::Design()
 {
     Caption("Catálogo Musical");
     Width(9000);
-    Height(8100);
+    Height(8580);
 
-    Frame2.Move(120, 60, 8760, 6960);
+    Frame2.Move(120, 60, 8760, 7440);
     struct Campo {
         forms::Label& etiqueta;
         const char* texto;
@@ -89,6 +89,7 @@ void F_Musica::Design()
         int ancho;
         int alto;
     };
+    // The file labels are wide and two lines high: a long path wraps and shows whole.
     const Campo campos[] = {
         {Label_Codigo, "Código", T_Codigo, 1200, 315},
         {Label_Titulo, "Título", T_Titulo, 5400, 315},
@@ -99,11 +100,11 @@ void F_Musica::Design()
         {Label_Estilo, "Estilo", T_Estilo, 3000, 315},
         {Label_Tipo, "Tipo", T_Tipo, 3000, 315},
         {Label_Ritmo, "Ritmo", T_Ritmo, 3000, 315},
-        {Label_Fichero, "Fichero", L_Fichero, 5400, 315},
+        {Label_Fichero, "Fichero", L_Fichero, 6300, 480},
         {Label_Duracion, "Duración", L_Duracion, 1200, 315},
         {Label_Intro, "Intro", T_Intro, 1200, 315},
-        {Label_Presentacion1, "Presentación 1", L_Presentacion1, 5400, 315},
-        {Label_Presentacion2, "Presentación 2", L_Presentacion2, 5400, 315},
+        {Label_Presentacion1, "Presentación 1", L_Presentacion1, 6300, 480},
+        {Label_Presentacion2, "Presentación 2", L_Presentacion2, 6300, 480},
         {Label_Radiaciones, "Radiaciones", L_Radiaciones, 1200, 315},
         {Label_Comentario, "Comentario", T_Comentario, 5400, 900},
     };
@@ -145,7 +146,7 @@ void F_Musica::Design()
     L_Presentacion2.Caption(Vacio);
     L_Radiaciones.Caption("0");
 
-    Frame1.Move(120, 7080, 8760, 720);
+    Frame1.Move(120, 7560, 8760, 720);
     int left = 120;
     const std::pair<forms::CommandButton*, const char*> barra[] = {
         {&B_Añadir, "Añadir"},     {&B_Buscar, "Buscar"},     {&B_Guardar, "Guardar"},
