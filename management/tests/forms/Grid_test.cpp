@@ -6,9 +6,11 @@
 #include "jet/Engine.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -335,6 +337,22 @@ TEST_F(GridMouseTest, ClickAndDoubleClickOfAGridThatDoesNotDrag)
     EXPECT_EQ(doubles, 1);
     EXPECT_EQ(form.Grid.Row(), 2);
     EXPECT_TRUE(form.sources.empty());
+}
+
+TEST_F(GridMouseTest, FilesDroppedOnARowFromOutsideTheProgram)
+{
+    DragForm& form = Shown();
+    auto* view = static_cast<QTableView*>(form.Grid.Widget());
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/música/a.mp3")});
+    const QPoint at = view->visualRect(view->model()->index(3, 1)).center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &drop);
+    EXPECT_EQ(form.dropped, QStringList({"/música/a.mp3"}));
+    EXPECT_EQ(form.dropRow, 4);
 }
 
 }  // namespace
