@@ -3,6 +3,7 @@
 #include "jet/Engine.h"
 #include "jet/Error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -92,7 +93,8 @@ void Create(const QDir& folder, const QString& name, const QStringList& statemen
     if (Exists(folder, name))
         return;
     const QString target = folder.filePath(name);
-    const QString building = folder.filePath(QLatin1Char('.') + name + QStringLiteral(".nuevo"));
+    // Each program builds under its own name: two starting at once do not mix.
+    const QString building = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
     RemoveFile(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);
@@ -108,6 +110,8 @@ void Create(const QDir& folder, const QString& name, const QStringList& statemen
     }
     if (!QFile::rename(building, target)) {
         RemoveFile(building);
+        if (Exists(folder, name))   // another program made it meanwhile
+            return;
         throw jet::Error(QStringLiteral("No se puede crear la base de datos «%1».").arg(target));
     }
 }
