@@ -57,8 +57,15 @@ bool Llenar(forms::ComboBox& lista, jet::Recordset& nombres)
 
 }  // namespace
 
+// The play and stop pictures live in a static library: registered by hand.
+static void CargarRecursos()
+{
+    Q_INIT_RESOURCE(F_Musica);
+}
+
 F_Musica::F_Musica()
 {
+    CargarRecursos();
     B_Añadir.OnClick = [this] { B_Añadir_Click(); };
     B_Buscar.OnClick = [this] { B_Buscar_Click(); };
     B_Guardar.OnClick = [this] { B_Guardar_Click(); };
@@ -158,7 +165,9 @@ void F_Musica::Design()
         left += 1160;
     }
     Command8.Move(left + 120, 200, 450, 375);
+    Command8.Picture(":/music/play.png");
     Command9.Move(left + 630, 200, 450, 375);
+    Command9.Picture(":/music/stop.png");
 
     Frame2.Enabled(false);
     B_Guardar.Enabled(false);
