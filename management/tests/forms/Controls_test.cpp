@@ -11,6 +11,8 @@
 
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -188,6 +190,22 @@ TEST(TimerTest, TicksOnlyWhileEnabled)
     EXPECT_EQ(form.ticks, 1);
     form.Unload();
     EXPECT_FALSE(form.Timer1.Enabled());  // back to design state
+}
+
+TEST(TimerTest, TicksFromTheEventLoop)
+{
+    ft::Seam seam;
+    Controls& form = forms::Get<Controls>();
+    form.Timer1.Enabled(true);
+    QEventLoop loop;
+    QTimer::singleShot(100, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_GT(form.ticks, 2);
+    form.Timer1.Enabled(false);
+    const int ticks = form.ticks;
+    QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(form.ticks, ticks);
 }
 
 TEST(CheckBoxTest, ValueAndClick)

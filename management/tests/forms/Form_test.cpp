@@ -48,6 +48,10 @@ private:
     }
     void Form_Load() override { ++loads; }
     void Form_Unload() override { ++unloads; }
+    void Form_Resize() override { ++resizes; }
+
+public:
+    int resizes = 0;
 };
 
 TEST(FormTest, TouchingAFormLoadsItsOneInstanceWithoutShowingIt)
@@ -140,6 +144,19 @@ TEST(FormTest, AnUntrappedErrorEndsTheHandlerAndIsReportedWithItsText)
     ASSERT_EQ(ft::Errors().size(), 1u);
     EXPECT_EQ(ft::Errors()[0], "No se encuentra la tabla BLOQUES");
     EXPECT_EQ(form.saves, 1);
+}
+
+TEST(FormTest, ShowingRaisesResizeAndSoDoesEveryLaterResize)
+{
+    ft::Seam seam;
+    Editor& form = forms::Get<Editor>();
+    EXPECT_EQ(form.resizes, 0);
+    form.Show();
+    EXPECT_GE(form.resizes, 1);
+    const int shown = form.resizes;
+    form.Width(9000);
+    EXPECT_GT(form.resizes, shown);
+    EXPECT_EQ(form.Width(), 9000);
 }
 
 TEST(FormTest, TheUserClosingTheWindowUnloadsTheForm)
