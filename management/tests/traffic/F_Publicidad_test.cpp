@@ -538,4 +538,20 @@ TEST_F(F_Publicidad_Test, AContractThatIsGoneLeavesEveryOtherContractAlone)
     EXPECT_TRUE(ft::ShownModally().empty());
 }
 
+TEST_F(F_Publicidad_Test, ClicksOnEmptyListsAndOnHeaderRowsEndQuietly)
+{
+    Contrato(12, 30, "spot.wav");
+    F_Publicidad& f = Mostrar(12);   // no block at all: every list holds only its header row
+    for (forms::MSFlexGrid* lista : {&f.Lista1, &f.lista2, &f.lista3}) {
+        ft::Click(*lista, 0, 1);
+        ft::DblClick(*lista, 0, 1);
+        ft::MouseDown(*lista, 0);
+        ft::DragDrop(*lista, *lista, 0);
+    }
+    ft::Click(f.Poner_p);
+    ft::Click(f.Quitar_P);
+    EXPECT_EQ(Filas("SELECT * FROM PUBLICIDAD_CONTENIDO"), QStringList{});
+    EXPECT_EQ(Avisos(), QStringList({"Seleccione un Bloque", "Seleccione un Bloque"}));
+}
+
 }  // namespace
