@@ -203,6 +203,17 @@ TEST_F(XeltObjects, AnswersByNameWithItemAsDefaultMemberAndGetDefaultingToTheSel
                                &item.value, nullptr, nullptr),
               S_OK);
     ASSERT_EQ(V_VT(&item.value), VT_DISPATCH);
+
+    VARIANT text;  // an index of a type that is no number
+    V_VT(&text) = VT_BSTR;
+    V_BSTR(&text) = SysAllocString(L"first");
+    parameters.rgvarg = &text;
+    Variant refused;
+    EXPECT_EQ(dispatch->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &parameters,
+                               &refused.value, nullptr, nullptr),
+              DISP_E_TYPEMISMATCH);
+    VariantClear(&text);
+
     Variant name;
     ASSERT_EQ(InvokeByName(V_DISPATCH(&item.value), L"Name", DISPATCH_PROPERTYGET, {}, &name.value), S_OK);
     EXPECT_STREQ(V_BSTR(&name.value), L"Sub Folder");
