@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringList>
 #include <algorithm>
 #include <sqlite3.h>
 
@@ -263,32 +264,35 @@ void Connection::LoadSchema()
     tables_.clear();
     spellings_.clear();
     schemaLoaded_ = true;
-    const Statement names = Prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), QString());
-    while (Step(names, QString())) {
-        TableInfo table;
-        table.name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(names.get(), 0)));
-        tables_.push_back(table);
+    QStringList names;
+    {
+        const Statement tables = Prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), QString());
+        while (Step(tables, QString()))
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(tables.get(), 0)));
     }
-    for (TableInfo& table : tables_) {
-        spellings_.insert(Folded(table.name), table.name);
-        const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")").arg(table.name);
+    for (const QString& name : names) {
+        auto table = std::make_shared<TableInfo>();
+        table->name = name;
+        spellings_.insert(Folded(name), name);
+        const QString pragma = QStringLiteral("PRAGMA table_info(\"%1\")").arg(name);
         const Statement columns = Prepare(pragma, pragma);
         while (Step(columns, pragma)) {
-            const auto name = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1)));
+            const auto column = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 1)));
             const auto type = reinterpret_cast<const char*>(sqlite3_column_text(columns.get(), 2));
-            table.columns.push_back({name, KindOfDeclaredType(type)});
-            spellings_.insert(Folded(name), name);
+            table->columns.push_back({column, KindOfDeclaredType(type)});
+            spellings_.insert(Folded(column), column);
         }
+        tables_.push_back(std::move(table));
     }
 }
 
-const TableInfo* Connection::Table(const QString& name)
+std::shared_ptr<const TableInfo> Connection::Table(const QString& name)
 {
     if (!schemaLoaded_)
         LoadSchema();
-    for (const TableInfo& table : tables_)
-        if (table.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &table;
+    for (const auto& table : tables_)
+        if (table->name.compare(name, Qt::CaseInsensitive) == 0)
+            return table;
     return nullptr;
 }
 

@@ -84,7 +84,8 @@ public:
     void AddPendingRead(PendingRead* read);
     void RemovePendingRead(PendingRead* read);
 
-    const TableInfo* Table(const QString& name);
+    // Kept by recordsets; a schema reload makes new ones.
+    std::shared_ptr<const TableInfo> Table(const QString& name);
     Error MakeError(const QString& problem, const QString& jetSql) const;
 
 private:
@@ -100,7 +101,7 @@ private:
     bool writeAheadLog_ = false;
     std::vector<PendingRead*> pendingReads_;
     bool schemaLoaded_ = false;
-    std::vector<TableInfo> tables_;
+    std::vector<std::shared_ptr<const TableInfo>> tables_;
     QHash<QString, QString> spellings_;   // case-folded name -> name in the file
     QHash<QString, sqlite3_stmt*> cache_;
 };

@@ -42,7 +42,7 @@ public:
     std::shared_ptr<Connection> connection;
     QString sql;               // as the form wrote it
     QString sqliteSql;         // as translated, without row ids
-    const TableInfo* table = nullptr;   // null for a read-only recordset
+    std::shared_ptr<const TableInfo> table;   // null for a read-only recordset
     std::vector<RecordsetColumn> columns;
     RowStore store{0};         // the rows read so far
     std::vector<long long> rowids;

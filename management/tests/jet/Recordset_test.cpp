@@ -16,6 +16,10 @@ TEST_F(Recordsets, EmptyRecordsetHasNoPosition)
     EXPECT_TRUE(blocks.EOF());
     EXPECT_EQ(blocks.RecordCount(), 0);
     EXPECT_THROW(blocks.Fields(QStringLiteral("HORA")).Value(), jet::Error);
+    blocks.MoveFirst();
+    blocks.MoveLast();
+    EXPECT_TRUE(blocks.EOF());
+    EXPECT_THROW(blocks.MoveNext(), jet::Error);
 }
 
 TEST_F(Recordsets, SumOverNoRowsIsNull)
