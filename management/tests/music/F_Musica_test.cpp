@@ -324,6 +324,40 @@ TEST_F(F_MusicaTest, LoadingShowsTheSongAndSavingRewritesAllButCodeAndAirplays)
     ExpectSinErrores();
 }
 
+TEST_F(F_MusicaTest, AddingWhileASongIsShownSavesACopyUnderTheNextCode)
+{
+    Nombres("ESTILOS", {"Pop"});
+    Nombres("TIPO", {"Lenta"});
+    Nombres("RITMO", {"Alto"});
+    Cancion(7, {{"TITULO", "'Viejo'"}, {"AÑO", "1987"}, {"radiaciones", "5"}, {"INTRO", "9"},
+                {"FICHERO", "'/m/v.mp3'"}, {"DURACION_VER", "'00:03:10'"}, {"ESTILO", "'Pop'"},
+                {"TIPO", "'Lenta'"}, {"RITMO", "'Alto'"}});
+    F_Musica& f = forms::Get<F_Musica>();
+    double codigo = 7;
+    f.Buscar(codigo);
+
+    ASSERT_TRUE(ft::Click(f.B_Añadir));
+    EXPECT_EQ(f.T_Codigo.Text(), "8");
+    EXPECT_EQ(f.T_Titulo.Text(), "Viejo");
+    ASSERT_TRUE(ft::Click(f.B_Guardar));
+    std::optional<Fila> copia = Guardada(8);
+    ASSERT_TRUE(copia);
+    Fila original = *Guardada(7);
+    // Only the code and the airplays of a new song differ.
+    EXPECT_EQ(copia->at("radiaciones"), "0");
+    for (const char* columna : {"CODIGO", "radiaciones"}) {
+        copia->erase(columna);
+        original.erase(columna);
+    }
+    EXPECT_EQ(copia, original);
+    ExpectReposo(f);
+
+    // The song just saved is the new last row.
+    ASSERT_TRUE(ft::Click(f.B_Añadir));
+    EXPECT_EQ(f.T_Codigo.Text(), "9");
+    ExpectSinErrores();
+}
+
 TEST_F(F_MusicaTest, DeletingAsksFirstThenRemovesTheSongAndClearsTheForm)
 {
     for (int codigo : {1, 2, 41})
