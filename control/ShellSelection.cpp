@@ -1,19 +1,49 @@
 #include "ShellSelection.h"
 
 #include "CDataObject.h"
+#include "CXeltObject.h"
 
-HRESULT BindSelectedFolder(IShellView* view, IShellFolder** folder)
+namespace {
+
+// Runs read on the data object over the view's selected items; the view's failure when
+// it has none.
+template <class Read>
+HRESULT ReadSelection(IShellView* view, Read read)
 {
-    if (!folder)
-        return E_POINTER;
-    *folder = nullptr;
     if (!view)
         return E_POINTER;
     IDataObject* data = nullptr;
     HRESULT hr = view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, reinterpret_cast<void**>(&data));
     if (FAILED(hr) || !data)
         return FAILED(hr) ? hr : E_FAIL;
-    hr = CDataObject(data).BindSelection(folder);
+    CDataObject selection(data);
     data->Release();
-    return hr;
+    return read(selection);
+}
+
+}  // namespace
+
+HRESULT BindSelectedFolder(IShellView* view, IShellFolder** folder)
+{
+    if (!folder)
+        return E_POINTER;
+    *folder = nullptr;
+    return ReadSelection(view, [folder](CDataObject& selection) { return selection.BindSelection(folder); });
+}
+
+HRESULT CreateSelectionObject(IShellView* view, IXeltObject** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    return ReadSelection(view, [object](CDataObject& selection) {
+        IShellFolder* folder = nullptr;
+        LPITEMIDLIST item = nullptr;
+        HRESULT hr = selection.GetParentAndLastItem(&folder, &item);
+        if (FAILED(hr))
+            return hr;
+        hr = CXeltObject::Create(folder, item, object);
+        folder->Release();
+        return hr;
+    });
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 #include "CDataObject.h"
 #include "DisplayName.h"
@@ -249,11 +250,22 @@ TEST(SelectionWithoutData, ReadsAsNoSelection)
     EXPECT_EQ(selection.GetParentAndLastItem(nullptr, item.out()), E_POINTER);
 }
 
-// A shell view that only hands out a data object for its selection.
+// A shell view that only hands out a data object for its selection (null: none).
 class SelectionView final : public IShellView
 {
 public:
-    explicit SelectionView(IDataObject* selection) : selection_(selection) {}
+    explicit SelectionView(IDataObject* selection) : selection_(selection)
+    {
+        if (selection_)
+            selection_->AddRef();
+    }
+    ~SelectionView()
+    {
+        if (selection_)
+            selection_->Release();
+    }
+    SelectionView(const SelectionView&) = delete;
+    SelectionView& operator=(const SelectionView&) = delete;
 
     STDMETHOD(QueryInterface)(REFIID iid, void** out) override
     {
@@ -291,25 +303,62 @@ private:
     IDataObject* selection_;
 };
 
-TEST_F(SelectionTest, ViewsSelectedFolderIsBoundAndAFileIsNot)
+// A view of the tree's root with the named item selected.
+class ViewSelectionTest : public SelectionTest
 {
-    Held<IDataObject> folderData(DataObjectOf(root.get(), {L"Carpeta Ñandú"}));
-    ASSERT_TRUE(folderData);
-    SelectionView folderView(folderData.get());
+protected:
+    SelectionView* ViewSelecting(const wchar_t* name)
+    {
+        Held<IDataObject> data(DataObjectOf(root.get(), {name}));
+        views_.push_back(std::make_unique<SelectionView>(data.get()));
+        return views_.back().get();
+    }
+
+private:
+    std::vector<std::unique_ptr<SelectionView>> views_;
+};
+
+TEST_F(ViewSelectionTest, SelectedFolderIsBoundAndAFileIsNot)
+{
     Held<IShellFolder> folder;
-    ASSERT_EQ(BindSelectedFolder(&folderView, folder.out()), S_OK);
+    ASSERT_EQ(BindSelectedFolder(ViewSelecting(L"Carpeta Ñandú"), folder.out()), S_OK);
     EXPECT_EQ(PathOfFolder(folder.get()), tree.PathOf(L"Carpeta Ñandú"));
 
-    Held<IDataObject> fileData(DataObjectOf(root.get(), {L"Plain.txt"}));
-    SelectionView fileView(fileData.get());
     Held<IShellFolder> none;
-    EXPECT_TRUE(FAILED(BindSelectedFolder(&fileView, none.out())));
+    EXPECT_TRUE(FAILED(BindSelectedFolder(ViewSelecting(L"Plain.txt"), none.out())));
     EXPECT_FALSE(none);
+}
 
-    SelectionView emptyView(nullptr);
-    EXPECT_EQ(BindSelectedFolder(&emptyView, none.out()), E_NOINTERFACE);
-    EXPECT_EQ(BindSelectedFolder(&emptyView, nullptr), E_POINTER);
-    EXPECT_EQ(BindSelectedFolder(nullptr, none.out()), E_POINTER);
+TEST_F(ViewSelectionTest, SelectionBecomesAnItemObjectOfItsParentFolder)
+{
+    Held<IXeltObject> object;
+    ASSERT_EQ(CreateSelectionObject(ViewSelecting(L"Año señal é.txt"), object.out()), S_OK);
+    ASSERT_TRUE(object);
+    BSTR path = nullptr;
+    ASSERT_EQ(object->get_Path(&path), S_OK);
+    EXPECT_EQ(std::wstring(path ? path : L""), tree.PathOf(L"Año señal é.txt"));
+    SysFreeString(path);
+}
+
+TEST(ViewWithoutSelection, GivesNeitherFolderNorItemObject)
+{
+    ComApartment apartment;
+    SelectionView view(nullptr);
+    Held<IShellFolder> folder;
+    Held<IXeltObject> object;
+    EXPECT_EQ(BindSelectedFolder(&view, folder.out()), E_NOINTERFACE);
+    EXPECT_EQ(CreateSelectionObject(&view, object.out()), E_NOINTERFACE);
+    EXPECT_FALSE(folder);
+    EXPECT_FALSE(object);
+    EXPECT_EQ(BindSelectedFolder(nullptr, folder.out()), E_POINTER);
+    EXPECT_EQ(CreateSelectionObject(nullptr, object.out()), E_POINTER);
+    EXPECT_EQ(BindSelectedFolder(&view, nullptr), E_POINTER);
+    EXPECT_EQ(CreateSelectionObject(&view, nullptr), E_POINTER);
+
+    BlockDataObject noItems(Block({0, 8}, {0, 0}));
+    SelectionView emptySelection(&noItems);
+    EXPECT_EQ(CreateSelectionObject(&emptySelection, object.out()), E_FAIL);
+    EXPECT_FALSE(object);
 }
 
 }  // namespace
