@@ -240,6 +240,26 @@ TEST_F(F_MenuTest, ButtonsWithoutActionDoNothingAndHiddenOnesCannotBeReached)
     EXPECT_TRUE(ft::Errors().empty());
 }
 
+TEST_F(F_MenuTest, OpeningButtonsShowTheirFormModally)
+{
+    F_Menu& menu = forms::Get<F_Menu>();
+    menu.Show();
+    const std::pair<forms::CommandButton*, const char*> cases[] = {
+        {&menu.Command1, "F_Clientes"},
+        {&menu.Command3, "F_Publicidad"},
+        {&menu.Command4, "F_BLoques"},
+        {&menu.Command8, "F_Musica"},
+    };
+    for (const auto& [button, form] : cases) {
+        ASSERT_TRUE(ft::Click(*button)) << form;
+        ASSERT_FALSE(ft::ShownModally().empty()) << form;
+        EXPECT_EQ(ft::ShownModally().back(), form);
+        EXPECT_TRUE(menu.Visible());
+    }
+    EXPECT_EQ(ft::ShownModally().size(), 4u);
+    EXPECT_TRUE(ft::Errors().empty()) << ft::Errors().front().toStdString();
+}
+
 TEST_F(F_MenuTest, SalirUnloadsTheMenuAndAHiddenLoadedForm)
 {
     F_Menu& menu = forms::Get<F_Menu>();
