@@ -14,5 +14,6 @@ wineboot --init </dev/null >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
 # The display driver is read when Wine's desktop process starts: restart the session.
 wineserver -w
-setsid wineserver -p </dev/null >/dev/null 2>&1
+# Persists a minute past the last Wine process, so an interrupted run leaves nothing behind.
+setsid wineserver -p60 </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
