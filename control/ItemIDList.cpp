@@ -44,10 +44,10 @@ USHORT ItemSize(const BYTE* item)
 // A new list holding bytes [begin, begin + length) followed by a terminator.
 LPITEMIDLIST CopyItemsWithTerminator(LPCITEMIDLIST begin, UINT length)
 {
-    auto* list = static_cast<BYTE*>(static_cast<void*>(AllocIDList(length + sizeof(USHORT))));
+    LPITEMIDLIST list = AllocIDList(length + sizeof(USHORT));
     if (list)
         std::memcpy(list, begin, length);  // the terminator is already zero
-    return reinterpret_cast<LPITEMIDLIST>(list);
+    return list;
 }
 
 // Bytes before the last item of a non-empty list; *last is set to that item.
@@ -106,8 +106,6 @@ LPITEMIDLIST ByteArrayToIDList(const VARIANT& value)
     if (!array || SafeArrayGetDim(array) != 1 || SafeArrayGetElemsize(array) != 1 || array->rgsabound[0].lLbound != 0)
         return nullptr;
     const ULONG count = array->rgsabound[0].cElements;
-    if (count == 0 || count > UINT_MAX - sizeof(USHORT))
-        return nullptr;
 
     void* data = nullptr;
     if (FAILED(SafeArrayAccessData(array, &data)))
