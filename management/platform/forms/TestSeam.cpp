@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDateTimeEdit>
 #include <QEvent>
 #include <QScrollBar>
 
@@ -227,7 +228,7 @@ bool Choose(ComboBox& combo, int index)
 
 bool Type(TextBox& box, const QString& text)
 {
-    if (!Reachable(box))
+    if (!Reachable(box) || box.Locked())
         return false;
     box.Text(text);
     FlushDeletes();
@@ -245,7 +246,8 @@ bool Scroll(ScrollBar& bar, int value)
 
 bool CloseUp(DTPicker& picker, const QDate& day)
 {
-    if (!Reachable(picker))
+    // A time picker has no calendar to close.
+    if (!Reachable(picker) || !static_cast<QDateTimeEdit*>(picker.Widget())->calendarPopup())
         return false;
     picker.Value(day);
     forms::detail::Raise(picker.OnCloseUp);

@@ -73,7 +73,8 @@ void WhenShown(std::function<void(T&)> script)
 }
 
 // The user's actions. Each returns false, doing nothing, when the user
-// could not reach the control (hidden or disabled, itself or its container).
+// could not reach the control (hidden or disabled, itself or its container;
+// a locked text box; a time picker has no calendar to close).
 bool Click(CommandButton& button);
 bool Click(CheckBox& box);
 bool Choose(ComboBox& combo, int index);

@@ -152,6 +152,7 @@ TEST(DTPickerTest, TimePickerValueIsATimeOnDayZero)
     EXPECT_EQ(form.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(0, 0)));
     form.T_hora.Value(QTime(8, 30));
     EXPECT_EQ(form.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(8, 30)));
+    EXPECT_FALSE(ft::CloseUp(form.T_hora, QDate(2007, 1, 1)));
 }
 
 TEST(ComboBoxTest, AddingSelectsNothingAndSelectingRaisesClick)
@@ -178,6 +179,9 @@ TEST(TextBoxTest, EveryChangeOfTheTextRaisesChange)
     form.Text1.Text("");
     form.Text1.Text("");
     EXPECT_EQ(form.changes, 2);
+    form.Text1.Locked(true);
+    EXPECT_FALSE(ft::Type(form.Text1, "no"));
+    EXPECT_EQ(form.Text1.Text(), "");
 }
 
 TEST(TimerTest, TicksOnlyWhileEnabled)
