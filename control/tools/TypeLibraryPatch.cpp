@@ -203,7 +203,8 @@ void DropUndeclaredTypes(TypeLibrary& library, const Idl& idl)
 {
     Bytes& data = library.Data();
     const int32_t count = library.TypeInfoCount();
-    std::map<int32_t, int32_t> moved;  // old typeinfo offset -> new one, -1 when dropped
+    constexpr int32_t unknownMark = -2;
+    std::map<int32_t, int32_t> moved;  // old typeinfo offset -> new one; -1 dropped, unknownMark the dropped IUnknown
     std::vector<Bytes> kept;
     bool droppedUnknown = false;
     for (int32_t i = 0; i < count; ++i)
@@ -218,7 +219,7 @@ void DropUndeclaredTypes(TypeLibrary& library, const Idl& idl)
                               data.begin() + static_cast<std::ptrdiff_t>(record + typeInfoSize));
             continue;
         }
-        moved[old] = -1;
+        moved[old] = name == "IUnknown" ? unknownMark : -1;
         droppedUnknown = droppedUnknown || name == "IUnknown";
     }
     if (kept.size() == static_cast<size_t>(count))
@@ -248,7 +249,7 @@ void DropUndeclaredTypes(TypeLibrary& library, const Idl& idl)
         const auto found = moved.find(reference);
         if (found == moved.end())
             return;
-        Put(data, at, found->second >= 0 ? found->second : unknownReference);
+        Put(data, at, found->second == unknownMark ? unknownReference : found->second);
     };
 
     const size_t table = library.SegmentStart(typeInfoSegment);
