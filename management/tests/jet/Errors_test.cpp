@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <chrono>
+#include <ostream>
 #include <thread>
 
 namespace {
@@ -16,6 +17,12 @@ struct Fault {
     QString statement;
     QStringList named;   // every one must appear in the error text
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Fault& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class Faults : public StationFolder, public ::testing::WithParamInterface<Fault> {};
 

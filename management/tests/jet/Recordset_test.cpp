@@ -5,6 +5,8 @@
 #include "jet/Engine.h"
 #include "jet/Error.h"
 
+#include <ostream>
+
 using jet::Value;
 
 using Recordsets = StationFolder;
@@ -114,6 +116,12 @@ struct ColumnWrite {
     const char* criteria;   // must find the row afterwards
     const char* shown;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const ColumnWrite& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class ColumnWrites : public StationFolder, public ::testing::WithParamInterface<ColumnWrite> {};
 

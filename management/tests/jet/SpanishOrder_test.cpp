@@ -2,6 +2,8 @@
 // accents beside their letter; LIKE follows the same rule with * ? # [ ].
 #include "StationFolder.h"
 
+#include <ostream>
+
 using SpanishOrder = StationFolder;
 
 TEST_F(SpanishOrder, OrderByNameIsAlphabetical)
@@ -23,6 +25,12 @@ struct LikeCase {
     const char* pattern;
     QStringList matches;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LikeCase& c, std::ostream* out)
+{
+    *out << c.pattern;
+}
 
 class Likes : public StationFolder, public ::testing::WithParamInterface<LikeCase> {};
 

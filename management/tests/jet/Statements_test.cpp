@@ -3,6 +3,7 @@
 #include "StationFolder.h"
 
 #include <QDate>
+#include <ostream>
 
 namespace {
 
@@ -14,6 +15,12 @@ struct StatementCase {
     QStringList expected;
     bool musica = false;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const StatementCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 const QString spots = QStringLiteral(
     "INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,NOMBRE,TIEMPO,FECHA1) VALUES "

@@ -3,6 +3,7 @@
 #include "jet/Value.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using jet::Value;
 
@@ -10,6 +11,12 @@ struct Shown {
     Value value;
     const char* text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Shown& c, std::ostream* out)
+{
+    *out << c.text;
+}
 
 class ValueText : public ::testing::TestWithParam<Shown> {};
 
@@ -30,6 +37,12 @@ struct Parsed {
     const char* text;
     QDateTime expected;   // invalid: not a date
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Parsed& c, std::ostream* out)
+{
+    *out << c.text;
+}
 
 class DateTexts : public ::testing::TestWithParam<Parsed> {};
 

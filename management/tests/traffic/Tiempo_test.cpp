@@ -3,12 +3,19 @@
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 
 struct Length {
     double seconds;
     const char* text;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Length& c, std::ostream* out)
+{
+    *out << c.text;
+}
 
 class Lengths : public ::testing::TestWithParam<Length> {};
 
