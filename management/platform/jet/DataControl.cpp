@@ -30,6 +30,7 @@ void DataControl::Refresh()
         throw Error(QStringLiteral("El control de datos de «%1» no tiene origen de registros (RecordSource).").arg(DatabaseName));
     if (!database_.IsOpen() || database_.Name() != DatabaseName)
         database_ = DBEngine().OpenDatabase(DatabaseName);
+    recordset_.Close();   // its unread rows are not wanted any more
     recordset_ = database_.OpenRecordset(StatementOf(RecordSource));
     opened_ = true;
     emit Refreshed();
