@@ -10,7 +10,10 @@
 // day is a date/time on day zero. toString() shows a time of day as
 // "hh:mm:ss", a day as "dd/MM/yyyy", and both when both are set; toTimeText()
 // gives "hh:mm:ss" of any date/time. Text read as a date is day first
-// ("25/03/07" is 25 March 2007).
+// ("25/03/07" is 25 March 2007); a two-digit year falls within 80 years
+// before and 20 after this one. Write a time of day as a QTime or its
+// "hh:mm:ss" text: a QDateTime keeps its day, and HORA=#08:30:00# finds only
+// times on day zero.
 #pragma once
 
 #include <QDate>
