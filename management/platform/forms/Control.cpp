@@ -24,7 +24,6 @@ void Control::Destroy()
 {
     // The window deletes the widget with its other children.
     widget_ = nullptr;
-    Forget();
 }
 
 QWidget* Control::Widget() const

@@ -44,8 +44,6 @@ protected:
     explicit Control(Container& in);
     // Builds the widget at load, in design state, as a child of parent.
     virtual QWidget* CreateWidget(QWidget* parent) = 0;
-    // Called at unload after the widget is gone, to drop state kept outside it.
-    virtual void Forget() {}
 
 private:
     void Create() final;

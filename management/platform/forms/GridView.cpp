@@ -1,6 +1,7 @@
 #include "forms/GridView.h"
 
 #include "forms/Dispatch.h"
+#include "forms/MouseState.h"
 #include "forms/MSFlexGrid.h"
 #include "forms/Twips.h"
 
@@ -23,22 +24,6 @@ const QString controlDragFormat = QStringLiteral("application/x-varnook-control"
 constexpr int dragEnter = 0;
 constexpr int dragLeave = 1;
 constexpr int dragOver = 2;
-
-int ButtonOf(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int ShiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 QStringList FilesOf(const QMimeData* mime)
 {
@@ -140,7 +125,7 @@ void GridView::Press(QMouseEvent* event, const QPoint& at)
     }
     pressed_ = true;
     pressAt_ = at;
-    detail::Raise(grid_.OnMouseDown, ButtonOf(event->button()), ShiftOf(event->modifiers()),
+    detail::Raise(grid_.OnMouseDown, detail::ButtonOf(event->button()), detail::ShiftOf(event->modifiers()),
                   float(detail::Twips(at.x())), float(detail::Twips(at.y())));
 }
 

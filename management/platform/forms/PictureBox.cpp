@@ -1,6 +1,7 @@
 #include "forms/PictureBox.h"
 
 #include "forms/Dispatch.h"
+#include "forms/MouseState.h"
 #include "forms/Palette.h"
 #include "forms/Twips.h"
 
@@ -11,18 +12,6 @@
 namespace forms {
 
 namespace {
-
-int ButtonOf(Qt::MouseButtons buttons)
-{
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int ShiftOf(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 class PictureWidget : public QLabel {
 public:
@@ -37,7 +26,7 @@ private:
     void Raise(const MouseHandler& handler, QMouseEvent* event, Qt::MouseButtons buttons)
     {
         const QPointF at = event->position();
-        detail::Raise(handler, ButtonOf(buttons), ShiftOf(event->modifiers()),
+        detail::Raise(handler, detail::ButtonOf(buttons), detail::ShiftOf(event->modifiers()),
                       float(detail::Twips(int(at.x()))), float(detail::Twips(int(at.y()))));
     }
 

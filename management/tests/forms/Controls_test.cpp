@@ -5,13 +5,16 @@
 #include "forms/DTPicker.h"
 #include "forms/Form.h"
 #include "forms/MsgBox.h"
+#include "forms/PictureBox.h"
 #include "forms/TestSeam.h"
 #include "forms/TextBox.h"
 #include "forms/Timer.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -39,6 +42,9 @@ public:
         Text1.OnChange = [this] { ++changes; };
         Timer1.OnTimer = [this] { ++ticks; };
         Check1.OnClick = [this] { ++checkClicks; };
+        L2.OnMouseDown = [this](int Button, int Shift, float X, float Y) {
+            pressed = {float(Button), float(Shift), X, Y};
+        };
     }
 
     forms::CommandButton B_Fichero{*this};
@@ -49,6 +55,7 @@ public:
     forms::TextBox Text1{*this};
     forms::Timer Timer1{*this};
     forms::CheckBox Check1{*this};
+    forms::PictureBox L2{*this};
 
     QString chosen;
     int cancels = 0;
@@ -57,6 +64,7 @@ public:
     int changes = 0;
     int ticks = 0;
     int checkClicks = 0;
+    std::vector<float> pressed;
 
 private:
     void Design() override
@@ -210,6 +218,17 @@ TEST(TimerTest, TicksFromTheEventLoop)
     QTimer::singleShot(50, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_EQ(form.ticks, ticks);
+}
+
+TEST(PictureBoxTest, MouseDownGivesButtonShiftAndTwips)
+{
+    ft::Seam seam;
+    Controls& form = forms::Get<Controls>();
+    form.L2.Move(0, 0, 3000, 1500);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(10, 4), QPointF(10, 4), Qt::LeftButton, Qt::LeftButton,
+                      Qt::ShiftModifier);
+    QApplication::sendEvent(form.L2.Widget(), &press);
+    EXPECT_EQ(form.pressed, std::vector<float>({1, 1, 150, 60}));
 }
 
 TEST(CheckBoxTest, ValueAndClick)
