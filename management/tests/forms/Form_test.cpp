@@ -1,3 +1,4 @@
+#include "forms/Application.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Frame.h"
@@ -6,10 +7,16 @@
 #include "forms/TestSeam.h"
 #include "forms/TextBox.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace ft = forms::test;
@@ -157,6 +164,37 @@ TEST(FormTest, ShowingRaisesResizeAndSoDoesEveryLaterResize)
     form.Width(9000);
     EXPECT_GT(form.resizes, shown);
     EXPECT_EQ(form.Width(), 9000);
+}
+
+// In the program (no seam) an untrapped error shows its text and ends the
+// program with status 1 once the box is closed; nothing after it runs.
+void ClickAFailingButtonInTheProgram()
+{
+    int argc = 1;
+    char name[] = "forms_tests";
+    char* argv[] = {name, nullptr};
+    forms::Application application(argc, argv);
+    QTimer::singleShot(100, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box)
+            std::fprintf(stderr, "box: %s\n", qPrintable(box->text()));
+        QApplication::activeModalWidget()->close();
+    });
+    application.Run([] {
+        Editor& form = forms::Get<Editor>();
+        form.Show();
+        static_cast<QAbstractButton*>(form.B_Fallo.Widget())->click();
+        std::fprintf(stderr, "went on after the error\n");
+        form.Unload();
+    });
+    std::exit(0);
+}
+
+TEST(FormDeathTest, AnUntrappedErrorInTheProgramShowsItsTextAndEndsWithStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(ClickAFailingButtonInTheProgram(), ::testing::ExitedWithCode(1),
+                "box: No se encuentra la tabla BLOQUES");
 }
 
 TEST(FormTest, TheUserClosingTheWindowUnloadsTheForm)
