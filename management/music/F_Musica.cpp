@@ -1,6 +1,9 @@
 #include "F_Musica.h"
 
 #include "Audio.h"
+#include "F_Albun.h"
+#include "F_Añadir_Tipos.h"
+#include "F_Interprete.h"
 #include "F_Menu.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
@@ -466,15 +469,35 @@ void F_Musica::Command4_Click()
     Unload();
 }
 
-// The list dialog F_Añadir_Tipos is shown from these three, for the style,
-// rhythm and type list; the performer and album pick lists F_Interprete and
-// F_Albun from Command10 and Command11.
-void F_Musica::Command5_Click() {}
+void F_Musica::Command5_Click()
+{
+    MostrarListaTipos(" NOMBRE FROM ESTILOS ORDER BY NOMBRE", T_Estilo);
+}
 
-void F_Musica::Command6_Click() {}
+void F_Musica::Command6_Click()
+{
+    MostrarListaTipos(" NOMBRE FROM RITMO ORDER BY NOMBRE", T_Ritmo);
+}
 
-void F_Musica::Command7_Click() {}
+void F_Musica::Command7_Click()
+{
+    MostrarListaTipos(" NOMBRE FROM TIPO ORDER BY NOMBRE", T_Tipo);
+}
 
-void F_Musica::Command10_Click() {}
+void F_Musica::MostrarListaTipos(const QString& Cual, forms::ComboBox& Lista)
+{
+    F_Añadir_Tipos& dialogo = forms::Get<F_Añadir_Tipos>();
+    dialogo.Cual = Cual;
+    dialogo.L_Eliminar.Caption(Lista.Text());
+    dialogo.Show(forms::vbModal);
+}
 
-void F_Musica::Command11_Click() {}
+void F_Musica::Command10_Click()
+{
+    forms::Get<F_Interprete>().Show(forms::vbModal);
+}
+
+void F_Musica::Command11_Click()
+{
+    forms::Get<F_Albun>().Show(forms::vbModal);
+}

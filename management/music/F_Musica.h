@@ -113,6 +113,9 @@ private:
     // missing one and adds it.
     bool BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras,
                       forms::TextBox& Caja);
+    // Shows the list dialog on the list whose SELECT ends in Cual, with the
+    // list's shown name as the one to delete.
+    void MostrarListaTipos(const QString& Cual, forms::ComboBox& Lista);
     // The open-file dialog; the chosen path, or an empty text when cancelled.
     QString ElegirFichero();
 

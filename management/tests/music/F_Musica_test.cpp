@@ -1,20 +1,8 @@
+#include "CatalogoPrueba.h"
 #include "F_Menu.h"
 #include "F_Musica.h"
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
-
 #include "forms/MsgBox.h"
-#include "forms/TestSeam.h"
-#include "jet/Engine.h"
-
-#include <QDataStream>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <optional>
@@ -31,43 +19,8 @@ const QStringList columnas = {
     "PRESENTACION1", "PRESENTACION2", "radiaciones", "COMENTARIO", "estilo_n", "ritmo_n", "tipo_n",
 };
 
-// A silent 16-bit mono PCM file of the given length.
-void EscribirWav(const QString& path, int milisegundos)
-{
-    const quint32 frecuencia = 8000;
-    const QByteArray muestras(int(frecuencia * quint32(milisegundos) / 1000 * 2), '\0');
-    QFile fichero(path);
-    ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
-    QDataStream s(&fichero);
-    s.setByteOrder(QDataStream::LittleEndian);
-    fichero.write("RIFF");
-    s << quint32(36 + muestras.size());
-    fichero.write("WAVEfmt ");
-    s << quint32(16) << quint16(1) << quint16(1) << frecuencia << frecuencia * 2 << quint16(2) << quint16(16);
-    fichero.write("data");
-    s << quint32(muestras.size());
-    fichero.write(muestras);
-}
-
-class F_MusicaTest : public ::testing::Test {
+class F_MusicaTest : public CatalogoPrueba {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-        CreateMissingDatabases(dir_.path());
-    }
-
-    QString Ruta(const QString& nombre) const { return dir_.filePath(nombre); }
-
-    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(MusicaPath()).Execute(sql); }
-
-    static void Nombres(const QString& tabla, const QStringList& nombres)
-    {
-        for (const QString& nombre : nombres)
-            Ejecutar("INSERT INTO " + tabla + " (NOMBRE) VALUES (" + SqlTexto(nombre) + ")");
-    }
-
     // A stored song with the columns of filas overriding plain defaults.
     static void Cancion(int codigo, const Fila& valores = {})
     {
@@ -114,11 +67,6 @@ protected:
         return mensajes;
     }
 
-    static void ExpectSinErrores()
-    {
-        EXPECT_TRUE(ft::Errors().empty()) << ft::Errors().front().toStdString();
-    }
-
     static void ExpectReposo(F_Musica& f)
     {
         EXPECT_FALSE(f.Frame2.Enabled());
@@ -131,9 +79,6 @@ protected:
         EXPECT_EQ(f.L_Fichero.Caption(), "-Vacio-");
         EXPECT_EQ(f.L_Duracion.Caption(), "0");
     }
-
-    QTemporaryDir dir_;
-    ft::Seam seam_;
 };
 
 TEST_F(F_MusicaTest, OpensIdleWithTheListsFilledAndTheMixEditorHidden)

@@ -1,0 +1,85 @@
+// What the tests of the music forms share: a fresh program folder with the
+// three databases, rows written with plain SQL, and generated audio files.
+#pragma once
+
+#include "Databases.h"
+#include "ProgramFolder.h"
+#include "SqlTexto.h"
+
+#include "forms/TestSeam.h"
+#include "jet/Engine.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+class CatalogoPrueba : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
+        CreateMissingDatabases(dir_.path());
+    }
+
+    QString Ruta(const QString& nombre) const { return dir_.filePath(nombre); }
+
+    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(MusicaPath()).Execute(sql); }
+
+    static void Nombres(const QString& tabla, const QStringList& nombres)
+    {
+        for (const QString& nombre : nombres)
+            Ejecutar("INSERT INTO " + tabla + " (NOMBRE) VALUES (" + SqlTexto(nombre) + ")");
+    }
+
+    // The NOMBRE column of a list in the table's own order.
+    static QStringList Lista(const QString& tabla)
+    {
+        QStringList nombres;
+        jet::Recordset rs = jet::DBEngine().OpenDatabase(MusicaPath()).OpenRecordset("SELECT NOMBRE FROM " + tabla);
+        for (; !rs.EOF(); rs.MoveNext())
+            nombres << rs.Fields("NOMBRE").Value().toString();
+        return nombres;
+    }
+
+    // Column 1 of every data row of a grid.
+    template <class Grid>
+    static QStringList Columna1(const Grid& grid)
+    {
+        QStringList textos;
+        for (int fila = 1; fila < grid.Rows(); ++fila)
+            textos << grid.TextMatrix(fila, 1);
+        return textos;
+    }
+
+    static void ExpectSinErrores()
+    {
+        const auto& errores = forms::test::Errors();
+        EXPECT_TRUE(errores.empty()) << errores.front().toStdString();
+    }
+
+    // A silent 16-bit mono PCM file of the given length.
+    static void EscribirWav(const QString& path, int milisegundos)
+    {
+        const quint32 frecuencia = 8000;
+        const QByteArray muestras(int(frecuencia * quint32(milisegundos) / 1000 * 2), '\0');
+        QFile fichero(path);
+        ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
+        QDataStream s(&fichero);
+        s.setByteOrder(QDataStream::LittleEndian);
+        fichero.write("RIFF");
+        s << quint32(36 + muestras.size());
+        fichero.write("WAVEfmt ");
+        s << quint32(16) << quint16(1) << quint16(1) << frecuencia << frecuencia * 2 << quint16(2) << quint16(16);
+        fichero.write("data");
+        s << quint32(muestras.size());
+        fichero.write(muestras);
+    }
+
+private:
+    QTemporaryDir dir_;
+    forms::test::Seam seam_;
+};
