@@ -35,3 +35,21 @@ TEST_F(DataControls, WithoutADatabaseNameRefreshFails)
     data.RecordSource = QStringLiteral("CLIENTES");
     EXPECT_THROW(data.Refresh(), jet::Error);
 }
+
+TEST_F(DataControls, TableNameOpensInTheOrderOfItsUniqueKeySoTheLastRowHasTheGreatest)
+{
+    dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (7,'Siete'), (2,'Dos'), (5,'Cinco')"));
+    jet::DataControl data;
+    data.DatabaseName = Path(QStringLiteral("Dorna.MDB"));
+    data.RecordSource = QStringLiteral("CLIENTES");
+    jet::Recordset& recordset = data.Recordset();
+    recordset.MoveLast();
+    EXPECT_EQ(recordset.Fields(QStringLiteral("NUMERO")).Value().toInt(), 7);
+    recordset.MoveFirst();
+    EXPECT_EQ(recordset.Fields(QStringLiteral("NUMERO")).Value().toInt(), 2);
+
+    // A table without a unique key opens as it stands.
+    data.RecordSource = QStringLiteral("DIAS");
+    data.Refresh();
+    EXPECT_EQ(data.Recordset().RecordCount(), 0);
+}
