@@ -2,6 +2,7 @@
 
 #include "forms/Form.h"
 #include "forms/GridView.h"
+#include "forms/Twips.h"
 
 #include "jet/DataControl.h"
 
@@ -10,6 +11,9 @@
 namespace forms {
 
 namespace {
+
+// Room around a title in its header cell.
+constexpr int titleMarginPixels = 12;
 
 void CheckRow(const GridModel& model, int row)
 {
@@ -95,7 +99,11 @@ void MSFlexGrid::FormatString(const QString& format)
         const QString& section = sections[c];
         const CellAlignment alignment = section.isEmpty() ? CellAlignment::General : AlignmentMark(section[0]);
         model.SetAlignment(c, alignment);
-        model.SetText(0, c, alignment == CellAlignment::General ? section : section.mid(1));
+        const QString title = alignment == CellAlignment::General ? section : section.mid(1);
+        model.SetText(0, c, title);
+        // Each column is sized to its title, which is why forms pad titles with blanks.
+        view.widthsTwips[size_t(c)] = detail::Twips(view.fontMetrics().horizontalAdvance(title) + titleMarginPixels);
+        view.ApplyWidth(c);
     }
     view.formatString = format;
 }

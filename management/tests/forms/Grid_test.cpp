@@ -128,6 +128,16 @@ TEST_F(GridTest, FormatStringSetsHeadersAlignmentAndAtLeastItsColumns)
     }
 }
 
+TEST_F(GridTest, FormatStringSizesEachColumnToItsTitleUntilColWidthSetsIt)
+{
+    GridForm& form = Loaded("SELECT ORDEN,NOMBRE FROM SPOTS");
+    form.Grid.FormatString("|>Nº|<Emisiones         ");
+    EXPECT_GT(form.Grid.ColWidth(2), form.Grid.ColWidth(1));
+    EXPECT_LT(form.Grid.ColWidth(0), form.Grid.ColWidth(1));
+    form.Grid.ColWidth(2, 1300);
+    EXPECT_EQ(form.Grid.ColWidth(2), 1300);
+}
+
 TEST_F(GridTest, FormatStringMarksAlignTheColumnCells)
 {
     GridForm& form = Loaded("SELECT ORDEN,NOMBRE FROM SPOTS");
