@@ -3,6 +3,7 @@
 #include "Audio.h"
 #include "F_Albun.h"
 #include "F_Añadir_Tipos.h"
+#include "F_Buscar_Musica.h"
 #include "F_Interprete.h"
 #include "F_Menu.h"
 #include "ProgramFolder.h"
@@ -240,7 +241,8 @@ void F_Musica::B_Buscar_Click()
 {
     forms::Get<F_Menu>().Control_busqueda = 1;
     T_Codigo.Enabled(false);
-    // The music search, shown modally here, hands its choice to Buscar.
+    // The search hands its choice to Buscar.
+    forms::Get<F_Buscar_Musica>().Show(forms::vbModal);
 }
 
 void F_Musica::Buscar(double& codigo)

@@ -16,8 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 class CatalogoPrueba : public ::testing::Test {
 protected:
+    using Fila = std::map<QString, QString>;
+
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
@@ -33,6 +37,26 @@ protected:
     {
         for (const QString& nombre : nombres)
             Ejecutar("INSERT INTO " + tabla + " (NOMBRE) VALUES (" + SqlTexto(nombre) + ")");
+    }
+
+    // A stored song with the columns of valores (SQL literals) overriding plain defaults.
+    static void Cancion(int codigo, const Fila& valores = {})
+    {
+        Fila fila = {{"TITULO", "'Título'"},     {"INTERPRETE", "''"},   {"ALBUN", "''"},
+                     {"AÑO", "2006"},           {"SLOT", "''"},         {"TIPO", "''"},
+                     {"RITMO", "''"},           {"ESTILO", "''"},       {"FICHERO", "'-Vacio-'"},
+                     {"DURACION_VER", "'0'"},   {"INTRO", "0"},         {"PRESENTACION1", "'-Vacio-'"},
+                     {"PRESENTACION2", "'-Vacio-'"}, {"radiaciones", "0"}, {"COMENTARIO", "''"},
+                     {"estilo_n", "0"},         {"ritmo_n", "0"},       {"tipo_n", "0"}};
+        for (const auto& [columna, valor] : valores)
+            fila[columna] = valor;
+        QStringList nombres{"CODIGO"};
+        QStringList datos{QString::number(codigo)};
+        for (const auto& [columna, valor] : fila) {
+            nombres << columna;
+            datos << valor;
+        }
+        Ejecutar("INSERT INTO CATALOGO (" + nombres.join(',') + ") VALUES (" + datos.join(',') + ")");
     }
 
     // The NOMBRE column of a list in the table's own order.

@@ -4,14 +4,11 @@
 
 #include "forms/MsgBox.h"
 
-#include <map>
 #include <optional>
 
 namespace ft = forms::test;
 
 namespace {
-
-using Fila = std::map<QString, QString>;
 
 const QStringList columnas = {
     "CODIGO",        "TITULO",   "INTERPRETE", "ALBUN",         "AÑO",           "SLOT",
@@ -21,26 +18,6 @@ const QStringList columnas = {
 
 class F_MusicaTest : public CatalogoPrueba {
 protected:
-    // A stored song with the columns of filas overriding plain defaults.
-    static void Cancion(int codigo, const Fila& valores = {})
-    {
-        Fila fila = {{"TITULO", "'Título'"},     {"INTERPRETE", "''"},   {"ALBUN", "''"},
-                     {"AÑO", "2006"},           {"SLOT", "''"},         {"TIPO", "''"},
-                     {"RITMO", "''"},           {"ESTILO", "''"},       {"FICHERO", "'-Vacio-'"},
-                     {"DURACION_VER", "'0'"},   {"INTRO", "0"},         {"PRESENTACION1", "'-Vacio-'"},
-                     {"PRESENTACION2", "'-Vacio-'"}, {"radiaciones", "0"}, {"COMENTARIO", "''"},
-                     {"estilo_n", "0"},         {"ritmo_n", "0"},       {"tipo_n", "0"}};
-        for (const auto& [columna, valor] : valores)
-            fila[columna] = valor;
-        QStringList nombres{"CODIGO"};
-        QStringList datos{QString::number(codigo)};
-        for (const auto& [columna, valor] : fila) {
-            nombres << columna;
-            datos << valor;
-        }
-        Ejecutar("INSERT INTO CATALOGO (" + nombres.join(',') + ") VALUES (" + datos.join(',') + ")");
-    }
-
     // The stored song as text, or nothing when no row has the code.
     static std::optional<Fila> Guardada(int codigo)
     {
