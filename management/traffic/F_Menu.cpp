@@ -3,6 +3,7 @@
 #include "F_Clientes.h"
 #include "F_BLoques.h"
 #include "F_Musica.h"
+#include "F_Programas.h"
 #include "F_Publicidad.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
@@ -151,7 +152,7 @@ void F_Menu::Command1_Click()
 
 void F_Menu::Command2_Click()
 {
-    // Shows F_Programas modally.
+    forms::Get<F_Programas>().Show(forms::vbModal);
 }
 
 void F_Menu::Command3_Click()
