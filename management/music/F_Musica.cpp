@@ -5,9 +5,11 @@
 #include "F_Añadir_Tipos.h"
 #include "F_Buscar_Musica.h"
 #include "F_Interprete.h"
+#include "F_Locucion.h"
 #include "F_Menu.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
+#include "TwipsDeSegundos.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"
@@ -15,6 +17,7 @@
 
 #include <QDateTimeEdit>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +62,14 @@ bool Llenar(forms::ComboBox& lista, jet::Recordset& nombres)
     return true;
 }
 
+// The number at the start of a text: digits with a decimal point allowed,
+// 0 when the text does not begin with one.
+double NumeroInicial(const QString& texto)
+{
+    static const QRegularExpression numero(QStringLiteral("^\\s*(\\d*\\.?\\d*)"));
+    return numero.match(texto).captured(1).toDouble();
+}
+
 }  // namespace
 
 // The play and stop pictures live in a static library: registered by hand.
@@ -84,6 +95,10 @@ F_Musica::F_Musica()
     Command7.OnClick = [this] { Command7_Click(); };
     Command10.OnClick = [this] { Command10_Click(); };
     Command11.OnClick = [this] { Command11_Click(); };
+    Command8.OnClick = [this] { Command8_Click(); };
+    Command9.OnClick = [this] { Command9_Click(); };
+    Command12.OnClick = [this] { Command12_Click(); };
+    Timer1.OnTimer = [this] { Timer1_Timer(); };
 }
 
 void F_Musica::Design()
@@ -192,6 +207,9 @@ void F_Musica::Form_Load()
 
 void F_Musica::Form_Unload()
 {
+    sound::Stream_Close(Sonido);
+    Sonido = 0;
+    Canal = 0;
     Data1.Recordset().Close();
     sound::Close();
 }
@@ -502,4 +520,48 @@ void F_Musica::Command10_Click()
 void F_Musica::Command11_Click()
 {
     forms::Get<F_Albun>().Show(forms::vbModal);
+}
+
+void F_Musica::Reproducir(const QString& Fichero)
+{
+    if (L_Fichero.Caption().isEmpty())
+        return;
+    sound::Stream_Close(Sonido);
+    Sonido = sound::Stream_Open(Fichero, sound::BITS16 | sound::STEREO | sound::SIGNED, 0, 0);
+    if (Sonido != 0) {
+        Canal = sound::Stream_Play(1, Sonido);
+        Timer1.Enabled(true);
+    }
+}
+
+void F_Musica::Command8_Click()
+{
+    Reproducir(L_Fichero.Caption());
+}
+
+void F_Musica::Command9_Click()
+{
+    sound::Stream_Stop(Sonido);
+    Timer1.Enabled(false);
+}
+
+void F_Musica::Timer1_Timer()
+{
+    // The intro is timed by stopping the song where its introduction ends.
+    T_Intro.Text(QString::number(sound::Stream_GetTime(Sonido) / 1000));
+}
+
+void F_Musica::Command12_Click()
+{
+    F_Locucion& locucion = forms::Get<F_Locucion>();
+    locucion.L1.Width(TwipsDeSegundos(Duracion2(L_Fichero.Caption(), false)));
+    locucion.L2.Width(TwipsDeSegundos(Duracion2(L_Presentacion1.Caption(), false)));
+    locucion.H.Max(TwipsDeSegundos(Duracion2(L_Fichero.Caption(), true)));
+    locucion.H.Min(-TwipsDeSegundos(Duracion2(L_Fichero.Caption(), true)));
+    locucion.H.Value(0);
+    const double intro = NumeroInicial(T_Intro.Text());
+    locucion.Intro = TwipsDeSegundos(intro);
+    locucion.L_Intro.Left(TwipsDeSegundos(locucion.L1.Left() + intro));
+    locucion.Fichero = L_Fichero.Caption();
+    locucion.Show(forms::vbModal);
 }

@@ -103,6 +103,13 @@ private:
     void Command7_Click();
     void Command10_Click();
     void Command11_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command12_Click();
+    void Timer1_Timer();
+
+    // Plays the file from its start; a file that does not open plays nothing.
+    void Reproducir(const QString& Fichero);
 
     // The checks both kinds of saving share; false (after its message) when
     // the song must not be written.
@@ -120,4 +127,7 @@ private:
     QString ElegirFichero();
 
     bool Nuevo = false;
+    // The preview's stream (0: none) and the channel it plays on.
+    int Sonido = 0;
+    int Canal = 0;
 };

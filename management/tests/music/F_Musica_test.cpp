@@ -4,6 +4,9 @@
 
 #include "forms/MsgBox.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <optional>
 
 namespace ft = forms::test;
@@ -497,6 +500,82 @@ TEST_F(F_MusicaTest, ChoosingFiles)
     ft::CancelFileDialog();
     ASSERT_TRUE(ft::Click(f.Command3));
     EXPECT_EQ(f.L_Presentacion2.Caption(), Ruta("voz2.wav"));
+    ExpectSinErrores();
+}
+
+// Ticks the preview's timer until the intro box shows texto (the silent
+// output plays in real time); false after five seconds.
+bool TickHasta(F_Musica& f, const QString& texto)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    while (reloj.elapsed() < 5000) {
+        if (!ft::Tick(f.Timer1))
+            return false;
+        if (f.T_Intro.Text() == texto)
+            return true;
+        QThread::msleep(20);
+    }
+    return false;
+}
+
+TEST_F(F_MusicaTest, PlayingTimesTheIntroInWholeSecondsUntilStop)
+{
+    const QString cancion = Ruta("tema.wav");
+    EscribirWav(cancion, 20000);
+    F_Musica& f = forms::Get<F_Musica>();
+    f.L_Fichero.Caption(cancion);
+    f.T_Intro.Text("9");
+
+    // Usable in the idle state: the buttons lie in the button bar.
+    ASSERT_TRUE(ft::Click(f.Command8));
+    EXPECT_TRUE(f.Timer1.Enabled());
+    EXPECT_EQ(f.Timer1.Interval(), 5);
+    ASSERT_TRUE(TickHasta(f, "0"));
+    // From 1000 to 1999 ms the box shows 1: the fraction is dropped.
+    ASSERT_TRUE(TickHasta(f, "1"));
+    ASSERT_TRUE(ft::Click(f.Command9));
+    EXPECT_FALSE(f.Timer1.Enabled());
+    EXPECT_EQ(f.T_Intro.Text(), "1");
+
+    // Playing again starts the song from its beginning.
+    ASSERT_TRUE(ft::Click(f.Command8));
+    ASSERT_TRUE(ft::Tick(f.Timer1));
+    EXPECT_EQ(f.T_Intro.Text(), "0");
+
+    // Clearing the form leaves the song playing, and the timer writes into the emptied box.
+    ASSERT_TRUE(ft::Click(f.B_Cancelar));
+    EXPECT_EQ(f.T_Intro.Text(), "");
+    EXPECT_TRUE(f.Timer1.Enabled());
+    ASSERT_TRUE(ft::Tick(f.Timer1));
+    EXPECT_EQ(f.T_Intro.Text(), "0");
+    ExpectSinErrores();
+}
+
+TEST_F(F_MusicaTest, PlayingAFileThatDoesNotOpenPlaysNothingAndStoppingIsHarmless)
+{
+    const QString cancion = Ruta("tema.wav");
+    EscribirWav(cancion, 20000);
+    F_Musica& f = forms::Get<F_Musica>();
+    f.T_Intro.Text("9");
+    for (const QString& fichero : {QString("-Vacio-"), Ruta("no-existe.mp3"), QString()}) {
+        f.L_Fichero.Caption(fichero);
+        ASSERT_TRUE(ft::Click(f.Command8));
+        EXPECT_FALSE(f.Timer1.Enabled()) << fichero.toStdString();
+        EXPECT_EQ(f.T_Intro.Text(), "9");
+    }
+    ASSERT_TRUE(ft::Click(f.Command9));
+    EXPECT_FALSE(f.Timer1.Enabled());
+
+    // A file that does not open stops the song that played but not the timer.
+    f.L_Fichero.Caption(cancion);
+    ASSERT_TRUE(ft::Click(f.Command8));
+    f.L_Fichero.Caption(Ruta("no-existe.mp3"));
+    ASSERT_TRUE(ft::Click(f.Command8));
+    EXPECT_TRUE(f.Timer1.Enabled());
+    EXPECT_TRUE(Mensajes().isEmpty());
+    ASSERT_TRUE(ft::Click(f.Command4));
+    EXPECT_FALSE(f.Loaded());
     ExpectSinErrores();
 }
 
