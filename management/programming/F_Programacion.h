@@ -104,4 +104,6 @@ private:
     QString FinBajoPuntero();
     void RecargarLista();
     void MostrarPropiedades();
+    // The day boxes into the row being written.
+    void CopiarDias(jet::Recordset& Filas);
 };

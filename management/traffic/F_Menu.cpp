@@ -3,6 +3,7 @@
 #include "F_Clientes.h"
 #include "F_BLoques.h"
 #include "F_Musica.h"
+#include "F_Programacion.h"
 #include "F_Programas.h"
 #include "F_Publicidad.h"
 #include "ProgramFolder.h"
@@ -172,7 +173,7 @@ void F_Menu::Command5_Click()
 
 void F_Menu::Command6_Click()
 {
-    // Shows F_Programacion modally.
+    forms::Get<F_Programacion>().Show(forms::vbModal);
 }
 
 void F_Menu::Command8_Click()
