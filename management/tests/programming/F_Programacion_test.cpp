@@ -278,6 +278,20 @@ TEST_F(F_Programacion_test, MusicaAppendsAfterTheLastRowWithTheMeasuredEnd)
     EXPECT_EQ(f.LISTA.Rows(), 4);
 }
 
+TEST_F(F_Programacion_test, ASongAfterAProgramPastMidnightStartsAtItsTimeOfDay)
+{
+    Programacion("P");
+    Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (#23:30:00#,'Noche','',3600,'01:00:00')");
+    Fila("P", QTime(23, 30), "PRO", "Noche", "01:00:00", QTime(0, 30), "PROGRAMA");
+    SqlMusica("INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (1,'Tema'," + SqlTexto(Wav("t.wav", 60000)) +
+              ",'00:01:00')");
+    // The refresh stores the engine's own sum, a day after day zero.
+    F_Programacion& f = Abrir("P");
+    double codigo = 1;
+    f.Musica(codigo);
+    EXPECT_EQ(Filas("SELECT HORA,FIN FROM PROGRAMACION WHERE TIPO='MUS'"), QStringList({"00:30:00 00:31:00"}));
+}
+
 TEST_F(F_Programacion_test, BloquesReplacesTheBlockRowsOfTheOpenProgramming)
 {
     Programacion("P");
