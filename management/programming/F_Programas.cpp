@@ -397,7 +397,7 @@ void F_Programas::LISTA_DragDrop(forms::Control&, float, float)
     try {
         const int Destino = LISTA.MouseRow();
         const int Origen = LISTA.Tag().toInt();
-        if (Destino == 0 || Destino == Origen)
+        if (Destino < 1 || Destino == Origen)
             return;
         LISTA.RowPosition(Origen, Destino);
         Renumerar(LISTA, Hora_Lista_);

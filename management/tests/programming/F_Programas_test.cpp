@@ -342,6 +342,11 @@ TEST_P(DraggedItems, AreRenumberedInTheNewOrder)
     ASSERT_TRUE(ft::DragDrop(f.LISTA, f.LISTA, c.hasta));
     EXPECT_EQ(Items(Diez), c.orden);
     EXPECT_EQ(Items(Once), QStringList{"3 otro"});
+    if (c.hasta >= 1 && c.hasta != c.desde) {
+        EXPECT_EQ(f.LISTA.Row(), c.hasta);
+        EXPECT_EQ(f.LISTA.Col(), 0);
+        EXPECT_EQ(f.LISTA.ColSel(), 3);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
