@@ -1,0 +1,45 @@
+#include "F_PLaylist.h"
+
+#include "F_Programacion.h"
+#include "ProgramFolder.h"
+#include "ProgramacionAbierta.h"
+#include "SqlTexto.h"
+
+#include "jet/Engine.h"
+
+void F_PLaylist::Design()
+{
+    DialogoHoraInicio::Design();
+    Caption("Playlist");
+}
+
+void F_PLaylist::Command1_Click()
+{
+    const QTime Inicio = T_hora.Value().time();
+    jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
+    jet::Recordset Programas = Db.OpenRecordset("SELECT * FROM PROGRAMAS;");
+    std::optional<jet::Recordset> Filas = FilasConHoraLibre(Db, Inicio);
+    if (!Filas)
+        return;
+    Programas.FindFirst("NOMBRE=" + SqlTexto(L_Nombre.Caption()));
+    // A program gone from the list since it was chosen: nothing to insert.
+    if (Programas.NoMatch())
+        return;
+    const QTime Fin = Inicio.addSecs(Programas.Fields("TIEMPO").Value().toLongLong());
+
+    Filas->AddNew();
+    Filas->Fields("PROGRAMACION") = forms::Get<F_Programacion>().Programacion_Nombre;
+    Filas->Fields("HORA") = Inicio.toString("hh:mm:ss");
+    Filas->Fields("DESCRIPCION") = L_Nombre.Caption();
+    Filas->Fields("TIEMPO_VER") = Programas.Fields("TIEMPO_VER");
+    Filas->Fields("TIPO") = QString("PRO");
+    Filas->Fields("FICHERO") = QString("PROGRAMA");
+    Filas->Fields("FIN") = Fin.toString("hh:mm:ss");
+    Filas->Update();
+    Filas->Close();
+    Programas.Close();
+    Db.Close();
+
+    RecargarProgramacion();
+    Unload();
+}

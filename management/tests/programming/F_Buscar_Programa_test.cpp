@@ -1,0 +1,64 @@
+#include "DialogosPrueba.h"
+
+#include "F_Buscar_Programa.h"
+#include "F_PLaylist.h"
+
+namespace {
+
+namespace ft = forms::test;
+
+using F_Buscar_ProgramaTest = DialogosPrueba;
+
+TEST_F(F_Buscar_ProgramaTest, EachDoubleClickProposesTheProgramAndTheListStaysOpen)
+{
+    Programacion("Tardes");
+    Programa(QTime(18, 0), "Deportes", 1800);
+    Programa(QTime(16, 0), "L'Hora del Te", 5400);
+    F_Programacion& editor = Abrir("Tardes");
+
+    ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {
+        EXPECT_EQ(b.Caption(), "Buscar Playlist");
+        ASSERT_EQ(b.LISTA.Rows(), 3);
+        EXPECT_EQ(b.LISTA.TextMatrix(0, 3), "Realización");
+        EXPECT_EQ(b.LISTA.ColWidth(2), 2500);
+        EXPECT_EQ(b.LISTA.TextMatrix(1, 2), "L'Hora del Te");
+        EXPECT_EQ(b.LISTA.TextMatrix(2, 4), "00:30:00");
+
+        ft::WhenShown<F_PLaylist>([](F_PLaylist& p) {
+            EXPECT_EQ(p.L_Nombre.Caption(), "L'Hora del Te");
+            EXPECT_EQ(p.T_hora.Value().time(), QTime(16, 0));
+            ASSERT_TRUE(ft::Click(p.Command1));
+        });
+        ASSERT_TRUE(ft::DblClick(b.LISTA, 1));
+        EXPECT_TRUE(b.Loaded());
+
+        // The proposed start changed in the dialog.
+        ft::WhenShown<F_PLaylist>([](F_PLaylist& p) {
+            EXPECT_EQ(p.L_Nombre.Caption(), "Deportes");
+            EXPECT_EQ(p.T_hora.Value().time(), QTime(18, 0));
+            p.T_hora.Value(QTime(20, 0));
+            ASSERT_TRUE(ft::Click(p.Command1));
+        });
+        ASSERT_TRUE(ft::DblClick(b.LISTA, 2));
+        EXPECT_TRUE(b.Loaded());
+    });
+    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
+
+    EXPECT_EQ(ft::ShownModally(), (std::vector<QString>{"F_Buscar_Programa", "F_PLaylist", "F_PLaylist"}));
+    EXPECT_EQ(Filas("SELECT HORA,DESCRIPCION,FIN FROM PROGRAMACION ORDER BY HORA"),
+              (QStringList{"16:00:00 L'Hora del Te 17:30:00", "20:00:00 Deportes 20:30:00"}));
+    EXPECT_EQ(editor.LISTA.Rows(), 3);
+}
+
+TEST_F(F_Buscar_ProgramaTest, DoubleClickOnAnEmptyListShowsNothing)
+{
+    ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {
+        EXPECT_EQ(b.LISTA.Rows(), 1);
+        ft::DblClick(b.LISTA, 0);
+        EXPECT_TRUE(b.Loaded());
+    });
+    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
+    EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Programa"});
+}
+
+}  // namespace
