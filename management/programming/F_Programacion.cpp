@@ -2,7 +2,11 @@
 
 #include "Audio.h"
 #include "F_Buscar_Musica.h"
+#include "F_Buscar_Programa.h"
+#include "F_Buscar_Programacion.h"
+#include "F_Buscar_Rotacion.h"
 #include "F_Menu.h"
+#include "F_Nueva_Programacion.h"
 #include "F_Programacion_Propiedades.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
@@ -191,12 +195,12 @@ void F_Programacion::Buscar(QString& Nombre)
 
 void F_Programacion::B_Añadir_Click()
 {
-    // Shows F_Nueva_Programacion modally.
+    forms::Get<F_Nueva_Programacion>().Show(forms::vbModal);
 }
 
 void F_Programacion::B_Buscar_Click()
 {
-    // Shows F_Buscar_Programacion modally.
+    forms::Get<F_Buscar_Programacion>().Show(forms::vbModal);
 }
 
 void F_Programacion::B_Eliminar_Click()
@@ -229,7 +233,7 @@ void F_Programacion::Command2_Click()
 
 void F_Programacion::Command9_Click()
 {
-    // Shows F_Buscar_Programa modally.
+    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
 }
 
 void F_Programacion::Command5_Click()
@@ -240,7 +244,7 @@ void F_Programacion::Command5_Click()
 
 void F_Programacion::Command3_Click()
 {
-    // Shows F_Buscar_Rotacion modally.
+    forms::Get<F_Buscar_Rotacion>().Show(forms::vbModal);
 }
 
 void F_Programacion::Command4_Click()

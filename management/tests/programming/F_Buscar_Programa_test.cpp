@@ -42,7 +42,7 @@ TEST_F(F_Buscar_ProgramaTest, EachDoubleClickProposesTheProgramAndTheListStaysOp
         ASSERT_TRUE(ft::DblClick(b.LISTA, 2));
         EXPECT_TRUE(b.Loaded());
     });
-    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
+    ASSERT_TRUE(ft::Click(editor.Command9));
 
     EXPECT_EQ(ft::ShownModally(), (std::vector<QString>{"F_Buscar_Programa", "F_PLaylist", "F_PLaylist"}));
     EXPECT_EQ(Filas("SELECT HORA,DESCRIPCION,FIN FROM PROGRAMACION ORDER BY HORA"),

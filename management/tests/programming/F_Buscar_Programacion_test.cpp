@@ -28,8 +28,9 @@ TEST_F(F_Buscar_ProgramacionTest, DoubleClickOpensTheNameInTheEditor)
         ASSERT_TRUE(ft::DblClick(b.LISTA, 1));
         EXPECT_FALSE(b.Loaded());
     });
-    forms::Get<F_Buscar_Programacion>().Show(forms::vbModal);
+    ASSERT_TRUE(ft::Click(editor.B_Buscar));
 
+    EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Programacion"});
     EXPECT_EQ(editor.Programacion_Nombre, "L'Alba");
     EXPECT_EQ(editor.Caption(), "Programación [L'Alba]");
     EXPECT_TRUE(editor.Frame2.Enabled());

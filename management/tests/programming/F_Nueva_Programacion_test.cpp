@@ -22,7 +22,8 @@ TEST_F(F_Nueva_ProgramacionTest, CreatingStoresTheDaysAndOpensTheProgrammingInTh
         ASSERT_TRUE(ft::Click(d.Command1));
         EXPECT_FALSE(d.Loaded());
     });
-    forms::Get<F_Nueva_Programacion>().Show(forms::vbModal);
+    ASSERT_TRUE(ft::Click(editor.B_Añadir));
+    EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Nueva_Programacion"});
 
     EXPECT_EQ(Filas("SELECT * FROM PROGRAMACION_NOMBRE"), QStringList{"Mañanas 1 0 1 0 0 0 1"});
     EXPECT_EQ(editor.Programacion_Nombre, "Mañanas");
