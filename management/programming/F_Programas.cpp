@@ -1,5 +1,6 @@
 #include "F_Programas.h"
 
+#include "F_Buscar_Programa.h"
 #include "F_Programa_Propiedades.h"
 
 #include "Audio.h"
@@ -226,7 +227,7 @@ void F_Programas::B_Terminar_Click()
 
 void F_Programas::B_Buscar_Click()
 {
-    // The program list dialog is wired here once it exists.
+    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
 }
 
 void F_Programas::B_Salir_Click()

@@ -2,6 +2,7 @@
 
 #include "F_Buscar_Programa.h"
 #include "F_PLaylist.h"
+#include "F_Programas.h"
 
 namespace {
 
@@ -48,6 +49,21 @@ TEST_F(F_Buscar_ProgramaTest, EachDoubleClickProposesTheProgramAndTheListStaysOp
     EXPECT_EQ(Filas("SELECT HORA,DESCRIPCION,FIN FROM PROGRAMACION ORDER BY HORA"),
               (QStringList{"16:00:00 L'Hora del Te 17:30:00", "20:00:00 Deportes 20:30:00"}));
     EXPECT_EQ(editor.LISTA.Rows(), 3);
+}
+
+TEST_F(F_Buscar_ProgramaTest, TheProgramEditorsBuscarInsertsIntoTheOpenProgramming)
+{
+    Programacion("Tardes");
+    Programa(QTime(16, 0), "Magazine", 600);
+    Abrir("Tardes");
+    F_Programas& programas = forms::Get<F_Programas>();
+    ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {
+        ft::WhenShown<F_PLaylist>([](F_PLaylist& p) { ASSERT_TRUE(ft::Click(p.Command1)); });
+        ASSERT_TRUE(ft::DblClick(b.LISTA, 1));
+    });
+    ASSERT_TRUE(ft::Click(programas.B_Buscar));
+    EXPECT_EQ(Filas("SELECT PROGRAMACION,HORA,DESCRIPCION FROM PROGRAMACION"), QStringList{"Tardes 16:00:00 Magazine"});
+    EXPECT_TRUE(programas.T_Nombre.Text().isEmpty());
 }
 
 TEST_F(F_Buscar_ProgramaTest, DoubleClickOnAnEmptyListShowsNothing)
