@@ -76,4 +76,6 @@ private:
     IUnknown* inner_ = nullptr;
     CSorvaneCommDlgBrowser* commDlgBrowser_ = nullptr;  // the object behind inner_
     SorvaneBrowserOwner* owner_ = nullptr;
+    // This browser's view counts among the users of the process-wide hook.
+    bool holdsHook_ = false;
 };
