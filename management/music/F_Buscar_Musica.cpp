@@ -2,6 +2,7 @@
 
 #include "F_Menu.h"
 #include "F_Musica.h"
+#include "F_Programacion.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
 
@@ -115,6 +116,9 @@ void F_Buscar_Musica::LISTA_DblClick()
     switch (forms::Get<F_Menu>().Control_busqueda) {
     case 1:
         forms::Get<F_Musica>().Buscar(codigo);
+        break;
+    case 2:
+        forms::Get<F_Programacion>().Musica(codigo);
         break;
     default:
         break;

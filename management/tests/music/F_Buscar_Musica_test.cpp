@@ -2,6 +2,7 @@
 #include "F_Buscar_Musica.h"
 #include "F_Menu.h"
 #include "F_Musica.h"
+#include "F_Programacion.h"
 
 namespace ft = forms::test;
 
@@ -131,16 +132,40 @@ TEST_F(F_Buscar_MusicaTest, APickFromTheCatalogueEditorShowsThatSongThere)
     EXPECT_EQ(editor.T_Codigo.Text(), "6");
     EXPECT_EQ(editor.T_Titulo.Text(), "Seis");
     EXPECT_TRUE(editor.B_Eliminar.Enabled());
+    EXPECT_FALSE(Cargado(typeid(F_Programacion)));
     ExpectSinErrores();
 }
 
-TEST_F(F_Buscar_MusicaTest, APickWithARouteOtherThanTheEditorsHandsTheSongToNobodyAndCloses)
+TEST_F(F_Buscar_MusicaTest, APickForTheProgrammingAddsTheSongThereAndLeavesTheEditorAlone)
 {
-    Cancion(8);
-    for (int ruta : {0, 2})
-        Abrir(ruta, [](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
+    Cancion(8, {{"TITULO", "'Ocho'"}, {"DURACION_VER", "'00:02:00'"}});
+    jet::DBEngine().OpenDatabase(DornaPath()).Execute(
+        "INSERT INTO PROGRAMACION_NOMBRE (NOMBRE,LUNES,MARTES,MIERCOLES,JUEVES,VIERNES,SABADO,DOMINGO) "
+        "VALUES ('Mañanas',1,1,1,1,1,0,0)");
+    F_Programacion& programacion = forms::Get<F_Programacion>();
+    QString nombre = "Mañanas";
+    programacion.Buscar(nombre);
+    forms::Get<F_Menu>().Control_busqueda = 1;
+    ft::WhenShown<F_Buscar_Musica>([](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
+    ASSERT_TRUE(ft::Click(programacion.Command5));   // "Música"
+    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 2);
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
+    jet::Recordset filas = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
+        "SELECT * FROM PROGRAMACION WHERE PROGRAMACION='Mañanas'");
+    ASSERT_EQ(filas.RecordCount(), 1);
+    EXPECT_EQ(filas.Fields("DESCRIPCION").Value().toString(), "Ocho");
+    EXPECT_EQ(filas.Fields("TIPO").Value().toString(), "MUS");
+    ExpectSinErrores();
+}
+
+TEST_F(F_Buscar_MusicaTest, APickWithAnyOtherRouteHandsTheSongToNobodyAndCloses)
+{
+    Cancion(8);
+    Abrir(0, [](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
+    EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
+    EXPECT_FALSE(Cargado(typeid(F_Musica)));
+    EXPECT_FALSE(Cargado(typeid(F_Programacion)));
     ExpectSinErrores();
 }
 
