@@ -133,6 +133,34 @@ TEST_F(ViewHost, GoingUpShowsTheParentWithTheFolderLeftSelected)
     EXPECT_EQ(NameOf(selected.get()), L"Sub Folder");
 }
 
+TEST_F(ViewHost, GoingUpFromAFolderOnTheDesktopShowsTheDesktopWithThatFolderSelected)
+{
+    wchar_t desktopPath[MAX_PATH] = {};
+    ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, desktopPath, CSIDL_DESKTOPDIRECTORY, TRUE));
+    const std::wstring name = L"sorvane-up-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring path = std::wstring(desktopPath) + L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+    {
+        Held<IShellFolder> desktop;
+        ASSERT_EQ(SHGetDesktopFolder(desktop.out()), S_OK);
+        OwnedList item(ParseRelative(desktop.get(), name));
+        ASSERT_TRUE(item);
+        Held<IShellFolder> folder;
+        ASSERT_EQ(desktop->BindToObject(item.get(), nullptr, IID_IShellFolder, folder.outVoid()), S_OK);
+        ASSERT_TRUE(browser->BrowseTo(folder.get(), true, nullptr));
+
+        browser->GoUpOneLevel();
+        OwnedList shown(GetFolderIDList(browser->GetShellFolder().ShownFolder()));
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown.get()->mkid.cb, 0);
+        Held<IXeltObject> selected;
+        ASSERT_EQ(CreateSelectionObject(browser->GetShellFolder().View(), selected.out()), S_OK);
+        EXPECT_EQ(NameOf(selected.get()), name);
+        browser->CloseView();
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
 TEST_F(ViewHost, GoingUpFromTheDesktopShowsTheDesktopAgain)
 {
     Held<IShellFolder> desktop;
