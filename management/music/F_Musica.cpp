@@ -528,10 +528,12 @@ void F_Musica::Reproducir(const QString& Fichero)
         return;
     sound::Stream_Close(Sonido);
     Sonido = sound::Stream_Open(Fichero, sound::BITS16 | sound::STEREO | sound::SIGNED, 0, 0);
-    if (Sonido != 0) {
-        Canal = sound::Stream_Play(1, Sonido);
+    if (Sonido == 0)
+        return;
+    Canal = sound::Stream_Play(1, Sonido);
+    // Without a started engine nothing plays: a running timer would write 0 over the intro.
+    if (Canal != -1)
         Timer1.Enabled(true);
-    }
 }
 
 void F_Musica::Command8_Click()

@@ -579,4 +579,20 @@ TEST_F(F_MusicaTest, PlayingAFileThatDoesNotOpenPlaysNothingAndStoppingIsHarmles
     ExpectSinErrores();
 }
 
+TEST_F(F_MusicaTest, WithoutASoundDevicePlayingLeavesTheIntroAlone)
+{
+    const QString cancion = Ruta("tema.wav");
+    EscribirWav(cancion, 20000);
+    qputenv("VARNOOK_SOUND_OUTPUT", "none");
+    F_Musica& f = forms::Get<F_Musica>();
+    qputenv("VARNOOK_SOUND_OUTPUT", "silent");
+    ASSERT_EQ(ft::Messages().size(), 1u);   // the engine's start failed at load
+    f.L_Fichero.Caption(cancion);
+    f.T_Intro.Text("9");
+    ASSERT_TRUE(ft::Click(f.Command8));
+    EXPECT_FALSE(f.Timer1.Enabled());
+    EXPECT_EQ(f.T_Intro.Text(), "9");
+    ExpectSinErrores();
+}
+
 }  // namespace
