@@ -14,9 +14,9 @@ namespace {
 // A day box drawn as a toggle button: raised when unchecked, pressed in when checked.
 void ComoBotonDeDia(forms::CheckBox& Dia, const char* Fondo)
 {
-    Dia.Widget()->setStyleSheet(QString("QCheckBox { background: %1; border: 2px outset #a0a0a0; padding-left: 4px; }"
+    Dia.Widget()->setStyleSheet(QString("QCheckBox { background: %1; border: 2px outset #a0a0a0; padding-left: 6px; spacing: 0px; }"
                                         "QCheckBox:checked { border-style: inset; }"
-                                        "QCheckBox::indicator { width: 0px; height: 0px; }")
+                                        "QCheckBox::indicator { image: none; border: none; width: 0px; height: 0px; }")
                                     .arg(Fondo));
 }
 
@@ -31,11 +31,11 @@ F_Nueva_Programacion::F_Nueva_Programacion()
 void F_Nueva_Programacion::Design()
 {
     Caption("Crear Programacion");
-    Width(7800);
+    Width(8400);
     Height(2160);
     Label1.Caption("Nombre");
     Label1.Move(240, 300, 900, 255);
-    Text1.Move(1200, 240, 6360, 315);
+    Text1.Move(1200, 240, 6960, 315);
 
     struct Dia {
         forms::CheckBox& Caja;
@@ -46,15 +46,15 @@ void F_Nueva_Programacion::Design()
     int Izquierda = 240;
     for (const Dia& Boton : Dias) {
         Boton.Caja.Caption(Boton.Texto);
-        Boton.Caja.Move(Izquierda, 780, 1020, 375);
+        Boton.Caja.Move(Izquierda, 780, 1110, 375);
         ComoBotonDeDia(Boton.Caja, &Boton.Caja == &D ? "#ffc0c0" : "#ffffff");
-        Izquierda += 1050;
+        Izquierda += 1140;
     }
 
     Command1.Caption("Crear");
-    Command1.Move(5160, 1440, 1150, 375);
+    Command1.Move(5760, 1440, 1150, 375);
     Command2.Caption("Salir");
-    Command2.Move(6420, 1440, 1150, 375);
+    Command2.Move(7020, 1440, 1150, 375);
 }
 
 void F_Nueva_Programacion::Form_Load()
