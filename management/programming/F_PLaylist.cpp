@@ -1,6 +1,5 @@
 #include "F_PLaylist.h"
 
-#include "F_Programacion.h"
 #include "ProgramFolder.h"
 #include "ProgramacionAbierta.h"
 #include "SqlTexto.h"
@@ -28,7 +27,7 @@ void F_PLaylist::Command1_Click()
     const QTime Fin = Inicio.addSecs(Programas.Fields("TIEMPO").Value().toLongLong());
 
     Filas->AddNew();
-    Filas->Fields("PROGRAMACION") = forms::Get<F_Programacion>().Programacion_Nombre;
+    Filas->Fields("PROGRAMACION") = NombreProgramacionAbierta();
     Filas->Fields("HORA") = Inicio.toString("hh:mm:ss");
     Filas->Fields("DESCRIPCION") = L_Nombre.Caption();
     Filas->Fields("TIEMPO_VER") = Programas.Fields("TIEMPO_VER");

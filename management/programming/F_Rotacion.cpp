@@ -1,6 +1,5 @@
 #include "F_Rotacion.h"
 
-#include "F_Programacion.h"
 #include "ProgramFolder.h"
 #include "ProgramacionAbierta.h"
 
@@ -21,7 +20,7 @@ void F_Rotacion::Command1_Click()
         return;
 
     Filas->AddNew();
-    Filas->Fields("PROGRAMACION") = forms::Get<F_Programacion>().Programacion_Nombre;
+    Filas->Fields("PROGRAMACION") = NombreProgramacionAbierta();
     Filas->Fields("HORA") = Inicio;
     Filas->Fields("DESCRIPCION") = L_Nombre.Caption();
     Filas->Fields("TIEMPO_VER") = QString("Indefinido");

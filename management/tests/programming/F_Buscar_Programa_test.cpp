@@ -66,6 +66,20 @@ TEST_F(F_Buscar_ProgramaTest, TheProgramEditorsBuscarInsertsIntoTheOpenProgrammi
     EXPECT_TRUE(programas.T_Nombre.Text().isEmpty());
 }
 
+TEST_F(F_Buscar_ProgramaTest, FromTheProgramEditorAloneTheProgrammingEditorIsNotCreated)
+{
+    Programa(QTime(16, 0), "Magazine", 600);
+    ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {
+        ft::WhenShown<F_PLaylist>([](F_PLaylist& p) { ASSERT_TRUE(ft::Click(p.Command1)); });
+        ASSERT_TRUE(ft::DblClick(b.LISTA, 1));
+    });
+    ASSERT_TRUE(ft::Click(forms::Get<F_Programas>().B_Buscar));
+    EXPECT_EQ(Filas("SELECT PROGRAMACION,HORA FROM PROGRAMACION"), QStringList{" 16:00:00"});
+    // A hidden programming editor would keep the program running after the menu closes.
+    const forms::Form* editor = forms::detail::FindForm(typeid(F_Programacion));
+    EXPECT_TRUE(editor == nullptr || !editor->Loaded());
+}
+
 TEST_F(F_Buscar_ProgramaTest, DoubleClickOnAnEmptyListShowsNothing)
 {
     ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {

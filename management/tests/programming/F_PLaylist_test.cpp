@@ -94,9 +94,10 @@ TEST_F(F_PLaylistTest, TheFirstOfTwoProgramsOfOneNameGivesTheLength)
 TEST_F(F_PLaylistTest, WithoutAnOpenProgrammingTheRowHasNoProgrammingName)
 {
     Programa(QTime(9, 0), "Magazine", 600);
+    F_Programacion& editor = forms::Get<F_Programacion>();
     Insertar("Magazine", QTime(9, 0));
     EXPECT_EQ(Filas("SELECT PROGRAMACION,HORA FROM PROGRAMACION"), QStringList{" 09:00:00"});
-    EXPECT_EQ(forms::Get<F_Programacion>().LISTA.Rows(), 2);
+    EXPECT_EQ(editor.LISTA.Rows(), 2);
 }
 
 TEST_F(F_PLaylistTest, AProgramNoLongerStoredInsertsNothing)
