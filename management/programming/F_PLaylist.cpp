@@ -21,7 +21,7 @@ void F_PLaylist::Command1_Click()
     if (!Filas)
         return;
     Programas.FindFirst("NOMBRE=" + SqlTexto(L_Nombre.Caption()));
-    // A program gone from the list since it was chosen: nothing to insert.
+    // No program of that name: nothing is inserted, rather than another program's length.
     if (Programas.NoMatch())
         return;
     const QTime Fin = Inicio.addSecs(Programas.Fields("TIEMPO").Value().toLongLong());
