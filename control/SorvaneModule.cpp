@@ -10,6 +10,7 @@
 #include "CXeltObjects.h"
 #include "SORVANE.h"
 #include "SorvaneMessages.h"
+#include "SorvaneWindowClass.h"
 #include "framework/ObjectMap.h"
 
 namespace {
@@ -37,6 +38,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
     else if (reason == DLL_PROCESS_DETACH)
     {
         framework::Module::Instance().Term();
+        UnregisterSorvaneWindowClass(instance);
     }
     return TRUE;
 }

@@ -1,8 +1,13 @@
 #include "SorvaneWindowClass.h"
 
+namespace {
+
+ATOM atom = 0;
+
+}  // namespace
+
 ATOM RegisterSorvaneWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
-    static ATOM atom = 0;
     if (atom)
         return atom;
     WNDCLASSEXW windowClass = {};
@@ -15,4 +20,10 @@ ATOM RegisterSorvaneWindowClass(HINSTANCE instance, WNDPROC procedure)
     windowClass.lpszClassName = L"Sorvane";
     atom = RegisterClassExW(&windowClass);
     return atom;
+}
+
+void UnregisterSorvaneWindowClass(HINSTANCE instance)
+{
+    if (atom && UnregisterClassW(MAKEINTATOM(atom), instance))
+        atom = 0;
 }

@@ -23,6 +23,13 @@ constexpr InterfaceEntry Interface(const IID& iid)
     return {&iid, [](void* object) -> void* { return static_cast<I*>(static_cast<T*>(object)); }};
 }
 
+// The same for an interface that the class inherits more than once: reached through Path.
+template <class T, class Path, class I>
+constexpr InterfaceEntry InterfaceThrough(const IID& iid)
+{
+    return {&iid, [](void* object) -> void* { return static_cast<I*>(static_cast<Path*>(static_cast<T*>(object))); }};
+}
+
 // An object's reference count; the object is deleted on its last Release.
 class ReferenceCount
 {
