@@ -93,6 +93,8 @@ STDMETHODIMP EventRecorder::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS
     events.push_back(member);
     if (member == -603 && parameters->cArgs == 1 && V_VT(&parameters->rgvarg[0]) == VT_I2)
         keys.push_back(V_I2(&parameters->rgvarg[0]));
+    if (handler)
+        handler(member);
     return S_OK;
 }
 

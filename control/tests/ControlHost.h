@@ -7,6 +7,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <functional>
 #include <vector>
 
 #include "SORVANE.h"
@@ -74,6 +75,8 @@ public:
     STDMETHOD(Invoke)(DISPID member, REFIID, LCID, WORD, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) override;
 
     size_t Count(DISPID event) const;
+    // The container's handler, run inside each event after it is recorded.
+    std::function<void(DISPID event)> handler;
     std::vector<DISPID> events;
     std::vector<SHORT> keys;
 };
@@ -132,7 +135,8 @@ protected:
     TempFolderTree tree;
     HWND container = nullptr;
     TestSite* site = nullptr;
-    Held<ISorvane> control;
+    // The sinks outlive the control that holds them.
     EventRecorder events;
     PropertyNotifyRecorder notifications;
+    Held<ISorvane> control;
 };

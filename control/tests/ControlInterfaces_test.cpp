@@ -115,6 +115,43 @@ TEST_F(ControlInterfaces, ViewIsOpaqueAndDrawsNothing)
     EXPECT_EQ(5080, natural.cy);
 }
 
+TEST_F(ControlInterfaces, QuickActivationTakesSiteAndSinks)
+{
+    Held<IQuickActivate> quick(Query<IQuickActivate>(IID_IQuickActivate));
+    EventRecorder quickEvents;
+    PropertyNotifyRecorder quickNotifications;
+    QACONTAINER given = {};
+    given.cbSize = sizeof given;
+    given.pClientSite = site;
+    given.pUnkEventSink = &quickEvents;
+    given.pPropertyNotifySink = &quickNotifications;
+    QACONTROL answer = {};
+    answer.cbSize = sizeof answer;
+    ASSERT_EQ(S_OK, quick->QuickActivate(&given, &answer));
+    EXPECT_NE(0u, answer.dwEventCookie);
+    EXPECT_NE(0u, answer.dwPropNotifyCookie);
+    EXPECT_EQ(static_cast<DWORD>(VIEWSTATUS_OPAQUE | VIEWSTATUS_SOLIDBKGND), answer.dwViewStatus);
+    Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
+    Held<IOleClientSite> kept;
+    object->GetClientSite(kept.out());
+    EXPECT_EQ(static_cast<IOleClientSite*>(site), kept.get());
+
+    control->put_Font(nullptr);
+    EXPECT_EQ(std::vector<DISPID>{DISPID_FONT}, quickNotifications.changed);
+    QACONTAINER tooSmall = given;
+    tooSmall.cbSize = 8;
+    EXPECT_EQ(E_INVALIDARG, quick->QuickActivate(&tooSmall, &answer));
+    object->SetClientSite(nullptr);
+
+    // The recorders go before the control does.
+    Held<IConnectionPointContainer> points(Query<IConnectionPointContainer>(IID_IConnectionPointContainer));
+    Held<IConnectionPoint> eventsPoint, notifyPoint;
+    points->FindConnectionPoint(DIID__ISorvaneEvents, eventsPoint.out());
+    points->FindConnectionPoint(IID_IPropertyNotifySink, notifyPoint.out());
+    EXPECT_EQ(S_OK, eventsPoint->Unadvise(answer.dwEventCookie));
+    EXPECT_EQ(S_OK, notifyPoint->Unadvise(answer.dwPropNotifyCookie));
+}
+
 TEST_F(ControlInterfaces, FontIsTheOnlyCategorizedProperty)
 {
     Held<ICategorizeProperties> categorize(Query<ICategorizeProperties>(IID_ICategorizeProperties));

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <olectl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "AutomationFixture.h"
@@ -213,6 +214,86 @@ TEST_F(ControlLifecycle, TheViewAsksItsParentForTheBrowser)
     ASSERT_NE(0, browser);
     Held<IShellView> active;
     EXPECT_EQ(S_OK, reinterpret_cast<IShellBrowser*>(browser)->QueryActiveShellView(active.out()));
+}
+
+TEST_F(ControlLifecycle, ListClicksFireClickAndDblClick)
+{
+    Activate();
+    PostMessageW(ControlWindow(), RegisterWindowMessageA("WM_CLICK"), 0, 0);
+    PostMessageW(ControlWindow(), RegisterWindowMessageA("WM_DBLCLICK"), 0, 0);
+    PumpMessages();
+    EXPECT_EQ(1u, events.Count(-600));
+    EXPECT_EQ(1u, events.Count(-601));
+}
+
+TEST_F(ControlLifecycle, OpeningASelectedFolderBrowsesIntoIt)
+{
+    Activate();
+    IShellFolder* folder = BindPath(tree.PathOf(L"Sub Folder"));
+    ASSERT_NE(nullptr, folder);
+    // The message carries the folder's reference to its handler.
+    EXPECT_EQ(1u, FolderChangesOf([&] {
+        PostMessageW(ControlWindow(), RegisterWindowMessageA("WM_ONSELECT"), 0, reinterpret_cast<LPARAM>(folder));
+    }));
+    EXPECT_EQ(tree.PathOf(L"Sub Folder"), ShownPath());
+    wchar_t text[32] = {};
+    GetWindowTextW(ControlWindow(), text, 32);
+    EXPECT_STREQ(L"Exploring", text);
+}
+
+TEST_F(ControlLifecycle, NoFolderChangeIsFiredInsideAnother)
+{
+    Activate();
+    const UINT folderChange = RegisterWindowMessageA("WM_BROWSEFOLDERCHANGE");
+    int depth = 0;
+    int deepest = 0;
+    events.handler = [&](DISPID event) {
+        if (event != browseFolderChange)
+            return;
+        deepest = std::max(deepest, ++depth);
+        // A handler that pumps messages while another change is waiting.
+        PostMessageW(ControlWindow(), folderChange, 0, 0);
+        PumpMessages();
+        --depth;
+    };
+    EXPECT_EQ(1u, FolderChangesOf([&] { PostMessageW(ControlWindow(), folderChange, 0, 0); }));
+    EXPECT_EQ(1, deepest);
+    events.handler = nullptr;
+    EXPECT_EQ(1u, FolderChangesOf([&] { PostMessageW(ControlWindow(), folderChange, 0, 0); }));
+}
+
+TEST_F(ControlLifecycle, FontReachesTheViewListAndItsSuccessors)
+{
+    Activate();
+    FONTDESC description = {sizeof description, const_cast<LPOLESTR>(L"Courier New"), {}, 700, DEFAULT_CHARSET,
+                            FALSE, FALSE, FALSE};
+    description.cySize.int64 = 140000;
+    Held<IFontDisp> given;
+    OleCreateFontIndirect(&description, IID_IFontDisp, given.outVoid());
+    ASSERT_EQ(S_OK, control->put_Font(given.get()));
+    Held<IFontDisp> held;
+    control->get_Font(held.out());
+    Held<IFont> font;
+    held->QueryInterface(IID_IFont, font.outVoid());
+    HFONT handle = nullptr;
+    font->get_hFont(&handle);
+    auto listFont = [&] { return reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(ViewWindow(), 1), WM_GETFONT, 0, 0)); };
+    EXPECT_EQ(handle, listFont());
+    control->put_ViewMode(List);  // a new view
+    EXPECT_EQ(handle, listFont());
+}
+
+TEST_F(ControlLifecycle, UIActivationTakesTheFocusIntoTheControl)
+{
+    Activate();
+    Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
+    ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site, 0, container, &site->position));
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == ControlWindow() || IsChild(ControlWindow(), focus));
+    Held<IOleInPlaceObject> inPlace(Query<IOleInPlaceObject>(IID_IOleInPlaceObject));
+    EXPECT_EQ(S_OK, inPlace->UIDeactivate());
+    EXPECT_EQ(S_OK, inPlace->InPlaceDeactivate());
+    EXPECT_EQ(nullptr, ControlWindow());
 }
 
 TEST_F(ControlLifecycle, CloseDestroysViewAndWindow)
