@@ -276,4 +276,30 @@ TEST_F(ControlProperties, OnlyFontMarksTheControlDirty)
     EXPECT_TRUE(notifications.changed.empty());
 }
 
+TEST_F(ControlProperties, ScriptsReachThePropertiesByName)
+{
+    Held<IDispatch> dispatch(Query<IDispatch>(IID_IDispatch));
+    EXPECT_EQ(S_OK, InvokeByName(dispatch.get(), L"ModifyFolderFlags", DISPATCH_METHOD, {}, nullptr));
+    LONG flags = 0;
+    control->get_ViewFolderFlags(&flags);
+    EXPECT_EQ(0x40, flags);  // the defaults add and remove nothing
+
+    VARIANT mode;
+    V_VT(&mode) = VT_I4;
+    V_I4(&mode) = List;
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS put = {&mode, &named, 1, 1};
+    EXPECT_EQ(S_OK, dispatch->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &put, nullptr, nullptr,
+                                     nullptr));
+    Variant read;
+    EXPECT_EQ(S_OK, InvokeByName(dispatch.get(), L"ViewMode", DISPATCH_PROPERTYGET, {}, &read.value));
+    EXPECT_EQ(VT_I4, V_VT(&read.value));
+    EXPECT_EQ(List, V_I4(&read.value));
+
+    Variant version;
+    EXPECT_EQ(S_OK, InvokeByName(dispatch.get(), L"Version", DISPATCH_PROPERTYGET, {}, &version.value));
+    ASSERT_EQ(VT_BSTR, V_VT(&version.value));
+    EXPECT_STREQ(L"1.00.009", V_BSTR(&version.value));
+}
+
 }  // namespace
