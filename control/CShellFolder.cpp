@@ -32,6 +32,9 @@ IShellFolder* CShellFolder::GetFilterFolder()
 HRESULT CShellFolder::CreateViewOfFolder(IShellFolder* folder, bool keep, IShellView** view, HWND* window)
 {
     HWND owner = GetOwnerWindow();
+    // A view without the control window would float as a window of its own.
+    if (!owner)
+        return E_UNEXPECTED;
     RECT client = {};
     GetClientRect(owner, &client);
     HRESULT hr = E_FAIL;

@@ -122,6 +122,19 @@ TEST_F(ViewHost, AFolderWithoutAViewLeavesTheOldViewShownAndPostsNothing)
     EXPECT_TRUE(ViewHookInstalled());
 }
 
+TEST_F(ViewHost, WithoutTheControlWindowNoViewIsMade)
+{
+    TestControl windowless;
+    DestroyWindow(windowless.window);
+    windowless.window = nullptr;
+    CSorvaneBrowser* other = NewBrowser(windowless);
+    ASSERT_NE(other, nullptr);
+    Held<IShellFolder> folder(BindPath(tree.Root()));
+    EXPECT_FALSE(other->BrowseTo(folder.get(), true, nullptr));
+    EXPECT_EQ(other->GetShellFolder().View(), nullptr);
+    other->Release();
+}
+
 TEST_F(ViewHost, GoingUpShowsTheParentWithTheFolderLeftSelected)
 {
     ASSERT_TRUE(BrowseToPath(tree.PathOf(L"Sub Folder")));
