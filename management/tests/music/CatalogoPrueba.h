@@ -2,6 +2,7 @@
 // three databases, rows written with plain SQL, and generated audio files.
 #pragma once
 
+#include "ToneFile.h"
 #include "Databases.h"
 #include "ProgramFolder.h"
 #include "SqlTexto.h"
@@ -85,22 +86,10 @@ protected:
         EXPECT_TRUE(errores.empty()) << errores.front().toStdString();
     }
 
-    // A silent 16-bit mono PCM file of the given length.
+    // A mono WAV file of the given length.
     static void EscribirWav(const QString& path, int milisegundos)
     {
-        const quint32 frecuencia = 8000;
-        const QByteArray muestras(int(frecuencia * quint32(milisegundos) / 1000 * 2), '\0');
-        QFile fichero(path);
-        ASSERT_TRUE(fichero.open(QIODevice::WriteOnly));
-        QDataStream s(&fichero);
-        s.setByteOrder(QDataStream::LittleEndian);
-        fichero.write("RIFF");
-        s << quint32(36 + muestras.size());
-        fichero.write("WAVEfmt ");
-        s << quint32(16) << quint16(1) << quint16(1) << frecuencia << frecuencia * 2 << quint16(2) << quint16(16);
-        fichero.write("data");
-        s << quint32(muestras.size());
-        fichero.write(muestras);
+        ASSERT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, milisegundos, 8000, 1}));
     }
 
 private:

@@ -3,6 +3,7 @@
 // audio files of a given length, and the rows their cases need.
 #pragma once
 
+#include "ToneFile.h"
 #include "../traffic/BloquesFixture.h"
 
 #include "F_Programacion.h"
@@ -22,25 +23,11 @@ inline void PrintTo(const QStringList& filas, std::ostream* os)
 
 class EditorPrueba : public BloquesFixture {
 protected:
-    // A mono 16-bit PCM WAV of the given length, in the test's folder.
+    // A mono WAV of the given length, in the test's folder.
     QString Wav(const QString& nombre, int milisegundos) const
     {
-        constexpr quint32 muestras_por_segundo = 8000;
-        const quint32 datos = muestras_por_segundo * 2 * static_cast<quint32>(milisegundos) / 1000;
         const QString ruta = dir_.filePath(nombre);
-        QFile fichero(ruta);
-        EXPECT_TRUE(fichero.open(QIODevice::WriteOnly));
-        QDataStream out(&fichero);
-        out.setByteOrder(QDataStream::LittleEndian);
-        out.writeRawData("RIFF", 4);
-        out << quint32(36 + datos);
-        out.writeRawData("WAVEfmt ", 8);
-        out << quint32(16) << quint16(1) << quint16(1) << muestras_por_segundo << quint32(muestras_por_segundo * 2)
-            << quint16(2) << quint16(16);
-        out.writeRawData("data", 4);
-        out << datos;
-        const QByteArray silencio(static_cast<int>(datos), '\0');
-        out.writeRawData(silencio.constData(), static_cast<int>(datos));
+        EXPECT_TRUE(soundtest::WriteTone(ruta, {soundtest::Kind::Wav, milisegundos, 8000, 1}));
         return ruta;
     }
 

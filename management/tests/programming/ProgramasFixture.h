@@ -2,6 +2,7 @@
 // short WAV files, on the blocks tests' fresh program folder.
 #pragma once
 
+#include "ToneFile.h"
 #include "../traffic/BloquesFixture.h"
 
 #include <QDataStream>
@@ -35,23 +36,11 @@ protected:
                      " ORDER BY NUMERO,NOMBRE");
     }
 
-    // A silent 8 kHz 8-bit mono WAV of exactly the given seconds, in the test's folder.
+    // A mono WAV of exactly the given seconds, in the test's folder.
     QString Wav(const QString& nombre, quint32 segundos) const
     {
         const QString path = dir_.filePath(nombre);
-        const quint32 frames = 8000 * segundos;
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        QDataStream out(&file);
-        out.setByteOrder(QDataStream::LittleEndian);
-        out.writeRawData("RIFF", 4);
-        out << quint32(36 + frames);
-        out.writeRawData("WAVEfmt ", 8);
-        out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
-            << quint16(8);
-        out.writeRawData("data", 4);
-        out << frames;
-        file.write(QByteArray(static_cast<int>(frames), static_cast<char>(128)));
+        EXPECT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, 1000LL * segundos, 8000, 1}));
         return path;
     }
 };

@@ -1,3 +1,4 @@
+#include "ToneFile.h"
 #include "Audio.h"
 
 #include "forms/Form.h"
@@ -18,22 +19,10 @@ protected:
     void Design() override { }
 };
 
-// A silent 8 kHz 8-bit mono WAV of exactly ms milliseconds.
+// A mono WAV of exactly ms milliseconds.
 QString WriteWav(const QString& path, quint32 ms)
 {
-    const quint32 frames = 8 * ms;
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + frames);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(8000) << quint16(1)
-        << quint16(8);
-    out.writeRawData("data", 4);
-    out << frames;
-    file.write(QByteArray(static_cast<int>(frames), static_cast<char>(128)));
+    EXPECT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, ms, 8000, 1}));
     return path;
 }
 

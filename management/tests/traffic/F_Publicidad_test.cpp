@@ -1,3 +1,4 @@
+#include "ToneFile.h"
 #include "F_Publicidad.h"
 
 #include "Asignar.h"
@@ -88,29 +89,12 @@ protected:
         return filas;
     }
 
-    // A silent 16-bit mono WAV at 8 kHz, exactly ms long.
+    // A mono WAV exactly ms long.
     QString Wav(const QString& nombre, int ms)
     {
-        const quint32 datos = quint32(ms) * 16;
-        QByteArray wav;
-        const auto le = [&wav](quint32 valor, int bytes) {
-            for (int i = 0; i < bytes; ++i)
-                wav.append(char((valor >> (8 * i)) & 0xFF));
-        };
-        wav.append("RIFF");
-        le(36 + datos, 4);
-        wav.append("WAVEfmt ");
-        le(16, 4);
-        le(1, 2);       // PCM
-        le(1, 2);       // mono
-        le(8000, 4);
-        le(16000, 4);   // bytes per second
-        le(2, 2);
-        le(16, 2);
-        wav.append("data");
-        le(datos, 4);
-        wav.append(QByteArray(int(datos), '\0'));
-        return Fichero(nombre, wav);
+        const QString ruta = dir_.filePath(nombre);
+        EXPECT_TRUE(soundtest::WriteTone(ruta, {soundtest::Kind::Wav, ms, 8000, 1}));
+        return ruta;
     }
 
     QString Fichero(const QString& nombre, const QByteArray& contenido)
