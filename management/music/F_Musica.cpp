@@ -15,7 +15,6 @@
 #include "jet/Engine.h"
 #include "sound/Sound.h"
 
-#include <QDateTimeEdit>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -160,9 +159,7 @@ void F_Musica::Design()
     Command12.Move(7200, T_Comentario.Top(), 1300, 375);
     Command12.Visible(false);
 
-    // The year picker shows the full year only.
-    auto* año = static_cast<QDateTimeEdit*>(T_Año.Widget());
-    año->setDisplayFormat(QStringLiteral("yyyy"));
+    T_Año.CustomFormat("yyy");
     T_Año.Value(QDate(2006, 9, 18));
 
     L_Fichero.Caption(Vacio);

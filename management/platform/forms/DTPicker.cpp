@@ -1,10 +1,11 @@
 #include "forms/DTPicker.h"
 
 #include "forms/Dispatch.h"
+#include "forms/PickerEdit.h"
 
 #include <QCalendarWidget>
-#include <QDateTimeEdit>
 #include <QEvent>
+#include <QRegularExpression>
 
 namespace forms {
 
@@ -35,7 +36,7 @@ DTPicker::DTPicker(Container& in, PickerFormat format) : Control(in), format_(fo
 
 QWidget* DTPicker::CreateWidget(QWidget* parent)
 {
-    auto* edit = new QDateTimeEdit(parent);
+    auto* edit = new PickerEdit(parent);
     if (format_ == PickerFormat::Time) {
         edit->setDisplayFormat(QStringLiteral("HH:mm:ss"));
         edit->setDateTime(QDateTime(dayZero, QTime(0, 0)));
@@ -68,6 +69,13 @@ void DTPicker::Value(const QDate& date)
 void DTPicker::Value(const QTime& time)
 {
     Value(QDateTime(dayZero, time));
+}
+
+void DTPicker::CustomFormat(const QString& format)
+{
+    // "yyy" is the full year, as "yyyy" is.
+    static const QRegularExpression fullYear(QStringLiteral("y{3,}"));
+    static_cast<QDateTimeEdit*>(Widget())->setDisplayFormat(QString(format).replace(fullYear, QStringLiteral("yyyy")));
 }
 
 }  // namespace forms

@@ -20,6 +20,10 @@ public:
     void Value(const QDateTime& value);
     void Value(const QDate& date);
     void Value(const QTime& time);
+    // The fields shown, as "dd/MM/yy" or "yyy" (the full year): d day, M
+    // month, yy or yyy year, HH hour, mm minute, ss second; other characters
+    // separate them.
+    void CustomFormat(const QString& format);
 
     // The user closed the drop-down calendar (also without changing the day).
     std::function<void()> OnCloseUp;

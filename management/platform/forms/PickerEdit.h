@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTimeEdit>
+
+#include <vector>
+
+namespace forms {
+
+// The widget of a DTPicker. Typing goes to one field at a time, as in a
+// date-time picker: digits fill the field under the caret (the first field
+// when the whole text is selected) and move on to the next field once the
+// field can take no more; a separator ends a field early. The edit box
+// underneath would otherwise take a digit only where the whole text still
+// fits the display format, and drop it.
+class PickerEdit : public QDateTimeEdit {
+public:
+    explicit PickerEdit(QWidget* parent);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    struct Field {
+        Section section;
+        int start;   // in the text shown
+        int length;
+        int digits;  // the most the field takes
+    };
+
+    std::vector<Field> Fields() const;
+    int FieldAtCaret(const std::vector<Field>& fields) const;
+    // The field under the caret takes the keys; digits typed into another are kept.
+    int TypingField(const std::vector<Field>& fields);
+    void TypeDigit(const std::vector<Field>& fields, QChar digit);
+    void EndField(const std::vector<Field>& fields);
+    void CommitTyped(const Field& field);
+    void Apply(const Field& field, int value);
+    void SelectField(const std::vector<Field>& fields);
+    void StopTyping();
+
+    int field_ = -1;          // the field taking digits; -1 between typing runs
+    QString typed_;           // digits typed into it so far
+    bool movedOn_ = false;    // the last digit filled a field and moved on
+    int wantedDay_ = 0;       // the day to keep through shorter months
+};
+
+}  // namespace forms

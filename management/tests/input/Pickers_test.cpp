@@ -1,0 +1,132 @@
+// Times, dates and years typed into the pickers of the forms with the
+// keyboard, then used by the form's buttons, all through real events.
+
+#include "UserInput.h"
+
+#include "../music/CatalogoPrueba.h"
+#include "../traffic/BloquesFixture.h"
+
+#include "Asignar.h"
+#include "F_BLoques.h"
+#include "F_Musica.h"
+#include "F_Publicidad.h"
+#include "Periodo.h"
+
+#include <QWidget>
+
+#include <ostream>
+
+// Readable failures.
+inline void PrintTo(const QStringList& texts, std::ostream* os)
+{
+    *os << "{" << texts.join(", ").toStdString() << "}";
+}
+
+inline void PrintTo(const QDateTime& value, std::ostream* os)
+{
+    *os << value.toString("dd/MM/yyyy hh:mm:ss").toStdString();
+}
+
+namespace {
+
+namespace ft = forms::test;
+
+class TypedTimes : public BloquesFixture {};
+
+TEST_F(TypedTimes, ANewBlockTakesTheTimeAndMaximumLengthTypedIntoItsPickers)
+{
+    struct Case {
+        const char* hora;
+        const char* duracion;
+        const char* guardado;
+    };
+    const Case cases[] = {
+        {"10:00:00", "01:00:00", "10:00:00 01:00:00"},
+        {"09:30:00", "00:04:30", "09:30:00 00:04:30"},
+        {"23:59:59", "12:00:00", "23:59:59 12:00:00"},
+    };
+    F_BLoques& f = forms::Get<F_BLoques>();
+    ASSERT_TRUE(user::Shown(f));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hora);
+        user::Click(f.B_Añadir);
+        // "Añadir" leaves the focus in the time picker: the user types at once.
+        ASSERT_TRUE(f.T_hora.Widget()->hasFocus());
+        user::Type(c.hora);
+        user::ClickInto(f.T_Duracion, 1);
+        user::SelectAll();
+        user::Type(c.duracion);
+        user::Click(f.B_Guardar);
+    }
+    EXPECT_EQ(Filas("SELECT HORA,DURACION FROM BLOQUES ORDER BY HORA"),
+              QStringList({cases[1].guardado, cases[0].guardado, cases[2].guardado}));
+    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+}
+
+TEST_F(TypedTimes, TheTimeTypedOverASelectedTimeReplacesEveryField)
+{
+    F_BLoques& f = forms::Get<F_BLoques>();
+    ASSERT_TRUE(user::Shown(f));
+    user::Click(f.B_Añadir);
+    user::ClickInto(f.T_hora, 4);
+    user::SelectAll();
+    user::Type("10:00:00");
+    EXPECT_EQ(f.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(10, 0)));
+    user::ClickInto(f.T_hora, 0);
+    user::Type("1:5:7");
+    EXPECT_EQ(f.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(1, 5, 7)));
+}
+
+class TypedDates : public BloquesFixture {
+protected:
+    static QStringList Dias(int contrato)
+    {
+        return Filas(QString("SELECT DIA FROM DIAS WHERE CONTRATO=%1 ORDER BY DIA").arg(contrato));
+    }
+};
+
+TEST_F(TypedDates, APeriodTypedIntoBothPickersBecomesTheContractsDays)
+{
+    Guardar({12, "spot.wav", "Verano", "Ana"});
+    forms::Get<F_Publicidad>().T_Orden.Text("12");
+    Asignar& asignar = forms::Get<Asignar>();
+    asignar.L_Contrato.Caption("12");
+    ft::WhenShown<Asignar>([](Asignar& a) {
+        ft::WhenShown<Periodo>([](Periodo& p) {
+            ASSERT_TRUE(user::Shown(p));
+            user::ClickInto(p.T_Inicio, 0);
+            user::SelectAll();
+            user::Type("30/03/2026");
+            user::ClickInto(p.T_Final, 0);
+            user::Type("2/4/2026");
+            user::Click(p.Command1);
+        });
+        ASSERT_TRUE(user::Shown(a));
+        user::Click(a.Command3);
+    });
+    asignar.Show(forms::vbModal);
+    EXPECT_EQ(Dias(12), QStringList({"30/03/2026", "31/03/2026", "01/04/2026", "02/04/2026"}));
+}
+
+class TypedYears : public CatalogoPrueba {
+protected:
+    forms::test::Seam seam_;
+};
+
+TEST_F(TypedYears, TheYearPickerTakesAFullOrATwoDigitYear)
+{
+    F_Musica& f = forms::Get<F_Musica>();
+    ASSERT_TRUE(user::Shown(f));
+    user::Click(f.B_Añadir);
+    user::ClickInto(f.T_Año, 0);
+    user::SelectAll();
+    user::Type("1987");
+    EXPECT_EQ(f.T_Año.Value().date().year(), 1987);
+    user::ClickInto(f.T_Año, 2);
+    user::Type("07");
+    user::Click(f.T_Titulo);
+    EXPECT_EQ(f.T_Año.Value().date().year(), 2007);
+    EXPECT_TRUE(ft::Errors().empty());
+}
+
+}  // namespace
