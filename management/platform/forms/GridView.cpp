@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QDrag>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -20,7 +19,6 @@ namespace forms {
 
 namespace {
 
-const QString controlDragFormat = QStringLiteral("application/x-varnook-control");
 constexpr int dragEnter = 0;
 constexpr int dragLeave = 1;
 constexpr int dragOver = 2;
@@ -46,6 +44,8 @@ GridView::GridView(MSFlexGrid& grid, QWidget* parent) : QTableView(parent), grid
     setDragEnabled(false);
     setAcceptDrops(true);
     setWordWrap(false);
+    // MouseRow follows the pointer without a button held too.
+    viewport()->setMouseTracking(true);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -87,21 +87,41 @@ void GridView::ShowSelection()
 
 void GridView::TrackMouse(const QPoint& at)
 {
-    const QPoint inViewport = at - viewport()->geometry().topLeft();
-    mouseCol = columnAt(inViewport.x());
-    if (inViewport.y() < 0) {
-        mouseRow = 0;
-        return;
-    }
-    const int r = rowAt(inViewport.y());
-    // Below the last row counts as the last row.
-    mouseRow = r < 0 ? model_.Rows() - 1 : r + 1;
+    mouseAt_ = at;
+}
+
+int GridView::MouseRow() const
+{
+    if (!mouseAt_)
+        return 0;
+    const int y = mouseAt_->y() - viewport()->geometry().top();
+    if (y < 0)
+        return 0;
+    const int r = rowAt(y);
+    if (r >= 0)
+        return r + 1;
+    return model_.Rows() > 1 ? model_.Rows() - 1 : -1;
+}
+
+int GridView::MouseCol() const
+{
+    if (!mouseAt_)
+        return 0;
+    return columnAt(mouseAt_->x() - viewport()->geometry().left());
 }
 
 QPoint GridView::CellCenter(int r, int c) const
 {
     const int x = columnViewportPosition(c) + columnWidth(c) / 2;
-    const int y = r == 0 ? -horizontalHeader()->height() / 2 : rowViewportPosition(r - 1) + rowHeight(r - 1) / 2;
+    int y = 0;
+    if (r == 0)
+        y = -horizontalHeader()->height() / 2;
+    else if (r < model_.Rows())
+        y = rowViewportPosition(r - 1) + rowHeight(r - 1) / 2;
+    else if (model_.Rows() > 1)
+        y = rowViewportPosition(model_.Rows() - 2) + rowHeight(model_.Rows() - 2) + 2;
+    else
+        y = 2;
     return viewport()->geometry().topLeft() + QPoint(x, y);
 }
 
@@ -113,13 +133,15 @@ QPoint GridView::InGrid(QWidget* from, const QPointF& at) const
 void GridView::Press(QMouseEvent* event, const QPoint& at)
 {
     TrackMouse(at);
-    if (mouseRow >= 1 && mouseCol >= 0) {
+    const int r = MouseRow();
+    const int c = MouseCol();
+    if (r >= 1 && c >= 0) {
         if (event->modifiers() & Qt::ShiftModifier) {
-            rowSel = mouseRow;
-            colSel = mouseCol;
+            rowSel = r;
+            colSel = c;
         } else {
-            row = rowSel = mouseRow;
-            col = colSel = mouseCol;
+            row = rowSel = r;
+            col = colSel = c;
         }
         ShowSelection();
     }
@@ -147,22 +169,37 @@ void GridView::mouseReleaseEvent(QMouseEvent* event)
 
 void GridView::Move(QMouseEvent* event, const QPoint& at)
 {
-    TrackMouse(at);
-    if (dragPending_) {
-        if ((at - pressAt_).manhattanLength() >= QApplication::startDragDistance())
-            RunDrag();
+    if (dragging_) {
+        DragTo(at);
         return;
     }
-    if (pressed_ && (event->buttons() & Qt::LeftButton) && mouseRow >= 1 && mouseCol >= 0 &&
-        (mouseRow != rowSel || mouseCol != colSel)) {
-        rowSel = mouseRow;
-        colSel = mouseCol;
+    // Without a button held, crossing the header on the way to the buttons
+    // above the grid keeps the row the pointer was over.
+    if (event->buttons() == Qt::NoButton && at.y() < viewport()->geometry().top())
+        return;
+    TrackMouse(at);
+    if (dragPending_) {
+        if ((at - pressAt_).manhattanLength() >= QApplication::startDragDistance()) {
+            StartDrag();
+            DragTo(at);
+        }
+        return;
+    }
+    const int r = MouseRow();
+    const int c = MouseCol();
+    if (pressed_ && (event->buttons() & Qt::LeftButton) && r >= 1 && c >= 0 && (r != rowSel || c != colSel)) {
+        rowSel = r;
+        colSel = c;
         ShowSelection();
     }
 }
 
 void GridView::Release(const QPoint& at)
 {
+    if (dragging_) {
+        EndDrag(at);
+        return;
+    }
     if (!pressed_)
         return;
     pressed_ = false;
@@ -218,65 +255,88 @@ void GridView::BeginDrag()
     dragPending_ = true;
 }
 
-void GridView::RunDrag()
+// The grid's own drag stays inside its window: the pointer carries the
+// grid, raising DragOver on the grids it passes and DragDrop where the
+// button is let go.
+void GridView::StartDrag()
 {
     dragPending_ = false;
     pressed_ = false;
-    auto* drag = new QDrag(this);
-    auto* mime = new QMimeData;
-    mime->setData(controlDragFormat, QByteArray());
-    drag->setMimeData(mime);
-    drag->exec(Qt::MoveAction);
+    dragging_ = true;
+    dragTarget_ = nullptr;
+    QApplication::setOverrideCursor(Qt::DragMoveCursor);
+}
+
+GridView* GridView::GridUnder(const QPoint& at) const
+{
+    QWidget* top = window();
+    for (QWidget* w = top->childAt(mapTo(top, at)); w; w = w->parentWidget())
+        if (auto* grid = dynamic_cast<GridView*>(w))
+            return grid;
+    return nullptr;
+}
+
+void GridView::DragTo(const QPoint& at)
+{
+    GridView* target = GridUnder(at);
+    if (target != dragTarget_ && dragTarget_)
+        detail::Raise(dragTarget_->grid_.OnDragOver, *dragSource, 0.0f, 0.0f, dragLeave);
+    const int state = target == dragTarget_ ? dragOver : dragEnter;
+    dragTarget_ = target;
+    if (!target)
+        return;
+    const QPoint there = target->mapFromGlobal(mapToGlobal(at));
+    target->TrackMouse(there);
+    detail::Raise(target->grid_.OnDragOver, *dragSource, float(detail::Twips(there.x())),
+                  float(detail::Twips(there.y())), state);
+}
+
+void GridView::EndDrag(const QPoint& at)
+{
+    dragging_ = false;
+    dragTarget_ = nullptr;
+    QApplication::restoreOverrideCursor();
+    if (GridView* target = GridUnder(at)) {
+        const QPoint there = target->mapFromGlobal(mapToGlobal(at));
+        target->TrackMouse(there);
+        detail::Raise(target->grid_.OnDragDrop, *dragSource, float(detail::Twips(there.x())),
+                      float(detail::Twips(there.y())));
+    }
     dragSource = nullptr;
 }
 
-bool GridView::DragEvent(QDropEvent* event, const QPoint& at, int state, bool drop)
+bool GridView::FilesEvent(QDropEvent* event, const QPoint& at, int state, bool drop)
 {
     const QMimeData* mime = event->mimeData();
-    const bool control = mime->hasFormat(controlDragFormat) && dragSource;
-    const bool files = !control && oleDropMode == 1 && mime->hasUrls();
-    if (!control && !files)
+    if (oleDropMode != 1 || !mime->hasUrls())
         return false;
     event->acceptProposedAction();
     TrackMouse(at);
     const float x = float(detail::Twips(at.x()));
     const float y = float(detail::Twips(at.y()));
-    if (control) {
-        if (drop)
-            detail::Raise(grid_.OnDragDrop, *dragSource, x, y);
-        else
-            detail::Raise(grid_.OnDragOver, *dragSource, x, y, state);
-    } else {
-        const QStringList dropped = FilesOf(mime);
-        if (drop)
-            detail::Raise(grid_.OnOLEDragDrop, dropped, x, y);
-        else
-            detail::Raise(grid_.OnOLEDragOver, dropped, x, y, state);
-    }
+    const QStringList dropped = FilesOf(mime);
+    if (drop)
+        detail::Raise(grid_.OnOLEDragDrop, dropped, x, y);
+    else
+        detail::Raise(grid_.OnOLEDragOver, dropped, x, y, state);
     return true;
 }
 
 void GridView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DragEvent(event, InGrid(viewport(), event->position()), dragEnter, false))
+    if (!FilesEvent(event, InGrid(viewport(), event->position()), dragEnter, false))
         event->ignore();
 }
 
 void GridView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!DragEvent(event, InGrid(viewport(), event->position()), dragOver, false))
+    if (!FilesEvent(event, InGrid(viewport(), event->position()), dragOver, false))
         event->ignore();
-}
-
-void GridView::dragLeaveEvent(QDragLeaveEvent*)
-{
-    if (dragSource)
-        detail::Raise(grid_.OnDragOver, *dragSource, 0.0f, 0.0f, dragLeave);
 }
 
 void GridView::dropEvent(QDropEvent* event)
 {
-    if (!DragEvent(event, InGrid(viewport(), event->position()), dragOver, true))
+    if (!FilesEvent(event, InGrid(viewport(), event->position()), dragOver, true))
         event->ignore();
 }
 
@@ -308,7 +368,7 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         auto* drop = static_cast<QDropEvent*>(event);
         const bool isDrop = event->type() == QEvent::Drop;
         const int state = event->type() == QEvent::DragEnter ? dragEnter : dragOver;
-        if (!DragEvent(drop, InGrid(header, drop->position()), state, isDrop))
+        if (!FilesEvent(drop, InGrid(header, drop->position()), state, isDrop))
             drop->ignore();
         return true;
     }

@@ -4,6 +4,8 @@
 
 #include <QTableView>
 
+#include <optional>
+
 namespace forms {
 
 class Control;
@@ -25,8 +27,6 @@ public:
     int col = 1;
     int rowSel = 0;
     int colSel = 1;
-    int mouseRow = -1;
-    int mouseCol = -1;
     bool redraw = true;
     int oleDropMode = 0;
     QString formatString;
@@ -37,9 +37,16 @@ public:
     void ApplyWidth(int col);
     void BeginDrag();
 
-    // Where a grid position (pixels in the grid widget) falls: row 0 is the header.
+    // The pointer is at a grid position (pixels in the grid widget).
     void TrackMouse(const QPoint& at);
-    // Grid widget pixels of the middle of a cell, for events the seam raises.
+    // The cell under the pointer at the last mouse or drag event over the
+    // grid: row 0 is the header; below the last row counts as the last row,
+    // and as no row (-1) in a grid without rows. Before the pointer has been
+    // over the grid, its top left cell (0, 0).
+    int MouseRow() const;
+    int MouseCol() const;
+    // Grid widget pixels of the middle of a cell, for events the seam raises;
+    // for a row past the last one, just below the last row.
     QPoint CellCenter(int row, int col) const;
 
     // The control being dragged with Drag, while a drag runs.
@@ -53,7 +60,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
-    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,13 +68,19 @@ private:
     void Press(QMouseEvent* event, const QPoint& at);
     void Move(QMouseEvent* event, const QPoint& at);
     void Release(const QPoint& at);
-    bool DragEvent(QDropEvent* event, const QPoint& at, int state, bool drop);
-    void RunDrag();
+    bool FilesEvent(QDropEvent* event, const QPoint& at, int state, bool drop);
+    void StartDrag();
+    void DragTo(const QPoint& at);
+    void EndDrag(const QPoint& at);
+    GridView* GridUnder(const QPoint& at) const;
 
     MSFlexGrid& grid_;
     GridModel model_;
+    std::optional<QPoint> mouseAt_;
     bool pressed_ = false;
     bool dragPending_ = false;
+    bool dragging_ = false;
+    GridView* dragTarget_ = nullptr;
     QPoint pressAt_;
 };
 

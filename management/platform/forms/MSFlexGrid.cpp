@@ -236,12 +236,12 @@ void MSFlexGrid::TextMatrix(int row, int col, const QString& text)
 
 int MSFlexGrid::MouseRow() const
 {
-    return View().mouseRow;
+    return View().MouseRow();
 }
 
 int MSFlexGrid::MouseCol() const
 {
-    return View().mouseCol;
+    return View().MouseCol();
 }
 
 void MSFlexGrid::RowPosition(int row, int newPosition)

@@ -56,8 +56,11 @@ public:
     QString TextMatrix(int row, int col) const;
     void TextMatrix(int row, int col, const QString& text);
 
-    // The row under the mouse at the last mouse or drag event (0: the header;
-    // below the last row: the last row).
+    // The row under the pointer as it last moved over the grid, or at the
+    // last press or drag event there (0: the header; below the last row: the
+    // last row, or -1 when the grid has no rows). Moving without a button
+    // across the header, as on the way to buttons above the grid, keeps the
+    // row pointed at. 0 before the pointer has been over the grid.
     int MouseRow() const;
     int MouseCol() const;
 

@@ -257,21 +257,21 @@ bool CloseUp(DTPicker& picker, const QDate& day)
 
 namespace {
 
-// Puts the pointer on a cell, as the grid sees it.
+// Puts the pointer over a cell, or below the last row for a row the grid
+// does not have; the grid tells which row that is, as for the real pointer.
 GridView& Point(MSFlexGrid& grid, int row, int col)
 {
     GridView& view = GridAccess::View(grid);
-    view.mouseRow = row;
-    view.mouseCol = col;
+    view.TrackMouse(view.CellCenter(row, col));
     return view;
 }
 
 void Press(MSFlexGrid& grid, int row, int col, int button)
 {
     GridView& view = Point(grid, row, col);
-    if (row >= 1 && row < grid.Rows() && col >= 0 && col < grid.Cols()) {
-        view.row = view.rowSel = row;
-        view.col = view.colSel = col;
+    if (view.MouseRow() >= 1 && view.MouseCol() >= 0) {
+        view.row = view.rowSel = view.MouseRow();
+        view.col = view.colSel = view.MouseCol();
         view.ShowSelection();
     }
     const QPoint at = view.CellCenter(row, col);

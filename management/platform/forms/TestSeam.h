@@ -82,6 +82,9 @@ bool Type(TextBox& box, const QString& text);
 bool Scroll(ScrollBar& bar, int value);
 // Opens the calendar, picks day and closes it (CloseUp).
 bool CloseUp(DTPicker& picker, const QDate& day);
+// Grid actions put the pointer over the middle of a cell of row; a row past
+// the last one means the empty area below the last row, which the grid
+// reports as its last row, or as no row (-1) when it has no rows.
 bool Click(MSFlexGrid& grid, int row, int col = 1);
 bool DblClick(MSFlexGrid& grid, int row, int col = 1);
 bool MouseDown(MSFlexGrid& grid, int row, int button = 1);

@@ -7,9 +7,11 @@
 
 #include <QApplication>
 #include <QMimeData>
+#include <QHeaderView>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -245,20 +247,35 @@ public:
                 return;
             Grid.RowPosition(Grid.Tag().toInt(), Grid.MouseRow());
         };
+        Grid.OnDragOver = [this](forms::Control&, float, float, int state) {
+            overs.push_back({state, Grid.MouseRow()});
+        };
         Grid.OnOLEDragDrop = [this](const QStringList& files, float, float) {
             dropped = files;
             dropRow = Grid.MouseRow();
         };
+        Other.OnDragDrop = [this](forms::Control& source, float, float) {
+            sources.push_back(&source);
+            otherDropRow = Other.MouseRow();
+        };
     }
     forms::MSFlexGrid Grid{*this};
+    forms::MSFlexGrid Other{*this};
     jet::DataControl Data;
     std::vector<forms::Control*> sources;
+    // DragOver events of Grid: the state, and the row under the pointer.
+    std::vector<std::pair<int, int>> overs;
     QStringList dropped;
     int dropRow = -1;
+    int otherDropRow = -1;
 
 private:
     void Design() override
     {
+        Width(10000);
+        Height(5000);
+        Other.Move(6500, 0, 3000, 3000);
+        Other.Rows(3);
         Grid.DataSource(Data);
         Grid.OLEDropMode(1);
     }
@@ -363,6 +380,105 @@ TEST_F(GridMouseTest, FilesDroppedOnARowFromOutsideTheProgram)
     QApplication::sendEvent(view->viewport(), &drop);
     EXPECT_EQ(form.dropped, QStringList({"/música/a.mp3"}));
     EXPECT_EQ(form.dropRow, 4);
+}
+
+// Points of the grid's viewport where the real pointer goes.
+QPoint CellPoint(forms::MSFlexGrid& grid, int row, int col = 1)
+{
+    auto* view = static_cast<QTableView*>(grid.Widget());
+    return view->visualRect(view->model()->index(row - 1, col)).center();
+}
+
+QPoint BelowTheRows(forms::MSFlexGrid& grid)
+{
+    auto* view = static_cast<QTableView*>(grid.Widget());
+    const int rows = view->model()->rowCount();
+    const int y = rows == 0 ? 0 : view->rowViewportPosition(rows - 1) + view->rowHeight(rows - 1);
+    return QPoint(view->columnViewportPosition(1) + 5, y + 5);
+}
+
+QWidget* Viewport(forms::MSFlexGrid& grid)
+{
+    return static_cast<QTableView*>(grid.Widget())->viewport();
+}
+
+TEST_F(GridMouseTest, MouseRowFollowsThePointerWithoutAButtonAndKeepsItAcrossTheHeader)
+{
+    DragForm& form = Shown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Grid.Widget()->window()));
+    // Before the pointer has been over the grid: its top left cell.
+    EXPECT_EQ(form.Grid.MouseRow(), 0);
+    EXPECT_EQ(form.Grid.MouseCol(), 0);
+    QTest::mouseMove(Viewport(form.Grid), CellPoint(form.Grid, 3, 2));
+    EXPECT_EQ(form.Grid.MouseRow(), 3);
+    EXPECT_EQ(form.Grid.MouseCol(), 2);
+    QTest::mouseMove(Viewport(form.Grid), CellPoint(form.Grid, 2));
+    EXPECT_EQ(form.Grid.MouseRow(), 2);
+    // On the way up to the form's buttons the pointer crosses the header.
+    auto* header = static_cast<QTableView*>(form.Grid.Widget())->horizontalHeader();
+    QTest::mouseMove(header->viewport(), QPoint(20, header->height() / 2));
+    EXPECT_EQ(form.Grid.MouseRow(), 2);
+    QTest::mouseMove(Viewport(form.Grid), BelowTheRows(form.Grid));
+    EXPECT_EQ(form.Grid.MouseRow(), 4);
+    EXPECT_EQ(form.Grid.Row(), 1);  // moving selects nothing
+    EXPECT_TRUE(form.sources.empty());
+}
+
+TEST_F(GridMouseTest, BelowTheHeaderOfAnEmptyGridThereIsNoRow)
+{
+    DragForm& form = Shown();
+    form.Data.RecordSource = "SELECT ORDEN FROM SPOTS WHERE ORDEN=0";
+    form.Data.Refresh();
+    ASSERT_EQ(form.Grid.Rows(), 1);
+    QTest::mouseMove(Viewport(form.Grid), BelowTheRows(form.Grid));
+    EXPECT_EQ(form.Grid.MouseRow(), -1);
+    // The seam puts the pointer where a real one can be: row 1 of an empty
+    // grid is the area below its header.
+    ASSERT_TRUE(ft::OLEDragDrop(form.Grid, {"/música/a.mp3"}, 1));
+    EXPECT_EQ(form.dropRow, -1);
+    ASSERT_TRUE(ft::OLEDragDrop(form.Grid, {"/música/a.mp3"}, 0));
+    EXPECT_EQ(form.dropRow, 0);
+}
+
+TEST_F(GridMouseTest, PressMoveAndReleaseDragARowOntoAnother)
+{
+    DragForm& form = Shown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Grid.Widget()->window()));
+    QWidget* viewport = Viewport(form.Grid);
+    const QPoint from = CellPoint(form.Grid, 1, 2);
+    const QPoint to = CellPoint(form.Grid, 3, 2);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(viewport, from + (to - from) * step / 4);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    ASSERT_EQ(form.sources.size(), 1u);
+    EXPECT_EQ(form.sources[0], &form.Grid);
+    EXPECT_EQ(Column(form.Grid, 2), QStringList({"dos", "tres", "uno", "cuatro"}));
+    // DragOver came first on entering, then while moving over the rows.
+    ASSERT_GE(form.overs.size(), 2u);
+    EXPECT_EQ(form.overs.front().first, 0);
+    EXPECT_EQ(form.overs.back(), std::make_pair(2, 3));
+    EXPECT_TRUE(ft::Errors().empty());
+}
+
+TEST_F(GridMouseTest, ARowDraggedOntoAnotherGridOfTheFormIsDroppedThere)
+{
+    DragForm& form = Shown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Grid.Widget()->window()));
+    QWidget* viewport = Viewport(form.Grid);
+    const QPoint from = CellPoint(form.Grid, 2);
+    const QPoint to = viewport->mapFromGlobal(Viewport(form.Other)->mapToGlobal(CellPoint(form.Other, 2)));
+    QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+    QTest::mouseMove(viewport, from + QPoint(0, 20));
+    QTest::mouseMove(viewport, to);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+    ASSERT_EQ(form.sources.size(), 1u);
+    EXPECT_EQ(form.sources[0], &form.Grid);
+    EXPECT_EQ(form.otherDropRow, 2);
+    // Leaving the grid told it so.
+    ASSERT_FALSE(form.overs.empty());
+    EXPECT_EQ(form.overs.back().first, 1);
+    EXPECT_EQ(Column(form.Grid, 2), QStringList({"uno", "dos", "tres", "cuatro"}));
 }
 
 }  // namespace
