@@ -323,9 +323,14 @@ void F_Programacion::ActualizarDuraciones()
     RecargarLista();
 }
 
+QString F_Programacion::FinDeFila(int Fila)
+{
+    return FormatoHora(LISTA.TextMatrix(Fila, 5));
+}
+
 QString F_Programacion::FinBajoPuntero()
 {
-    return FormatoHora(LISTA.TextMatrix(LISTA.MouseRow(), 5));
+    return FinDeFila(LISTA.MouseRow());
 }
 
 void F_Programacion::LISTA_DragOver(forms::Control&, float, float, int)
@@ -347,8 +352,11 @@ void F_Programacion::Command1_Click()
         CommonDialog.CancelError(true);
         CommonDialog.ShowOpen();
         const QString Fichero = CommonDialog.FileName();
-        const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinBajoPuntero();
-        // The header's "Fin" is no start time.
+        // No chosen file is lost: while the pointer has been over no row
+        // (not over the grid yet, or pressed on its header) the file goes
+        // after the last row, as a song does.
+        const int Fila = LISTA.MouseRow() >= 1 ? LISTA.MouseRow() : LISTA.Rows() - 1;
+        const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinDeFila(Fila);
         if (!EsHora(Inicio))
             return;
         InsertarFichero(Fichero, Inicio);
@@ -407,7 +415,7 @@ void F_Programacion::Musica(double& codigo)
     Canciones.FindFirst("CODIGO=" + jet::Value(codigo).toString());
     if (Canciones.NoMatch())
         return;
-    const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FormatoHora(LISTA.TextMatrix(LISTA.Rows() - 1, 5));
+    const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinDeFila(LISTA.Rows() - 1);
     if (!EsHora(Inicio))
         return;
     const QString Fichero = Canciones.Fields("FICHERO").Value().toString();

@@ -100,7 +100,9 @@ private:
     void InsertarBloques();
     // Writes a "FIC" row for the file Fichero starting at Inicio and reloads the grid.
     void InsertarFichero(const QString& Fichero, const QString& Inicio);
-    // The end (column 5) of the grid row under the mouse pointer, as "hh:mm:ss".
+    // The end (column 5) of a grid row, as "hh:mm:ss".
+    QString FinDeFila(int Fila);
+    // The end of the grid row under the mouse pointer.
     QString FinBajoPuntero();
     void RecargarLista();
     void MostrarPropiedades();

@@ -186,17 +186,20 @@ TEST_F(F_Programacion_test, FicherosStartsAtTheEndOfTheRowLastUnderThePointer)
     EXPECT_TRUE(ft::Messages().empty());
 }
 
-TEST_F(F_Programacion_test, FicherosEndsQuietlyOnCancelAndOnTheHeader)
+TEST_F(F_Programacion_test, FicherosEndsQuietlyOnCancelAndGoesAfterTheLastRowFromTheHeader)
 {
     Programacion("P");
     Fila("P", QTime(8, 0), "ROT", "R", "Indefinido", QTime(8, 0), "ROTACION");
+    Fila("P", QTime(9, 0), "FIC", "x", "00:00:10", QTime(9, 0, 10), "x");
     F_Programacion& f = Abrir("P");
     ft::CancelFileDialog();
     EXPECT_TRUE(ft::Click(f.Command1));
+    EXPECT_EQ(Filas("SELECT TIPO FROM PROGRAMACION"), QStringList({"ROT", "FIC"}));
+    // The header's "Fin" is no start: the chosen file is not lost for it.
     EXPECT_TRUE(ft::OLEDragOver(f.LISTA, {}, 0));
     ft::ChooseFile(Wav("a.wav", 1000));
     EXPECT_TRUE(ft::Click(f.Command1));
-    EXPECT_EQ(Filas("SELECT TIPO FROM PROGRAMACION"), QStringList({"ROT"}));
+    EXPECT_EQ(Filas("SELECT HORA,FIN FROM PROGRAMACION WHERE DESCRIPCION='a.wav'"), QStringList({"09:00:10 09:00:11"}));
     EXPECT_TRUE(ft::Messages().empty());
 }
 
