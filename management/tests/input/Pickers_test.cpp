@@ -9,11 +9,16 @@
 #include "Asignar.h"
 #include "F_BLoques.h"
 #include "F_Musica.h"
+#include "F_PLaylist.h"
+#include "F_Programacion_Propiedades.h"
+#include "F_Programas.h"
 #include "F_Publicidad.h"
+#include "F_Rotacion.h"
 #include "Periodo.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <ostream>
 
 // Readable failures.
@@ -30,6 +35,11 @@ inline void PrintTo(const QDateTime& value, std::ostream* os)
 namespace {
 
 namespace ft = forms::test;
+
+QDateTime Time(int h, int m, int s)
+{
+    return QDateTime(QDate(1899, 12, 30), QTime(h, m, s));
+}
 
 class TypedTimes : public BloquesFixture {};
 
@@ -71,10 +81,61 @@ TEST_F(TypedTimes, TheTimeTypedOverASelectedTimeReplacesEveryField)
     user::ClickInto(f.T_hora, 4);
     user::SelectAll();
     user::Type("10:00:00");
-    EXPECT_EQ(f.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(10, 0)));
+    EXPECT_EQ(f.T_hora.Value(), Time(10, 0, 0));
     user::ClickInto(f.T_hora, 0);
     user::Type("1:5:7");
-    EXPECT_EQ(f.T_hora.Value(), QDateTime(QDate(1899, 12, 30), QTime(1, 5, 7)));
+    EXPECT_EQ(f.T_hora.Value(), Time(1, 5, 7));
+}
+
+// The form shown, and what the user does before typing into its picker.
+template <class F>
+F& Reached(const std::function<void(F&)>& before = {})
+{
+    F& f = forms::Get<F>();
+    EXPECT_TRUE(user::Shown(f));
+    if (before)
+        before(f);
+    return f;
+}
+
+class EveryPicker : public BloquesFixture {};
+
+TEST_F(EveryPicker, EachPickerAUserCanReachTakesWhatIsTyped)
+{
+    struct Case {
+        const char* picker;
+        std::function<forms::DTPicker&()> reach;
+        const char* typed;
+        QDateTime expected;
+    };
+    const auto añadir = [](F_BLoques& f) { user::Click(f.B_Añadir); };
+    const Case cases[] = {
+        {"F_BLoques.T_hora", [&] () -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_hora; },
+         "12:34:56", Time(12, 34, 56)},
+        {"F_BLoques.T_Duracion", [&] () -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_Duracion; },
+         "01:00:00", Time(1, 0, 0)},
+        {"F_Programas.T_hora", [] () -> forms::DTPicker& { return Reached<F_Programas>().T_hora; },
+         "21:05:00", Time(21, 5, 0)},
+        {"F_Programacion_Propiedades.T_Inicio",
+         [] () -> forms::DTPicker& { return Reached<F_Programacion_Propiedades>().T_Inicio; }, "19:59:30",
+         Time(19, 59, 30)},
+        {"F_PLaylist.T_hora", [] () -> forms::DTPicker& { return Reached<F_PLaylist>().T_hora; }, "06:00:00",
+         Time(6, 0, 0)},
+        {"F_Rotacion.T_hora", [] () -> forms::DTPicker& { return Reached<F_Rotacion>().T_hora; }, "7:8:9",
+         Time(7, 8, 9)},
+        {"Asignar.DTPicker1", [] () -> forms::DTPicker& { return Reached<Asignar>().DTPicker1; }, "14/02/2027",
+         QDateTime(QDate(2027, 2, 14), QTime(0, 0))},
+        {"Periodo.T_Final", [] () -> forms::DTPicker& { return Reached<Periodo>().T_Final; }, "31/12/2026",
+         QDateTime(QDate(2026, 12, 31), QTime(0, 0))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.picker);
+        forms::DTPicker& picker = c.reach();
+        user::ClickInto(picker, 0);
+        user::SelectAll();
+        user::Type(c.typed);
+        EXPECT_EQ(picker.Value(), c.expected);
+    }
 }
 
 class TypedDates : public BloquesFixture {
