@@ -65,6 +65,8 @@ bool IsDigit(QChar key)
 
 PickerEdit::PickerEdit(QWidget* parent) : QDateTimeEdit(parent) {}
 
+// Where each field stands in the text shown: a separator shows as written,
+// a field as its digits.
 std::vector<PickerEdit::Field> PickerEdit::Fields() const
 {
     const QString format = displayFormat();
