@@ -27,8 +27,9 @@ void Label::Caption(const QString& caption)
     auto* label = static_cast<QLabel*>(Widget());
     // Captions are plain text, never markup.
     label->setTextFormat(Qt::PlainText);
+    // A label in another frame, such as a total beside a frame of its own, names nothing there.
     Control* named = Parent().NextInTabOrder(*this);
-    if (!named || named->HasOwnCaption()) {
+    if (!named || named->HasOwnCaption() || named->Widget()->parentWidget() != label->parentWidget()) {
         label->setText(caption);
         return;
     }

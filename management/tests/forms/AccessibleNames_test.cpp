@@ -21,6 +21,7 @@ namespace {
 class Fields : public forms::Form {
 public:
     forms::Frame Frame1{*this};
+    forms::Frame Frame2{static_cast<forms::Container&>(Frame1)};
     forms::Label Label1{Frame1};
     forms::DTPicker T_hora{Frame1, forms::PickerFormat::Time};
     forms::Label Label2{Frame1};
@@ -34,6 +35,8 @@ public:
     forms::TextBox T_Grupo{*this};
     forms::Label Label6{*this};
     forms::MSFlexGrid LISTA{*this};
+    forms::Label L_Suma{Frame1};
+    forms::TextBox T_Detalle{Frame2};
 
 private:
     void Design() override
@@ -47,6 +50,7 @@ private:
         L_Total.Caption("00:00:30");
         Label5.Caption("Rock & Roll");
         Label6.Caption("Bloques del día");
+        L_Suma.Caption("00:01:30");
     }
 };
 
@@ -77,6 +81,9 @@ TEST(AccessibleNamesTest, AControlWithoutACaptionIsNamedByTheLabelJustBeforeItIn
     EXPECT_EQ(NameOf(f.T_Nombre), "Nombre");
     EXPECT_EQ(FirstLabelOf(f.T_Nombre), "Nombre");
     EXPECT_EQ(NameOf(f.LISTA), "Bloques del día");
+    // A label in the frame around another frame is not the label of what that frame holds.
+    EXPECT_EQ(NameOf(f.T_Detalle), "");
+    EXPECT_EQ(FirstLabelOf(f.T_Detalle), "");
     // Buttons and labels keep their own caption.
     EXPECT_EQ(NameOf(f.B_Guardar), "Guardar");
     EXPECT_EQ(NameOf(f.L_Total), "00:00:30");
