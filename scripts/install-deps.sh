@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
+  fonts-liberation2
   libsqlite3-dev sqlite3
   libsndfile1-dev portaudio19-dev
   googletest libgtest-dev

@@ -1,5 +1,6 @@
 #include "forms/Application.h"
 
+#include "forms/Appearance.h"
 #include "forms/Dispatch.h"
 #include "forms/Form.h"
 #include "forms/FormRegistry.h"
@@ -14,6 +15,7 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
     QApplication::setApplicationName(QStringLiteral("Varnook"));
     // The program ends when no form is loaded, not when no window is shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    detail::UseFormsAppearance();
 }
 
 Application::~Application()

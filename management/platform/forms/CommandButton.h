@@ -19,6 +19,7 @@ public:
 
 private:
     QWidget* CreateWidget(QWidget* parent) override;
+    bool HasOwnCaption() const override { return true; }
 };
 
 }  // namespace forms

@@ -46,6 +46,12 @@ protected:
     virtual QWidget* CreateWidget(QWidget* parent) = 0;
 
 private:
+    friend class Label;
+    // A control that shows no caption of its own takes, for screen readers,
+    // the caption of the label just before it in tab order, in the same
+    // container, as its name.
+    virtual bool HasOwnCaption() const { return false; }
+
     void Create() final;
     void Destroy() final;
 

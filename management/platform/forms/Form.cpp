@@ -1,6 +1,7 @@
 #include "forms/Form.h"
 
 #include "forms/Component.h"
+#include "forms/Control.h"
 #include "forms/Dispatch.h"
 #include "forms/FormRegistry.h"
 #include "forms/FormWindow.h"
@@ -12,6 +13,7 @@
 
 #include <cxxabi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -46,6 +48,18 @@ Form::~Form()
 void Form::Register(Component* component)
 {
     components_.push_back(component);
+}
+
+Control* Form::NextInTabOrder(const Control& control) const
+{
+    auto at = std::find(components_.begin(), components_.end(), &control);
+    if (at == components_.end())
+        return nullptr;
+    // Timers and dialogs have no place in tab order.
+    for (++at; at != components_.end(); ++at)
+        if (auto* next = dynamic_cast<Control*>(*at))
+            return next;
+    return nullptr;
 }
 
 bool Form::Loaded() const

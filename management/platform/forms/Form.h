@@ -13,6 +13,7 @@ class QEventLoop;
 namespace forms {
 
 class Component;
+class Control;
 class FormWindow;
 
 constexpr int vbModal = 1;
@@ -65,8 +66,12 @@ protected:
 private:
     friend class Component;
     friend class FormWindow;
+    friend class Label;
 
     void Register(Component* component);
+    // The control after control in tab order, which is the order in which
+    // the form declares its controls; null after the last.
+    Control* NextInTabOrder(const Control& control) const;
     void WindowClosedByUser();
     void WindowResized();
 

@@ -24,6 +24,7 @@ public:
 
 private:
     QWidget* CreateWidget(QWidget* parent) override;
+    bool HasOwnCaption() const override { return true; }
 };
 
 }  // namespace forms

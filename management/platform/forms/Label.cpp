@@ -1,5 +1,6 @@
 #include "forms/Label.h"
 
+#include "forms/Form.h"
 #include "forms/Palette.h"
 
 #include <QLabel>
@@ -26,7 +27,20 @@ void Label::Caption(const QString& caption)
     auto* label = static_cast<QLabel*>(Widget());
     // Captions are plain text, never markup.
     label->setTextFormat(Qt::PlainText);
+    // A label in another frame, such as a total beside a frame of its own, names nothing there.
+    Control* named = Parent().NextInTabOrder(*this);
+    if (!named || named->HasOwnCaption() || named->Widget()->parentWidget() != label->parentWidget()) {
+        label->setText(caption);
+        return;
+    }
+    // Screen readers take a control's name from its accessible name, and on
+    // some desktops its label from the label's buddy. An ampersand would make
+    // the buddy's label a keyboard shortcut and hide the ampersand.
+    label->setBuddy(nullptr);
     label->setText(caption);
+    if (!caption.contains(u'&'))
+        label->setBuddy(named->Widget());
+    named->Widget()->setAccessibleName(caption);
 }
 
 void Label::Alignment(forms::Alignment alignment)

@@ -1,5 +1,6 @@
 #include "forms/TestSeam.h"
 
+#include "forms/Appearance.h"
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
@@ -67,6 +68,7 @@ QApplication& EnsureApplication()
     // Never destroyed: Qt's own globals may already be gone at exit.
     static auto* app = new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnook"));
+    detail::UseFormsAppearance();
     return *app;
 }
 
