@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CXeltFolder.h"
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "SorvaneMessages.h"
 #include "framework/ComObject.h"

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "ShellSelection.h"
 #include "SorvaneMessages.h"

@@ -4,12 +4,13 @@
 #include <shlobj.h>
 
 #include "CXeltObjects.h"
+#include "ShellViewStub.h"
 #include "framework/ComObject.h"
 
 namespace {
 
 // A shell view that hands out the shell's data object over chosen items of a folder.
-class FakeView final : public IShellView
+class FakeView final : public ShellViewStub
 {
 public:
     virtual ~FakeView() = default;
@@ -20,18 +21,6 @@ public:
     }
     STDMETHOD_(ULONG, AddRef)() override { return ++references; }
     STDMETHOD_(ULONG, Release)() override { return --references; }
-    STDMETHOD(GetWindow)(HWND*) override { return E_NOTIMPL; }
-    STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(TranslateAccelerator)(MSG*) override { return E_NOTIMPL; }
-    STDMETHOD(EnableModeless)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(UIActivate)(UINT) override { return E_NOTIMPL; }
-    STDMETHOD(Refresh)() override { return E_NOTIMPL; }
-    STDMETHOD(CreateViewWindow)(IShellView*, LPCFOLDERSETTINGS, IShellBrowser*, RECT*, HWND*) override { return E_NOTIMPL; }
-    STDMETHOD(DestroyViewWindow)() override { return E_NOTIMPL; }
-    STDMETHOD(GetCurrentInfo)(LPFOLDERSETTINGS) override { return E_NOTIMPL; }
-    STDMETHOD(AddPropertySheetPages)(DWORD, LPFNSVADDPROPSHEETPAGE, LPARAM) override { return E_NOTIMPL; }
-    STDMETHOD(SaveViewState)() override { return E_NOTIMPL; }
-    STDMETHOD(SelectItem)(PCUITEMID_CHILD, SVSIF) override { return E_NOTIMPL; }
     STDMETHOD(GetItemObject)(UINT selector, REFIID iid, void** out) override
     {
         selectors.push_back(selector);
