@@ -128,12 +128,11 @@ TEST_F(ViewHost, WithoutTheControlWindowNoViewIsMade)
     TestControl windowless;
     DestroyWindow(windowless.window);
     windowless.window = nullptr;
-    CSorvaneBrowser* other = NewBrowser(windowless);
-    ASSERT_NE(other, nullptr);
+    Held<CSorvaneBrowser> other = NewBrowser(windowless);
+    ASSERT_TRUE(other);
     Held<IShellFolder> folder(BindPath(tree.Root()));
     EXPECT_FALSE(other->BrowseTo(folder.get(), true, nullptr));
     EXPECT_EQ(other->GetShellFolder().View(), nullptr);
-    other->Release();
 }
 
 TEST_F(ViewHost, GoingUpShowsTheParentWithTheFolderLeftSelected)
@@ -229,7 +228,7 @@ TEST_F(ViewHost, AnswersTheShellBrowserAndTheDialogBrowserAsOneObject)
     ASSERT_EQ(browser->QueryInterface(IID_ICommDlgBrowser, dialogBrowser.outVoid()), S_OK);
     Held<IShellBrowser> back;
     ASSERT_EQ(dialogBrowser->QueryInterface(IID_IShellBrowser, back.outVoid()), S_OK);
-    EXPECT_EQ(back.get(), static_cast<IShellBrowser*>(browser));
+    EXPECT_EQ(back.get(), static_cast<IShellBrowser*>(browser.get()));
     Held<IUnknown> window;
     EXPECT_EQ(browser->QueryInterface(IID_IOleWindow, window.outVoid()), E_NOINTERFACE);
 

@@ -81,10 +81,11 @@ class XeltObjects : public AutomationTest
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(framework::ComObject<CXeltObjects>::Create(&collection), S_OK);
-        collection->AddRef();
-        root = BindPath(tree.Root());
-        view.folder = root;
+        framework::ComObject<CXeltObjects>* created = nullptr;
+        ASSERT_EQ(framework::ComObject<CXeltObjects>::Create(&created), S_OK);
+        collection.share(created);
+        root.reset(BindPath(tree.Root()));
+        view.folder = root.get();
         view.selected = {L"Plain.txt", L"Sub Folder"};
         view.all = {L"Plain.txt", L"Name with spaces.txt", L"Sub Folder"};
         browser.view = &view;
@@ -92,8 +93,8 @@ protected:
     }
     void TearDown() override
     {
-        collection->Release();
-        root->Release();
+        collection.reset();
+        root.reset();
         EXPECT_EQ(view.references, 1u);
     }
 
@@ -109,18 +110,17 @@ protected:
         std::vector<std::wstring> paths;
         for (LONG index = 0; index < Count(); ++index)
         {
-            IXeltObject* item = nullptr;
-            EXPECT_EQ(collection->get_Item(index, &item), S_OK);
+            Held<IXeltObject> item;
+            EXPECT_EQ(collection->get_Item(index, item.out()), S_OK);
             BSTR path = nullptr;
             item->get_Path(&path);
             paths.push_back(TakeText(path));
-            item->Release();
         }
         return paths;
     }
 
-    framework::ComObject<CXeltObjects>* collection = nullptr;
-    IShellFolder* root = nullptr;
+    Held<framework::ComObject<CXeltObjects>> collection;
+    Held<IShellFolder> root;
     FakeView view;
     FakeBrowser browser;
 };
@@ -176,7 +176,7 @@ TEST_F(XeltObjects, IndexesOutOfRangeAnswerNothingAndNullOutPointersAreRefused)
 
 TEST_F(XeltObjects, AnswersByNameWithItemAsDefaultMemberAndGetDefaultingToTheSelection)
 {
-    IDispatch* dispatch = static_cast<IXeltObjects*>(collection);
+    IDispatch* dispatch = static_cast<IXeltObjects*>(collection.get());
     ASSERT_EQ(InvokeByName(dispatch, L"Get", DISPATCH_METHOD, {}, nullptr), S_OK);
     EXPECT_EQ(view.selectors, std::vector<UINT>{SVGIO_SELECTION});
     Variant count;
