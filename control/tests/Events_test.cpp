@@ -11,6 +11,7 @@
 #include "CProxy_ISorvaneEvents.h"
 #include "SORVANE.h"
 #include "SorvaneLibrary.h"
+#include "Uncounted.h"
 #include "framework/ComObject.h"
 #include "framework/ConnectionPoint.h"
 #include "framework/Held.h"
@@ -200,17 +201,8 @@ TEST_F(Events, UnadvisedSinksHearNothingMore)
 }
 
 // An object that is no sink of the events.
-class Stranger final : public IUnknown
+class Stranger final : public Uncounted<IUnknown>
 {
-public:
-    virtual ~Stranger() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
 };
 
 TEST_F(Events, ContainerAndPointAnswerContainers)

@@ -8,6 +8,7 @@
 #include "ItemIDList.h"
 #include "ShellSelection.h"
 #include "SorvaneMessages.h"
+#include "Uncounted.h"
 #include "ViewHook.h"
 
 namespace {
@@ -20,17 +21,9 @@ bool HasPosted(const std::vector<Posted>& posted, UINT message)
 }
 
 // A folder whose view cannot be made.
-class FolderWithoutView final : public IShellFolder
+class FolderWithoutView final : public Uncounted<IShellFolder>
 {
 public:
-    virtual ~FolderWithoutView() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(ParseDisplayName)(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*, ULONG*) override { return E_NOTIMPL; }
     STDMETHOD(EnumObjects)(HWND, SHCONTF, IEnumIDList**) override { return E_NOTIMPL; }
     STDMETHOD(BindToObject)(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }

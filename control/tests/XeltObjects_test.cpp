@@ -5,6 +5,7 @@
 
 #include "CXeltObjects.h"
 #include "ShellViewStub.h"
+#include "Uncounted.h"
 #include "framework/ComObject.h"
 
 namespace {
@@ -39,17 +40,9 @@ public:
 };
 
 // The control's view host as far as the collection uses it: the active view.
-class FakeBrowser final : public IShellBrowser
+class FakeBrowser final : public Uncounted<IShellBrowser>
 {
 public:
-    virtual ~FakeBrowser() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(GetWindow)(HWND*) override { return E_NOTIMPL; }
     STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
     STDMETHOD(InsertMenusSB)(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
