@@ -88,26 +88,21 @@ bool IsEmpty(LPCITEMIDLIST list)
     return list->mkid.cb == 0;
 }
 
-// Binds list from *current into *current (the old folder released, null on failure).
-HRESULT BindInto(IShellFolder** current, LPCITEMIDLIST list)
+// Binds list from current into current (the old folder given up, empty on failure).
+HRESULT BindInto(framework::Held<IShellFolder>& current, LPCITEMIDLIST list)
 {
-    IShellFolder* next = nullptr;
-    const HRESULT hr = (*current)->BindToObject(list, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&next));
-    (*current)->Release();
-    *current = nullptr;
-    if (SUCCEEDED(hr) && next)
-    {
-        *current = next;
+    framework::Held<IShellFolder> next;
+    const HRESULT hr = current->BindToObject(list, nullptr, IID_IShellFolder, next.outVoid());
+    current = std::move(next);
+    if (SUCCEEDED(hr) && current)
         return hr;
-    }
-    if (next)
-        next->Release();
+    current.reset();
     return FAILED(hr) ? hr : E_FAIL;
 }
 
 // Starting at the desktop, binds every non-empty entry of [first, last) inside the one
-// before; *folder holds the last folder bound, null on failure.
-HRESULT BindEntries(const IDListArray& array, UINT first, UINT last, IShellFolder** folder)
+// before; folder holds the last folder bound, empty on failure.
+HRESULT BindEntries(const IDListArray& array, UINT first, UINT last, framework::Held<IShellFolder>& folder)
 {
     HRESULT hr = S_OK;
     for (UINT entry = first; entry < last && SUCCEEDED(hr); ++entry)
@@ -118,16 +113,9 @@ HRESULT BindEntries(const IDListArray& array, UINT first, UINT last, IShellFolde
 
 }  // namespace
 
-CDataObject::CDataObject(IDataObject* data) : data_(data)
+CDataObject::CDataObject(IDataObject* data)
 {
-    if (data_)
-        data_->AddRef();
-}
-
-CDataObject::~CDataObject()
-{
-    if (data_)
-        data_->Release();
+    data_.share(data);
 }
 
 HRESULT CDataObject::BindSelection(IShellFolder** folder)
@@ -135,12 +123,12 @@ HRESULT CDataObject::BindSelection(IShellFolder** folder)
     if (!folder)
         return E_POINTER;
     *folder = nullptr;
-    IDListArray array(data_);
-    IShellFolder* current = nullptr;
-    if (!array.Valid() || FAILED(SHGetDesktopFolder(&current)) || !current)
+    IDListArray array(data_.get());
+    framework::Held<IShellFolder> current;
+    if (!array.Valid() || FAILED(SHGetDesktopFolder(current.out())) || !current)
         return S_FALSE;
-    const HRESULT hr = BindEntries(array, 0, array.Count() + 1, &current);
-    *folder = current;
+    const HRESULT hr = BindEntries(array, 0, array.Count() + 1, current);
+    *folder = current.detach();
     return hr;
 }
 
@@ -150,23 +138,20 @@ HRESULT CDataObject::GetParentAndLastItem(IShellFolder** folder, LPITEMIDLIST* i
         return E_POINTER;
     *folder = nullptr;
     *item = nullptr;
-    IDListArray array(data_);
+    IDListArray array(data_.get());
     // Without an item there is no last item: the parent's own list is no selection.
     if (!array.Valid() || array.Count() == 0)
         return E_FAIL;
-    IShellFolder* current = nullptr;
-    if (FAILED(SHGetDesktopFolder(&current)) || !current)
+    framework::Held<IShellFolder> current;
+    if (FAILED(SHGetDesktopFolder(current.out())) || !current)
         return E_FAIL;
-    const HRESULT hr = BindEntries(array, 0, array.Count(), &current);
+    const HRESULT hr = BindEntries(array, 0, array.Count(), current);
     if (FAILED(hr))
         return hr;
     *item = CopyIDList(array.Entry(array.Count()));
     if (!*item)
-    {
-        current->Release();
         return E_OUTOFMEMORY;
-    }
-    *folder = current;
+    *folder = current.detach();
     return hr;
 }
 
@@ -175,7 +160,7 @@ bool CDataObject::GetParentIDList(LPITEMIDLIST* list)
     if (!list)
         return false;
     *list = nullptr;
-    IDListArray array(data_);
+    IDListArray array(data_.get());
     if (!array.Valid())
         return false;
     *list = CopyIDList(array.Entry(0));
@@ -188,18 +173,15 @@ bool CDataObject::GetItem(UINT index, IShellFolder** folder, LPITEMIDLIST* item)
         return false;
     *folder = nullptr;
     *item = nullptr;
-    IDListArray array(data_);
+    IDListArray array(data_.get());
     if (!array.Valid() || index >= array.Count())
         return false;
-    IShellFolder* parent = nullptr;
-    if (FAILED(SHGetDesktopFolder(&parent)) || !parent || FAILED(BindEntries(array, 0, 1, &parent)))
+    framework::Held<IShellFolder> parent;
+    if (FAILED(SHGetDesktopFolder(parent.out())) || !parent || FAILED(BindEntries(array, 0, 1, parent)))
         return false;
     *item = CopyIDList(array.Entry(index + 1));
     if (!*item)
-    {
-        parent->Release();
         return false;
-    }
-    *folder = parent;
+    *folder = parent.detach();
     return true;
 }

@@ -5,12 +5,14 @@
 #include <objidl.h>
 #include <shlobj.h>
 
+#include "framework/Held.h"
+
 class CDataObject
 {
 public:
     // Holds a reference of its own to data (null is allowed: every read then fails).
     explicit CDataObject(IDataObject* data);
-    virtual ~CDataObject();
+    virtual ~CDataObject() = default;
     CDataObject(const CDataObject&) = delete;
     CDataObject& operator=(const CDataObject&) = delete;
 
@@ -29,5 +31,5 @@ public:
     virtual bool GetItem(UINT index, IShellFolder** folder, LPITEMIDLIST* item);
 
 private:
-    IDataObject* data_;
+    framework::Held<IDataObject> data_;
 };

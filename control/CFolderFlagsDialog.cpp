@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "SORVANE.h"
+#include "framework/Held.h"
 
 const FolderFlagEntry FolderFlagTable[] = {
     {0x1, L"Automatically arrange the elements in the view", L"AutoArrange"},
@@ -63,12 +64,9 @@ LONG CFolderFlagsDialog::FirstControlFlags() const
     LONG flags = 0;
     if (Objects().empty())
         return flags;
-    ISorvane* control = nullptr;
-    if (SUCCEEDED(Objects().front()->QueryInterface(IID_ISorvane, reinterpret_cast<void**>(&control))))
-    {
+    framework::Held<ISorvane> control;
+    if (SUCCEEDED(Objects().front()->QueryInterface(IID_ISorvane, control.outVoid())))
         control->get_ViewFolderFlags(&flags);
-        control->Release();
-    }
     return flags;
 }
 
@@ -146,10 +144,10 @@ STDMETHODIMP CFolderFlagsDialog::Apply()
 {
     HWND list = List();
     const int rows = list ? ListView_GetItemCount(list) : 0;
-    for (IUnknown* object : Objects())
+    for (const framework::Held<IUnknown>& object : Objects())
     {
-        ISorvane* control = nullptr;
-        if (FAILED(object->QueryInterface(IID_ISorvane, reinterpret_cast<void**>(&control))))
+        framework::Held<ISorvane> control;
+        if (FAILED(object->QueryInterface(IID_ISorvane, control.outVoid())))
             continue;
         for (int row = 0; row < rows; ++row)
         {
@@ -159,7 +157,6 @@ STDMETHODIMP CFolderFlagsDialog::Apply()
             else
                 control->ModifyFolderFlags(flag, NoFlag);
         }
-        control->Release();
     }
     SetDirty(false);
     return S_OK;

@@ -4,10 +4,10 @@
 
 void CProxy_ISorvaneEvents::Fire(DISPID event, VARIANT* arguments, UINT count)
 {
-    for (IUnknown* sink : events_.Sinks())
+    for (const framework::Held<IUnknown>& sink : events_.Sinks())
     {
         // The sink was asked for the dispinterface, whose vtable is IDispatch's.
-        auto* dispatch = static_cast<IDispatch*>(static_cast<void*>(sink));
+        auto* dispatch = static_cast<IDispatch*>(static_cast<void*>(sink.get()));
         DISPPARAMS parameters = {arguments, nullptr, count, 0};
         VARIANT result;
         VariantInit(&result);
@@ -21,7 +21,6 @@ void CProxy_ISorvaneEvents::Fire(DISPID event, VARIANT* arguments, UINT count)
             // An exception of a sink ends at the event, not in the control.
         }
         VariantClear(&result);
-        sink->Release();
     }
 }
 

@@ -10,14 +10,6 @@ constexpr int viewListId = 1;
 
 }  // namespace
 
-CShellFolder::~CShellFolder()
-{
-    if (view_)
-        view_->Release();
-    if (shownFolder_)
-        shownFolder_->Release();
-}
-
 void CShellFolder::ResizeView(int width, int height)
 {
     if (viewWindow_ && IsWindow(viewWindow_))
@@ -77,25 +69,23 @@ HRESULT CShellFolder::CreateFolderView(IShellFolder* folder, bool keep)
         SetWindowPos(owner, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
 
-    IShellView* view = nullptr;
+    framework::Held<IShellView> view;
     HWND window = nullptr;
-    const HRESULT hr = CreateViewOfFolder(folder, keep, &view, &window);
+    const HRESULT hr = CreateViewOfFolder(folder, keep, view.out(), &window);
     if (SUCCEEDED(hr))
     {
         ShowWindow(GetDlgItem(window, viewListId), SW_SHOW);
         // The old window goes only now that the new one covers the control.
         DestroyView();
-        folder->AddRef();
-        shownFolder_ = folder;
+        shownFolder_.share(folder);
         filterFolder_ = folder;
-        view_ = view;
+        view_ = std::move(view);
         viewWindow_ = window;
     }
     else
     {
-        if (view)
-            view->Release();
-        filterFolder_ = shownFolder_;
+        view.reset();
+        filterFolder_ = shownFolder_.get();
     }
 
     if (visible)
@@ -119,17 +109,12 @@ HRESULT CShellFolder::DestroyView()
         {
             hr = E_FAIL;
         }
-        view_->Release();
-        view_ = nullptr;
+        view_.reset();
     }
     viewWindow_ = nullptr;
-    if (filterFolder_ == shownFolder_)
+    if (filterFolder_ == shownFolder_.get())
         filterFolder_ = nullptr;
-    if (shownFolder_)
-    {
-        shownFolder_->Release();
-        shownFolder_ = nullptr;
-    }
+    shownFolder_.reset();
     return hr;
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "framework/Held.h"
+
 class CSorvaneBrowser;
 
 class CShellFolder
@@ -10,7 +12,7 @@ class CShellFolder
 public:
     explicit CShellFolder(CSorvaneBrowser& browser) : browser_(browser) {}
     // Releases view and folder; the view window is left to CloseView or the control window.
-    virtual ~CShellFolder();
+    virtual ~CShellFolder() = default;
     CShellFolder(const CShellFolder&) = delete;
     CShellFolder& operator=(const CShellFolder&) = delete;
 
@@ -24,15 +26,15 @@ public:
     virtual HWND GetOwnerWindow();
 
     // Not referenced; null while no view is shown.
-    IShellFolder* ShownFolder() const { return shownFolder_; }
-    IShellView* View() const { return view_; }
+    IShellFolder* ShownFolder() const { return shownFolder_.get(); }
+    IShellView* View() const { return view_.get(); }
     HWND ViewWindow() const { return viewWindow_; }
 
 private:
     HRESULT CreateViewOfFolder(IShellFolder* folder, bool keep, IShellView** view, HWND* window);
 
-    IShellFolder* shownFolder_ = nullptr;
-    IShellView* view_ = nullptr;
+    framework::Held<IShellFolder> shownFolder_;
+    framework::Held<IShellView> view_;
     HWND viewWindow_ = nullptr;
     CSorvaneBrowser& browser_;
     IShellFolder* filterFolder_ = nullptr;

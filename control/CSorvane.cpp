@@ -13,7 +13,6 @@
 #include "SorvaneMessages.h"
 #include "SorvaneWindowClass.h"
 #include "framework/Module.h"
-#include "framework/ReleaseAndClear.h"
 #include "framework/VariantStream.h"
 
 namespace {
@@ -44,6 +43,17 @@ const Entry propertyMap[] = {
     {L"Font", Entry::Kind::Property, fontId, nullptr, &CLSID_StockFontPage},
     {nullptr, Entry::Kind::PageOnly, 0, nullptr, &CLSID_FolderFlags},
 };
+
+// A clone of font for the control to keep; empty when it cannot be made.
+framework::Held<IFontDisp> CloneFont(IFontDisp* font)
+{
+    framework::Held<IFont> original;
+    framework::Held<IFont> copy;
+    framework::Held<IFontDisp> copyDispatch;
+    if (SUCCEEDED(font->QueryInterface(IID_IFont, original.outVoid())) && SUCCEEDED(original->Clone(copy.out())))
+        copy->QueryInterface(IID_IFontDisp, copyDispatch.outVoid());
+    return copyDispatch;
+}
 
 // Messages that the container reflects back to the control, less the reflection base.
 bool IsReflected(UINT message)
@@ -120,24 +130,19 @@ HRESULT CSorvane::FinalConstruct()
     HRESULT hr = framework::ComObject<CSorvaneBrowser>::Create(&browser);
     if (FAILED(hr))
         return hr;
-    browser->AddRef();
-    browser_ = browser;
+    browser_.share(browser);
     browser_->SetOwner(this);
 
     framework::ComObject<CXeltFolder>* folder = nullptr;
     if (SUCCEEDED(framework::ComObject<CXeltFolder>::Create(&folder)))
-    {
-        folder->AddRef();
-        currentFolder_ = static_cast<IXeltFolder*>(folder);
-    }
+        currentFolder_.share(folder);
 
     framework::ComObject<CXeltObjects>* items = nullptr;
     hr = framework::ComObject<CXeltObjects>::Create(&items);
     if (SUCCEEDED(hr))
     {
-        items->AddRef();
-        items->SetBrowser(browser_);
-        items_ = items;
+        items_.share(items);
+        items->SetBrowser(browser_.get());
     }
     SetDirty(true);
     return hr;
@@ -151,9 +156,10 @@ CSorvane::~CSorvane()
         browser_->CloseView();
         DestroyWindow(Window());
     }
-    framework::ReleaseAndClear(currentFolder_);
-    framework::ReleaseAndClear(browser_);
-    framework::ReleaseAndClear(items_);
+    // Given up before the pattern and the event points go, and in this order.
+    currentFolder_.reset();
+    browser_.reset();
+    items_.reset();
     SysFreeString(filePattern_);
 }
 
@@ -208,13 +214,13 @@ HRESULT CSorvane::OpenFolder(const VARIANT& path, IXeltFolder** out)
     if (!out)
         return E_POINTER;
     *out = nullptr;
-    framework::ComObject<CXeltFolder>* folder = nullptr;
-    HRESULT hr = framework::ComObject<CXeltFolder>::Create(&folder);
+    framework::ComObject<CXeltFolder>* created = nullptr;
+    HRESULT hr = framework::ComObject<CXeltFolder>::Create(&created);
     if (FAILED(hr))
         return hr;
-    folder->AddRef();
+    framework::Held<framework::ComObject<CXeltFolder>> folder;
+    folder.share(created);
     hr = folder->QueryInterface(IID_IXeltFolder, reinterpret_cast<void**>(out));
-    folder->Release();
     if (FAILED(hr))
         return hr;
     // A path that names nothing leaves the folder without a list; the object is handed out anyway.
@@ -251,21 +257,15 @@ STDMETHODIMP CSorvane::put_BrowseFolder(VARIANT value)
     LPITEMIDLIST list = VariantToIDList(&value);
     if (!list)
         return S_OK;
-    IShellFolder* desktop = nullptr;
-    if (SUCCEEDED(SHGetDesktopFolder(&desktop)))
+    framework::Held<IShellFolder> desktop;
+    if (SUCCEEDED(SHGetDesktopFolder(desktop.out())))
     {
-        IShellFolder* folder = nullptr;
-        if (SUCCEEDED(desktop->BindToObject(list, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder))))
-        {
-            browser_->BrowseTo(folder, true, list);
-            folder->Release();
-        }
+        framework::Held<IShellFolder> folder;
+        if (SUCCEEDED(desktop->BindToObject(list, nullptr, IID_IShellFolder, folder.outVoid())))
+            browser_->BrowseTo(folder.get(), true, list);
         else
-        {
             // The desktop's own empty list binds to nothing: it is the desktop.
-            browser_->BrowseTo(desktop, true, list);
-        }
-        desktop->Release();
+            browser_->BrowseTo(desktop.get(), true, list);
     }
     FreeIDList(list);
     return S_OK;
@@ -398,31 +398,7 @@ HRESULT CSorvane::SetFont(IFontDisp* font, bool clone)
         return S_FALSE;
     browser_->SetFont(nullptr);
     if (font)
-    {
-        if (clone)
-        {
-            IFont* original = nullptr;
-            IFont* copy = nullptr;
-            IFontDisp* copyDispatch = nullptr;
-            if (SUCCEEDED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&original))))
-            {
-                if (SUCCEEDED(original->Clone(&copy)))
-                {
-                    if (SUCCEEDED(copy->QueryInterface(IID_IFontDisp, reinterpret_cast<void**>(&copyDispatch))))
-                    {
-                        browser_->SetFont(copyDispatch);
-                        copyDispatch->Release();
-                    }
-                    copy->Release();
-                }
-                original->Release();
-            }
-        }
-        else
-        {
-            browser_->SetFont(font);
-        }
-    }
+        browser_->SetFont(clone ? CloneFont(font).get() : font);
     SetDirty(true);
     FireOnChanged(fontId);
     FireViewChange();
@@ -444,9 +420,7 @@ STDMETHODIMP CSorvane::get_Font(IFontDisp** ppFont)
 {
     if (!ppFont)
         return E_POINTER;
-    *ppFont = browser_->Font();
-    if (*ppFont)
-        (*ppFont)->AddRef();
+    *ppFont = browser_->Font().copy();
     return S_OK;
 }
 
@@ -491,22 +465,21 @@ bool CSorvane::IsDesignMode()
 
 void CSorvane::RefreshView(bool keep)
 {
-    IShellFolder* folder = browser_->GetShellFolder().ShownFolder();
+    framework::Held<IShellFolder> folder;
+    folder.share(browser_->GetShellFolder().ShownFolder());
     if (!folder)
         return;
-    folder->AddRef();
     HWND window = Window();
     const bool visible = window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE);
     if (visible)
         SetWindowPos(window, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-    browser_->BrowseTo(folder, keep, nullptr);
+    browser_->BrowseTo(folder.get(), keep, nullptr);
     if (visible)
     {
         SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         PumpPaintMessages();
     }
-    folder->Release();
 }
 
 FOLDERSETTINGS CSorvane::NewViewSettings()
@@ -550,13 +523,11 @@ ATOM CSorvane::ControlWindowClass()
 
 LRESULT CSorvane::OnCreate()
 {
-    IShellFolder* desktop = nullptr;
-    if (SUCCEEDED(SHGetDesktopFolder(&desktop)))
-        browser_->BrowseTo(desktop, true, nullptr);
+    framework::Held<IShellFolder> desktop;
+    if (SUCCEEDED(SHGetDesktopFolder(desktop.out())))
+        browser_->BrowseTo(desktop.get(), true, nullptr);
     put_Enabled(enabled_);
     PostMessageW(Window(), WM_INITREFRESH, 0, 0);
-    if (desktop)
-        desktop->Release();
     return 0;
 }
 
@@ -607,12 +578,11 @@ LRESULT CSorvane::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (message == WM_ONSELECT)
     {
         // The folder's reference came with the message.
-        auto* folder = reinterpret_cast<IShellFolder*>(lParam);
+        framework::Held<IShellFolder> folder(reinterpret_cast<IShellFolder*>(lParam));
         if (folder)
         {
-            browser_->BrowseTo(folder, true, nullptr);
+            browser_->BrowseTo(folder.get(), true, nullptr);
             SetWindowTextW(Window(), L"Exploring");
-            folder->Release();
         }
         return 0;
     }
@@ -636,7 +606,7 @@ LRESULT CSorvane::ProcessWindowMessage(UINT message, WPARAM wParam, LPARAM lPara
     case WM_CREATE:
         return OnCreate();
     case getShellBrowserMessage:
-        return reinterpret_cast<LRESULT>(static_cast<IShellBrowser*>(browser_));
+        return reinterpret_cast<LRESULT>(static_cast<IShellBrowser*>(browser_.get()));
     case WM_SETFOCUS:
         OnSetFocus();
         return 0;

@@ -16,6 +16,7 @@
 #include "framework/ControlBase.h"
 #include "framework/DataObject.h"
 #include "framework/Dispatch.h"
+#include "framework/Held.h"
 #include "framework/InPlaceActiveObject.h"
 #include "framework/InPlaceObject.h"
 #include "framework/ObjectSafety.h"
@@ -107,7 +108,7 @@ public:
     HWND OwnerWindow() override { return Window(); }
     FOLDERSETTINGS NewViewSettings() override;
     BSTR StoredFilePattern() override { return filePattern_; }
-    IXeltFolder* GetCurrentFolder() override { return currentFolder_; }
+    IXeltFolder* GetCurrentFolder() override { return currentFolder_.get(); }
     void Fire_ObjectSelect(IXeltObject* newObject) override { events_.Fire_ObjectSelect(newObject); }
     void Fire_StateChange(StatesEnum newState) override { events_.Fire_StateChange(newState); }
     void Fire_IncludeObject(IDispatch* anObject, VARIANT_BOOL* pbInclude) override
@@ -145,11 +146,11 @@ private:
     LONG viewMode_ = Details;
     LONG folderFlags_ = SingleSel;
     BSTR filePattern_ = nullptr;
-    IXeltObjects* items_ = nullptr;
+    framework::Held<IXeltObjects> items_;
     VARIANT_BOOL enabled_ = VARIANT_TRUE;
     LONG eventReentry_ = 0;
-    CSorvaneBrowser* browser_ = nullptr;
-    IXeltFolder* currentFolder_ = nullptr;
+    framework::Held<CSorvaneBrowser> browser_;
+    framework::Held<IXeltFolder> currentFolder_;
 
     framework::ConnectionPoint propertyNotifyPoint_{*this, IID_IPropertyNotifySink};
     framework::ConnectionPoint eventsPoint_{*this, DIID__ISorvaneEvents};

@@ -1,6 +1,7 @@
 #include "CSorvaneBrowser.h"
 
 #include "CSorvaneCommDlgBrowser.h"
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "ShellSelection.h"
 #include "SorvaneMessages.h"
@@ -55,16 +56,16 @@ CSorvaneBrowser::CSorvaneBrowser() : font_(CreateDefaultFont()) {}
 HRESULT CSorvaneBrowser::FinalConstruct()
 {
     HRESULT hr = framework::CreateInstance<CSorvaneCommDlgBrowser>(static_cast<IShellBrowser*>(this), IID_IUnknown,
-                                                                   reinterpret_cast<void**>(&inner_));
+                                                                   inner_.outVoid());
     if (FAILED(hr))
         return hr;
-    ICommDlgBrowser* commDlg = nullptr;
-    hr = inner_->QueryInterface(IID_ICommDlgBrowser, reinterpret_cast<void**>(&commDlg));
+    // Only the pointer is kept: the inner object's interfaces count on this outer object,
+    // so the reference goes back when commDlg goes.
+    framework::Held<ICommDlgBrowser> commDlg;
+    hr = inner_->QueryInterface(IID_ICommDlgBrowser, commDlg.outVoid());
     if (FAILED(hr))
         return hr;
-    commDlgBrowser_ = static_cast<CSorvaneCommDlgBrowser*>(commDlg);
-    // The inner object's interfaces count on the outer object: give back that reference.
-    commDlg->Release();
+    commDlgBrowser_ = static_cast<CSorvaneCommDlgBrowser*>(commDlg.get());
     commDlgBrowser_->SetOwnerBrowser(this);
     return S_OK;
 }
@@ -73,10 +74,6 @@ CSorvaneBrowser::~CSorvaneBrowser()
 {
     // A view still shown would keep the hook, and its procedure, after the module goes.
     RemoveHook();
-    if (inner_)
-        inner_->Release();
-    if (font_)
-        font_->Release();
 }
 
 STDMETHODIMP CSorvaneBrowser::GetWindow(HWND* window)
@@ -183,31 +180,30 @@ IncludeObjectEnum CSorvaneBrowser::GetIncludeObjectType()
 
 HRESULT CSorvaneBrowser::DefaultCommand(IShellView* view)
 {
-    IXeltObject* selected = nullptr;
-    if (SUCCEEDED(CreateSelectionObject(view, &selected)))
     {
-        if (owner_)
+        framework::Held<IXeltObject> selected;
+        if (SUCCEEDED(CreateSelectionObject(view, selected.out())) && owner_)
         {
             try
             {
-                owner_->Fire_ObjectSelect(selected);
+                owner_->Fire_ObjectSelect(selected.get());
             }
             catch (...)
             {
                 // The container's handler does not decide whether the folder opens.
             }
         }
-        selected->Release();
     }
 
-    IShellFolder* folder = nullptr;
-    const HRESULT hr = BindSelectedFolder(view, &folder);
+    framework::Held<IShellFolder> folder;
+    const HRESULT hr = BindSelectedFolder(view, folder.out());
     if (FAILED(hr))
         return hr;
     HWND control = nullptr;
     GetWindow(&control);
-    if (!control || !PostMessageW(control, WM_ONSELECT, 0, reinterpret_cast<LPARAM>(folder)))
-        folder->Release();
+    // The message carries the folder's reference to the control.
+    if (control && PostMessageW(control, WM_ONSELECT, 0, reinterpret_cast<LPARAM>(folder.get())))
+        folder.detach();
     return S_OK;
 }
 
@@ -215,22 +211,18 @@ void CSorvaneBrowser::GoUpOneLevel()
 {
     LPITEMIDLIST shown = GetFolderIDList(shellFolder_.ShownFolder());
     LPITEMIDLIST parent = CopyParentIDList(shown);
-    IShellFolder* desktop = nullptr;
-    if (SUCCEEDED(SHGetDesktopFolder(&desktop)) && desktop)
+    framework::Held<IShellFolder> desktop;
+    if (SUCCEEDED(SHGetDesktopFolder(desktop.out())) && desktop)
     {
         bool browsed = false;
         if (parent)
         {
-            IShellFolder* folder = nullptr;
-            if (SUCCEEDED(desktop->BindToObject(parent, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder))) &&
-                folder)
-            {
-                browsed = BrowseTo(folder, true, nullptr);
-                folder->Release();
-            }
+            framework::Held<IShellFolder> folder;
+            if (SUCCEEDED(desktop->BindToObject(parent, nullptr, IID_IShellFolder, folder.outVoid())) && folder)
+                browsed = BrowseTo(folder.get(), true, nullptr);
         }
         else
-            browsed = BrowseTo(desktop, true, nullptr);
+            browsed = BrowseTo(desktop.get(), true, nullptr);
 
         if (browsed)
         {
@@ -240,7 +232,6 @@ void CSorvaneBrowser::GoUpOneLevel()
                 shellFolder_.View()->SelectItem(left, SVSI_SELECT | SVSI_FOCUSED);
             FreeIDList(left);
         }
-        desktop->Release();
     }
     FreeIDList(parent);
     FreeIDList(shown);
@@ -298,14 +289,13 @@ void CSorvaneBrowser::ApplyFont()
     IShellView* view = shellFolder_.View();
     if (!font_ || !view)
         return;
-    IFont* font = nullptr;
-    if (FAILED(font_->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font))) || !font)
+    framework::Held<IFont> font;
+    if (FAILED(font_->QueryInterface(IID_IFont, font.outVoid())) || !font)
         return;
     HWND viewWindow = nullptr;
     HFONT handle = nullptr;
     if (SUCCEEDED(view->GetWindow(&viewWindow)) && SUCCEEDED(font->get_hFont(&handle)))
         SendMessageW(GetDlgItem(viewWindow, viewListId), WM_SETFONT, reinterpret_cast<WPARAM>(handle), TRUE);
-    font->Release();
 }
 
 void CSorvaneBrowser::InstallHook()
@@ -328,9 +318,5 @@ void CSorvaneBrowser::RemoveHook()
 
 void CSorvaneBrowser::SetFont(IFontDisp* font)
 {
-    if (font)
-        font->AddRef();
-    if (font_)
-        font_->Release();
-    font_ = font;
+    font_.share(font);
 }

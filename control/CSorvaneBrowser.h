@@ -12,6 +12,7 @@
 #include "SORVANE.h"
 #include "SorvaneBrowserOwner.h"
 #include "framework/ComObject.h"
+#include "framework/Held.h"
 
 class CSorvaneCommDlgBrowser;
 
@@ -64,16 +65,16 @@ public:
     virtual void InstallHook();
     virtual void RemoveHook();
 
-    // The control's font, not referenced; null when none is held.
-    IFontDisp* Font() const { return font_; }
+    // The control's font; empty when none is held.
+    const framework::Held<IFontDisp>& Font() const { return font_; }
     // Holds font (a reference is added) in place of the old one; null drops it.
     void SetFont(IFontDisp* font);
 
 private:
-    IFontDisp* font_ = nullptr;
+    framework::Held<IFontDisp> font_;
     IncludeObjectEnum filterMode_ = AllObjects;
     CShellFolder shellFolder_{*this};
-    IUnknown* inner_ = nullptr;
+    framework::Held<IUnknown> inner_;
     CSorvaneCommDlgBrowser* commDlgBrowser_ = nullptr;  // the object behind inner_
     SorvaneBrowserOwner* owner_ = nullptr;
     // This browser's view counts among the users of the process-wide hook.

@@ -6,6 +6,7 @@
 #include "CXeltObject.h"
 #include "DisplayName.h"
 #include "ItemIDList.h"
+#include "framework/Held.h"
 
 namespace {
 
@@ -91,19 +92,18 @@ HRESULT CSorvaneCommDlgBrowser::IncludeByEvent(PCUITEMID_CHILD item)
 {
     VARIANT_BOOL include = VARIANT_TRUE;
     SorvaneBrowserOwner* control = ownerBrowser_ ? ownerBrowser_->GetOwner() : nullptr;
-    IXeltObject* object = nullptr;
+    framework::Held<IXeltObject> object;
     if (control && SUCCEEDED(CXeltObject::Create(ownerBrowser_->GetShellFolder().GetFilterFolder(),
-                                                 CopyIDList(item), &object)))
+                                                 CopyIDList(item), object.out())))
     {
         try
         {
-            control->Fire_IncludeObject(object, &include);
+            control->Fire_IncludeObject(object.get(), &include);
         }
         catch (...)
         {
             // A failing handler leaves the flag as it was.
         }
-        object->Release();
     }
     return include == 0 ? S_FALSE : S_OK;
 }

@@ -4,23 +4,20 @@
 
 #include <vector>
 
+#include "framework/Held.h"
+
 template <class Item>
 class CCollection
 {
 protected:
     CCollection() = default;
-    ~CCollection() { Clear(); }
+    ~CCollection() = default;
     CCollection(const CCollection&) = delete;
     CCollection& operator=(const CCollection&) = delete;
 
-    void Clear()
-    {
-        for (Item* item : items_)
-            item->Release();
-        items_.clear();
-    }
+    void Clear() { items_.clear(); }
 
-    std::vector<Item*> items_;
+    std::vector<framework::Held<Item>> items_;
 };
 
 template <class Item>
@@ -28,8 +25,8 @@ class CVectorCollection : public CCollection<Item>
 {
 public:
     LONG Count() const { return static_cast<LONG>(this->items_.size()); }
-    Item* At(LONG index) const { return this->items_[static_cast<size_t>(index)]; }
+    Item* At(LONG index) const { return this->items_[static_cast<size_t>(index)].get(); }
     // Keeps the reference the caller hands over.
-    void Append(Item* item) { this->items_.push_back(item); }
+    void Append(Item* item) { this->items_.emplace_back(item); }
     using CCollection<Item>::Clear;
 };

@@ -2,7 +2,9 @@
 
 #include "AnsiText.h"
 #include "DisplayName.h"
+#include "FolderIDList.h"
 #include "ItemIDList.h"
+#include "framework/Held.h"
 
 namespace {
 
@@ -12,13 +14,12 @@ constexpr UINT textSize = 1024;
 // The list parsed from a path text by the desktop; null when it does not parse.
 LPITEMIDLIST ParsePath(BSTR path)
 {
-    IShellFolder* desktop = nullptr;
-    if (!path || FAILED(SHGetDesktopFolder(&desktop)))
+    framework::Held<IShellFolder> desktop;
+    if (!path || FAILED(SHGetDesktopFolder(desktop.out())))
         return nullptr;
     LPITEMIDLIST list = nullptr;
     if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, path, nullptr, &list, nullptr)))
         list = nullptr;
-    desktop->Release();
     return list;
 }
 
@@ -28,19 +29,17 @@ LPITEMIDLIST ListOfFolderObject(IUnknown* object)
     if (!object)
         return nullptr;
     LPITEMIDLIST list = nullptr;
-    IXeltFolder* folder = nullptr;
-    IShellFolder* shellFolder = nullptr;
-    if (SUCCEEDED(object->QueryInterface(IID_IXeltFolder, reinterpret_cast<void**>(&folder))))
+    framework::Held<IXeltFolder> folder;
+    framework::Held<IShellFolder> shellFolder;
+    if (SUCCEEDED(object->QueryInterface(IID_IXeltFolder, folder.outVoid())))
     {
         LONG* held = nullptr;
         if (folder->_GetItemIDList(&held) == S_OK)
             list = CopyIDList(reinterpret_cast<LPCITEMIDLIST>(held));
-        folder->Release();
     }
-    else if (SUCCEEDED(object->QueryInterface(IID_IShellFolder, reinterpret_cast<void**>(&shellFolder))))
+    else if (SUCCEEDED(object->QueryInterface(IID_IShellFolder, shellFolder.outVoid())))
     {
-        list = GetFolderIDList(shellFolder);
-        shellFolder->Release();
+        list = GetFolderIDList(shellFolder.get());
     }
     return list;
 }
@@ -119,29 +118,25 @@ STDMETHODIMP CXeltFolder::get_Name(BSTR* pVal)
     *pVal = nullptr;
     if (!list_)
         return S_OK;
-    IShellFolder* desktop = nullptr;
-    if (FAILED(SHGetDesktopFolder(&desktop)))
+    framework::Held<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.out())))
         return S_OK;
     char name[textSize];
     bool named = false;
     if (LPITEMIDLIST parent = CopyParentIDList(list_))
     {
         // Two items or more: the parent folder names its last item.
-        IShellFolder* folder = nullptr;
+        framework::Held<IShellFolder> folder;
         LPITEMIDLIST last = CopyLastItemID(list_);
-        if (last && SUCCEEDED(desktop->BindToObject(parent, nullptr, IID_IShellFolder, reinterpret_cast<void**>(&folder))))
-        {
-            named = GetDisplayNameText(folder, last, SHGDN_INFOLDER, name, textSize);
-            folder->Release();
-        }
+        if (last && SUCCEEDED(desktop->BindToObject(parent, nullptr, IID_IShellFolder, folder.outVoid())))
+            named = GetDisplayNameText(folder.get(), last, SHGDN_INFOLDER, name, textSize);
         FreeIDList(last);
         FreeIDList(parent);
     }
     else
     {
-        named = GetDisplayNameText(desktop, list_, SHGDN_INFOLDER, name, textSize);
+        named = GetDisplayNameText(desktop.get(), list_, SHGDN_INFOLDER, name, textSize);
     }
-    desktop->Release();
     if (named)
         *pVal = AnsiToBSTR(name);
     return S_OK;

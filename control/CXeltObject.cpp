@@ -31,9 +31,7 @@ HRESULT CXeltObject::Create(IShellFolder* folder, LPITEMIDLIST item, IXeltObject
         FreeIDList(item);
         return hr;
     }
-    object->folder_ = folder;
-    if (folder)
-        folder->AddRef();
+    object->folder_.share(folder);
     object->item_ = item;
     object->AddRef();
     *out = object;
@@ -43,8 +41,6 @@ HRESULT CXeltObject::Create(IShellFolder* folder, LPITEMIDLIST item, IXeltObject
 CXeltObject::~CXeltObject()
 {
     FreeIDList(item_);
-    if (folder_)
-        folder_->Release();
 }
 
 HRESULT CXeltObject::DisplayName(DWORD flags, BSTR* out)
@@ -53,7 +49,7 @@ HRESULT CXeltObject::DisplayName(DWORD flags, BSTR* out)
         return E_POINTER;
     *out = nullptr;
     char name[1024];
-    if (folder_ && item_ && GetDisplayNameText(folder_, item_, flags, name, sizeof name))
+    if (folder_ && item_ && GetDisplayNameText(folder_.get(), item_, flags, name, sizeof name))
         *out = AnsiToBSTR(name);
     return S_OK;
 }
@@ -96,6 +92,6 @@ STDMETHODIMP CXeltObject::get_Attribute(AttributesEnum anAttribute, VARIANT_BOOL
 STDMETHODIMP CXeltObject::Command(BSTR strCommandName)
 {
     if (strCommandName && folder_ && item_)
-        InvokeVerbByText(nullptr, folder_, item_, BSTRToAnsi(strCommandName).c_str());
+        InvokeVerbByText(nullptr, folder_.get(), item_, BSTRToAnsi(strCommandName).c_str());
     return S_OK;
 }

@@ -7,6 +7,7 @@
 #include "SORVANE.h"
 #include "framework/ComObject.h"
 #include "framework/Dispatch.h"
+#include "framework/Held.h"
 #include "resource.h"
 
 class CXeltObject : public framework::ComClass<CXeltObject>, public framework::Dispatch<IXeltObject, &IID_IXeltObject>
@@ -30,6 +31,6 @@ public:
 private:
     HRESULT DisplayName(DWORD flags, BSTR* out);
 
-    IShellFolder* folder_ = nullptr;
+    framework::Held<IShellFolder> folder_;
     LPITEMIDLIST item_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "CDataObject.h"
 #include "CXeltObject.h"
+#include "framework/Held.h"
 
 std::span<const framework::InterfaceEntry> CXeltObjects::Interfaces()
 {
@@ -14,28 +15,25 @@ std::span<const framework::InterfaceEntry> CXeltObjects::Interfaces()
 
 STDMETHODIMP CXeltObjects::Get(ObjectTypeEnum objectType)
 {
-    IShellView* view = nullptr;
-    if (!browser_ || FAILED(browser_->QueryActiveShellView(&view)) || !view)
+    framework::Held<IShellView> view;
+    if (!browser_ || FAILED(browser_->QueryActiveShellView(view.out())) || !view)
         return S_OK;
     Clear();
-    IDataObject* data = nullptr;
+    framework::Held<IDataObject> data;
     // The object type is the view's item selector: 1 the selection, 2 all items in view order.
     if (objectType != NoItems &&
-        SUCCEEDED(view->GetItemObject(static_cast<UINT>(objectType), IID_IDataObject, reinterpret_cast<void**>(&data))))
+        SUCCEEDED(view->GetItemObject(static_cast<UINT>(objectType), IID_IDataObject, data.outVoid())))
     {
-        CDataObject selection(data);
-        IShellFolder* folder = nullptr;
+        CDataObject selection(data.get());
+        framework::Held<IShellFolder> folder;
         LPITEMIDLIST item = nullptr;
-        for (UINT index = 0; selection.GetItem(index, &folder, &item); ++index)
+        for (UINT index = 0; selection.GetItem(index, folder.out(), &item); ++index)
         {
             IXeltObject* object = nullptr;
-            if (SUCCEEDED(CXeltObject::Create(folder, item, &object)))
+            if (SUCCEEDED(CXeltObject::Create(folder.get(), item, &object)))
                 Append(object);
-            folder->Release();
         }
-        data->Release();
     }
-    view->Release();
     return S_OK;
 }
 

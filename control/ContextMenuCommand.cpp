@@ -1,5 +1,7 @@
 #include "ContextMenuCommand.h"
 
+#include "framework/Held.h"
+
 namespace {
 
 constexpr UINT firstCommand = 1;
@@ -43,18 +45,16 @@ bool InvokeVerbByText(HWND window, IShellFolder* folder, LPCITEMIDLIST item, con
 {
     if (!folder || !item || !verb)
         return false;
-    IContextMenu* contextMenu = nullptr;
+    framework::Held<IContextMenu> contextMenu;
     LPCITEMIDLIST items[] = {item};
-    if (FAILED(folder->GetUIObjectOf(window, 1, items, IID_IContextMenu, nullptr,
-                                     reinterpret_cast<void**>(&contextMenu))) ||
+    if (FAILED(folder->GetUIObjectOf(window, 1, items, IID_IContextMenu, nullptr, contextMenu.outVoid())) ||
         !contextMenu)
         return false;
     bool ran = false;
     if (HMENU menu = CreatePopupMenu())
     {
-        ran = RunCommand(contextMenu, window, menu, verb);
+        ran = RunCommand(contextMenu.get(), window, menu, verb);
         DestroyMenu(menu);
     }
-    contextMenu->Release();
     return ran;
 }

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "CDataObject.h"
+#include "framework/Held.h"
 
 namespace {
 
@@ -12,16 +12,10 @@ class ShellAllocator
 public:
     ShellAllocator()
     {
-        if (FAILED(SHGetMalloc(&malloc_)))
-            malloc_ = nullptr;
+        IMalloc* malloc = nullptr;
+        if (SUCCEEDED(SHGetMalloc(&malloc)))
+            malloc_.reset(malloc);
     }
-    ~ShellAllocator()
-    {
-        if (malloc_)
-            malloc_->Release();
-    }
-    ShellAllocator(const ShellAllocator&) = delete;
-    ShellAllocator& operator=(const ShellAllocator&) = delete;
 
     void* Alloc(UINT bytes) { return malloc_ ? malloc_->Alloc(bytes) : nullptr; }
     void Free(void* block)
@@ -31,7 +25,7 @@ public:
     }
 
 private:
-    IMalloc* malloc_ = nullptr;
+    framework::Held<IMalloc> malloc_;
 };
 
 USHORT ItemSize(const BYTE* item)
@@ -214,21 +208,5 @@ LPITEMIDLIST VariantToIDList(const VARIANT* value)
     VARIANT id = ReadIdProperty(value->pdispVal);
     LPITEMIDLIST list = ByteArrayToIDList(id);
     VariantClear(&id);
-    return list;
-}
-
-LPITEMIDLIST GetFolderIDList(IShellFolder* folder)
-{
-    if (!folder)
-        return nullptr;
-    const USHORT empty = 0;
-    LPCITEMIDLIST items[] = {reinterpret_cast<LPCITEMIDLIST>(&empty)};
-    IDataObject* data = nullptr;
-    if (FAILED(folder->GetUIObjectOf(nullptr, 1, items, IID_IDataObject, nullptr, reinterpret_cast<void**>(&data))) ||
-        !data)
-        return nullptr;
-    LPITEMIDLIST list = nullptr;
-    CDataObject(data).GetParentIDList(&list);
-    data->Release();
     return list;
 }

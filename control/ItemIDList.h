@@ -27,6 +27,3 @@ HRESULT IDListToVariant(LPCITEMIDLIST list, VARIANT* out);
 // A new list from such a byte array, or from an object whose "ID" property holds one;
 // null for anything else, and for an array that is no well-formed list.
 LPITEMIDLIST VariantToIDList(const VARIANT* value);
-
-// The folder's own absolute list, new; null when the folder cannot tell it.
-LPITEMIDLIST GetFolderIDList(IShellFolder* folder);

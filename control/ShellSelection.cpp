@@ -2,6 +2,7 @@
 
 #include "CDataObject.h"
 #include "CXeltObject.h"
+#include "framework/Held.h"
 
 namespace {
 
@@ -12,12 +13,11 @@ HRESULT ReadSelection(IShellView* view, Read read)
 {
     if (!view)
         return E_POINTER;
-    IDataObject* data = nullptr;
-    HRESULT hr = view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, reinterpret_cast<void**>(&data));
+    framework::Held<IDataObject> data;
+    HRESULT hr = view->GetItemObject(SVGIO_SELECTION, IID_IDataObject, data.outVoid());
     if (FAILED(hr) || !data)
         return FAILED(hr) ? hr : E_FAIL;
-    CDataObject selection(data);
-    data->Release();
+    CDataObject selection(data.get());
     return read(selection);
 }
 
@@ -37,13 +37,11 @@ HRESULT CreateSelectionObject(IShellView* view, IXeltObject** object)
         return E_POINTER;
     *object = nullptr;
     return ReadSelection(view, [object](CDataObject& selection) {
-        IShellFolder* folder = nullptr;
+        framework::Held<IShellFolder> folder;
         LPITEMIDLIST item = nullptr;
-        HRESULT hr = selection.GetParentAndLastItem(&folder, &item);
+        const HRESULT hr = selection.GetParentAndLastItem(folder.out(), &item);
         if (FAILED(hr))
             return hr;
-        hr = CXeltObject::Create(folder, item, object);
-        folder->Release();
-        return hr;
+        return CXeltObject::Create(folder.get(), item, object);
     });
 }

@@ -6,6 +6,7 @@
 #include <new>
 #include <span>
 
+#include "Held.h"
 #include "Module.h"
 
 namespace framework {
@@ -173,20 +174,16 @@ HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out)
     if (outer && iid != IID_IUnknown)
         return CLASS_E_NOAGGREGATION;
 
-    IUnknown* unknown = nullptr;
+    Held<IUnknown> unknown;
     if (outer)
     {
         auto* object = new (std::nothrow) AggregatedObject<T>(outer);
         if (!object)
             return E_OUTOFMEMORY;
-        object->AddRef();
+        unknown.share(object);
         const HRESULT hr = object->FinalConstruct();
         if (FAILED(hr))
-        {
-            object->Release();
             return hr;
-        }
-        unknown = object;
     }
     else
     {
@@ -194,12 +191,9 @@ HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out)
         const HRESULT created = ComObject<T>::Create(&object);
         if (FAILED(created))
             return created;
-        object->AddRef();
-        unknown = static_cast<IUnknown*>(T::Interfaces().front().cast(static_cast<T*>(object)));
+        unknown.share(static_cast<IUnknown*>(T::Interfaces().front().cast(static_cast<T*>(object))));
     }
-    const HRESULT hr = unknown->QueryInterface(iid, out);
-    unknown->Release();
-    return hr;
+    return unknown->QueryInterface(iid, out);
 }
 
 }  // namespace framework

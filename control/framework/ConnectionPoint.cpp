@@ -4,12 +4,6 @@
 
 namespace framework {
 
-ConnectionPoint::~ConnectionPoint()
-{
-    for (CONNECTDATA& connection : sinks_)
-        connection.pUnk->Release();
-}
-
 STDMETHODIMP ConnectionPoint::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
@@ -48,23 +42,23 @@ STDMETHODIMP ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie)
     *cookie = 0;
     if (!sink)
         return E_POINTER;
-    IUnknown* outgoing = nullptr;
-    if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(&outgoing))))
+    Held<IUnknown> outgoing;
+    if (FAILED(sink->QueryInterface(iid_, outgoing.outVoid())))
         return CONNECT_E_CANNOTCONNECT;
-    sinks_.push_back({outgoing, nextCookie_});
+    connections_.push_back({std::move(outgoing), nextCookie_});
     *cookie = nextCookie_++;
     return S_OK;
 }
 
 STDMETHODIMP ConnectionPoint::Unadvise(DWORD cookie)
 {
-    for (auto connection = sinks_.begin(); connection != sinks_.end(); ++connection)
+    for (auto connection = connections_.begin(); connection != connections_.end(); ++connection)
     {
-        if (connection->dwCookie != cookie)
+        if (connection->cookie != cookie)
             continue;
-        IUnknown* sink = connection->pUnk;
-        sinks_.erase(connection);
-        sink->Release();
+        // The sink goes once the list is whole again: its release may call back.
+        const Held<IUnknown> sink = std::move(connection->sink);
+        connections_.erase(connection);
         return S_OK;
     }
     return CONNECT_E_NOCONNECTION;
@@ -74,18 +68,18 @@ STDMETHODIMP ConnectionPoint::EnumConnections(IEnumConnections** out)
 {
     if (!out)
         return E_POINTER;
+    std::vector<CONNECTDATA> connections;
+    for (const Connection& connection : connections_)
+        connections.push_back({connection.sink.get(), connection.cookie});
     using Connections = Enumerator<IEnumConnections, &IID_IEnumConnections, CONNECTDATA, ConnectionItem>;
-    return Connections::Create(sinks_, 0, out);
+    return Connections::Create(std::move(connections), 0, out);
 }
 
-std::vector<IUnknown*> ConnectionPoint::Sinks() const
+std::vector<Held<IUnknown>> ConnectionPoint::Sinks() const
 {
-    std::vector<IUnknown*> sinks;
-    for (const CONNECTDATA& connection : sinks_)
-    {
-        connection.pUnk->AddRef();
-        sinks.push_back(connection.pUnk);
-    }
+    std::vector<Held<IUnknown>> sinks;
+    for (const Connection& connection : connections_)
+        sinks.emplace_back(connection.sink.copy());
     return sinks;
 }
 

@@ -8,6 +8,8 @@
 #include <span>
 #include <vector>
 
+#include "Held.h"
+
 namespace framework {
 
 // A connection point lives inside its container object and shares its lifetime.
@@ -15,7 +17,7 @@ class ConnectionPoint final : public IConnectionPoint
 {
 public:
     ConnectionPoint(IConnectionPointContainer& container, const IID& iid) : container_(container), iid_(iid) {}
-    virtual ~ConnectionPoint();
+    virtual ~ConnectionPoint() = default;
     ConnectionPoint(const ConnectionPoint&) = delete;
     ConnectionPoint& operator=(const ConnectionPoint&) = delete;
 
@@ -31,13 +33,19 @@ public:
     STDMETHOD(EnumConnections)(IEnumConnections** out) override;
 
     const IID& Interface() const { return iid_; }
-    // The advised sinks in advise order, each with a reference the caller releases.
-    std::vector<IUnknown*> Sinks() const;
+    // The advised sinks in advise order, held for the caller.
+    std::vector<Held<IUnknown>> Sinks() const;
 
 private:
+    struct Connection
+    {
+        Held<IUnknown> sink;
+        DWORD cookie;
+    };
+
     IConnectionPointContainer& container_;
     IID iid_;
-    std::vector<CONNECTDATA> sinks_;
+    std::vector<Connection> connections_;
     DWORD nextCookie_ = 1;
 };
 

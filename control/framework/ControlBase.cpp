@@ -3,7 +3,6 @@
 #include <olectl.h>
 
 #include "Module.h"
-#include "ReleaseAndClear.h"
 
 namespace framework {
 
@@ -15,13 +14,6 @@ ControlBase::~ControlBase()
         SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
         DestroyWindow(window_);
     }
-    ReleaseAndClear(viewSink);
-    ReleaseAndClear(frame_);
-    ReleaseAndClear(uiWindow_);
-    ReleaseAndClear(inPlaceSite_);
-    ReleaseAndClear(clientSite_);
-    ReleaseAndClear(oleAdviseHolder_);
-    ReleaseAndClear(dataAdviseHolder_);
 }
 
 HRESULT ControlBase::GetAmbientProperty(DISPID id, VARIANT* value)
@@ -29,35 +21,26 @@ HRESULT ControlBase::GetAmbientProperty(DISPID id, VARIANT* value)
     VariantInit(value);
     if (!clientSite_)
         return E_UNEXPECTED;
-    IDispatch* ambient = nullptr;
-    HRESULT hr = clientSite_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient));
+    Held<IDispatch> ambient;
+    const HRESULT hr = clientSite_->QueryInterface(IID_IDispatch, ambient.outVoid());
     if (FAILED(hr))
         return hr;
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    hr = ambient->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, value, nullptr, nullptr);
-    ambient->Release();
-    return hr;
+    return ambient->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, value, nullptr, nullptr);
 }
 
 HRESULT ControlBase::FireOnRequestEdit(DISPID id)
 {
-    for (IUnknown* sink : PropertyNotifyPoint().Sinks())
-    {
-        const HRESULT hr = static_cast<IPropertyNotifySink*>(sink)->OnRequestEdit(id);
-        sink->Release();
-        if (hr == S_FALSE)
+    for (const Held<IUnknown>& sink : PropertyNotifyPoint().Sinks())
+        if (static_cast<IPropertyNotifySink*>(sink.get())->OnRequestEdit(id) == S_FALSE)
             return S_FALSE;
-    }
     return S_OK;
 }
 
 HRESULT ControlBase::FireOnChanged(DISPID id)
 {
-    for (IUnknown* sink : PropertyNotifyPoint().Sinks())
-    {
-        static_cast<IPropertyNotifySink*>(sink)->OnChanged(id);
-        sink->Release();
-    }
+    for (const Held<IUnknown>& sink : PropertyNotifyPoint().Sinks())
+        static_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
     return S_OK;
 }
 
@@ -77,35 +60,30 @@ HRESULT ControlBase::SendOnDataChange()
 {
     if (!dataAdviseHolder_)
         return S_OK;
-    IDataObject* data = nullptr;
-    HRESULT hr = ControlUnknown()->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&data));
+    Held<IDataObject> data;
+    const HRESULT hr = ControlUnknown()->QueryInterface(IID_IDataObject, data.outVoid());
     if (FAILED(hr))
         return hr;
-    hr = dataAdviseHolder_->SendOnDataChange(data, 0, 0);
-    data->Release();
-    return hr;
+    return dataAdviseHolder_->SendOnDataChange(data.get(), 0, 0);
 }
 
 IOleAdviseHolder* ControlBase::OleAdviseHolder()
 {
     if (!oleAdviseHolder_)
-        CreateOleAdviseHolder(&oleAdviseHolder_);
-    return oleAdviseHolder_;
+        CreateOleAdviseHolder(oleAdviseHolder_.out());
+    return oleAdviseHolder_.get();
 }
 
 IDataAdviseHolder* ControlBase::DataAdviseHolder()
 {
     if (!dataAdviseHolder_)
-        CreateDataAdviseHolder(&dataAdviseHolder_);
-    return dataAdviseHolder_;
+        CreateDataAdviseHolder(dataAdviseHolder_.out());
+    return dataAdviseHolder_.get();
 }
 
 HRESULT ControlBase::SetClientSite(IOleClientSite* site)
 {
-    if (site)
-        site->AddRef();
-    ReleaseAndClear(clientSite_);
-    clientSite_ = site;
+    clientSite_.share(site);
     return S_OK;
 }
 
@@ -126,8 +104,7 @@ HRESULT ControlBase::InPlaceActivate(LONG verb, const RECT*)
         return S_OK;
     if (!inPlaceActive_)
     {
-        if (!inPlaceSite_ &&
-            FAILED(clientSite_->QueryInterface(IID_IOleInPlaceSite, reinterpret_cast<void**>(&inPlaceSite_))))
+        if (!inPlaceSite_ && FAILED(clientSite_->QueryInterface(IID_IOleInPlaceSite, inPlaceSite_.outVoid())))
             return E_FAIL;
         if (inPlaceSite_->CanInPlaceActivate() != S_OK)
             return E_FAIL;
@@ -140,9 +117,7 @@ HRESULT ControlBase::InPlaceActivate(LONG verb, const RECT*)
         inPlaceSite_->GetWindow(&parent);
         OLEINPLACEFRAMEINFO frameInfo = {sizeof frameInfo, FALSE, nullptr, nullptr, 0};
         RECT position{}, clip{};
-        ReleaseAndClear(frame_);
-        ReleaseAndClear(uiWindow_);
-        inPlaceSite_->GetWindowContext(&frame_, &uiWindow_, &position, &clip, &frameInfo);
+        inPlaceSite_->GetWindowContext(frame_.out(), uiWindow_.out(), &position, &clip, &frameInfo);
         position_ = position;
         if (!window_)
         {
@@ -179,15 +154,13 @@ HRESULT ControlBase::InPlaceActivate(LONG verb, const RECT*)
 
 void ControlBase::SetActiveObject(bool set)
 {
-    IOleInPlaceActiveObject* active = nullptr;
+    Held<IOleInPlaceActiveObject> active;
     if (set)
-        ControlUnknown()->QueryInterface(IID_IOleInPlaceActiveObject, reinterpret_cast<void**>(&active));
+        ControlUnknown()->QueryInterface(IID_IOleInPlaceActiveObject, active.outVoid());
     if (frame_)
-        frame_->SetActiveObject(active, nullptr);
+        frame_->SetActiveObject(active.get(), nullptr);
     if (uiWindow_)
-        uiWindow_->SetActiveObject(active, nullptr);
-    if (active)
-        active->Release();
+        uiWindow_->SetActiveObject(active.get(), nullptr);
 }
 
 HRESULT ControlBase::UIDeactivate()
@@ -209,11 +182,11 @@ HRESULT ControlBase::InPlaceDeactivate()
     inPlaceActive_ = false;
     if (window_)
         DestroyWindow(window_);
-    ReleaseAndClear(frame_);
-    ReleaseAndClear(uiWindow_);
+    frame_.reset();
+    uiWindow_.reset();
     if (inPlaceSite_)
         inPlaceSite_->OnInPlaceDeactivate();
-    ReleaseAndClear(inPlaceSite_);
+    inPlaceSite_.reset();
     return S_OK;
 }
 
@@ -262,13 +235,9 @@ LRESULT ControlBase::HandleControlMessage(UINT message, WPARAM, LPARAM, bool& ha
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     {
-        IOleControlSite* site = nullptr;
-        if (clientSite_ &&
-            SUCCEEDED(clientSite_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&site))))
-        {
+        Held<IOleControlSite> site;
+        if (clientSite_ && SUCCEEDED(clientSite_->QueryInterface(IID_IOleControlSite, site.outVoid())))
             site->OnFocus(message == WM_SETFOCUS);
-            site->Release();
-        }
         return 0;
     }
     case WM_MOUSEACTIVATE:

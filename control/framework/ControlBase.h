@@ -6,6 +6,7 @@
 #include <oleidl.h>
 
 #include "ConnectionPoint.h"
+#include "Held.h"
 
 namespace framework {
 
@@ -32,7 +33,7 @@ public:
     HRESULT SendOnDataChange();
 
     HRESULT SetClientSite(IOleClientSite* site);
-    IOleClientSite* ClientSite() const { return clientSite_; }
+    const Held<IOleClientSite>& ClientSite() const { return clientSite_; }
     // Activation by verb: the window is made on the first activation inside the site.
     HRESULT InPlaceActivate(LONG verb, const RECT* position = nullptr);
     HRESULT UIDeactivate();
@@ -46,7 +47,7 @@ public:
 
     SIZEL extent{5080, 5080};          // HIMETRIC
     SIZEL naturalExtent{5080, 5080};   // HIMETRIC
-    IAdviseSink* viewSink = nullptr;
+    Held<IAdviseSink> viewSink;
     DWORD viewAdviseFlags = 0;
     DWORD viewAdviseAspects = 0;
     LONG freezeEvents = 0;
@@ -78,12 +79,13 @@ private:
     bool inPlaceActive_ = false;
     bool uiActive_ = false;
     RECT position_{};
-    IOleClientSite* clientSite_ = nullptr;
-    IOleInPlaceSite* inPlaceSite_ = nullptr;
-    IOleInPlaceFrame* frame_ = nullptr;
-    IOleInPlaceUIWindow* uiWindow_ = nullptr;
-    IOleAdviseHolder* oleAdviseHolder_ = nullptr;
-    IDataAdviseHolder* dataAdviseHolder_ = nullptr;
+    // Given up in the reverse order: the window context first, the advise holders last.
+    Held<IDataAdviseHolder> dataAdviseHolder_;
+    Held<IOleAdviseHolder> oleAdviseHolder_;
+    Held<IOleClientSite> clientSite_;
+    Held<IOleInPlaceSite> inPlaceSite_;
+    Held<IOleInPlaceUIWindow> uiWindow_;
+    Held<IOleInPlaceFrame> frame_;
 };
 
 }  // namespace framework

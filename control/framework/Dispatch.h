@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <oleauto.h>
 
+#include "Held.h"
 #include "Module.h"
 
 namespace framework {
@@ -31,13 +32,11 @@ public:
 
     STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
     {
-        ITypeInfo* info = nullptr;
-        HRESULT hr = Module::Instance().GetTypeInfo(*iid, &info);
+        Held<ITypeInfo> info;
+        const HRESULT hr = Module::Instance().GetTypeInfo(*iid, info.out());
         if (FAILED(hr))
             return hr;
-        hr = DispGetIDsOfNames(info, names, count, ids);
-        info->Release();
-        return hr;
+        return DispGetIDsOfNames(info.get(), names, count, ids);
     }
 
     STDMETHOD(Invoke)(DISPID member, REFIID reserved, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
@@ -45,14 +44,12 @@ public:
     {
         if (reserved != IID_NULL)
             return DISP_E_UNKNOWNINTERFACE;
-        ITypeInfo* info = nullptr;
-        HRESULT hr = Module::Instance().GetTypeInfo(*iid, &info);
+        Held<ITypeInfo> info;
+        const HRESULT hr = Module::Instance().GetTypeInfo(*iid, info.out());
         if (FAILED(hr))
             return hr;
-        hr = info->Invoke(static_cast<DualInterface*>(this), member, flags, parameters, result, exception,
-                          argumentError);
-        info->Release();
-        return hr;
+        return info->Invoke(static_cast<DualInterface*>(this), member, flags, parameters, result, exception,
+                            argumentError);
     }
 
 protected:

@@ -2,27 +2,24 @@
 
 #include <oleauto.h>
 
+#include "Held.h"
 #include "Module.h"
 
 namespace framework {
 
 HRESULT ReportError(HRESULT result, const wchar_t* source, UINT descriptionId)
 {
-    ICreateErrorInfo* created = nullptr;
-    if (FAILED(CreateErrorInfo(&created)))
+    Held<ICreateErrorInfo> created;
+    if (FAILED(CreateErrorInfo(created.out())))
         return result;
     wchar_t description[512] = {};
     LoadStringW(Module::Instance().ResourceInstance(), descriptionId, description, 512);
     created->SetDescription(description);
     created->SetSource(const_cast<wchar_t*>(source));
     created->SetGUID(GUID_NULL);
-    IErrorInfo* info = nullptr;
-    if (SUCCEEDED(created->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info))))
-    {
-        SetErrorInfo(0, info);
-        info->Release();
-    }
-    created->Release();
+    Held<IErrorInfo> info;
+    if (SUCCEEDED(created->QueryInterface(IID_IErrorInfo, info.outVoid())))
+        SetErrorInfo(0, info.get());
     return result;
 }
 

@@ -14,11 +14,11 @@ STDMETHODIMP InPlaceActiveObject::GetWindow(HWND* window)
 
 STDMETHODIMP InPlaceActiveObject::TranslateAccelerator(LPMSG message)
 {
-    IOleClientSite* client = Control().ClientSite();
+    const Held<IOleClientSite>& client = Control().ClientSite();
     if (!client || !message)
         return S_FALSE;
-    IOleControlSite* site = nullptr;
-    if (FAILED(client->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&site))))
+    Held<IOleControlSite> site;
+    if (FAILED(client->QueryInterface(IID_IOleControlSite, site.outVoid())))
         return S_FALSE;
     DWORD modifiers = 0;
     if (GetKeyState(VK_SHIFT) < 0)
@@ -27,9 +27,7 @@ STDMETHODIMP InPlaceActiveObject::TranslateAccelerator(LPMSG message)
         modifiers |= 2;
     if (GetKeyState(VK_MENU) < 0)
         modifiers |= 4;
-    const HRESULT hr = site->TranslateAccelerator(message, modifiers);
-    site->Release();
-    return hr;
+    return site->TranslateAccelerator(message, modifiers);
 }
 
 }  // namespace framework

@@ -23,18 +23,8 @@ void Module::Init(std::span<ObjectMapEntry> objectMap, HINSTANCE instance, const
 void Module::Term()
 {
     for (ObjectMapEntry& entry : objectMap_)
-    {
-        if (entry.classObject)
-        {
-            entry.classObject->Release();
-            entry.classObject = nullptr;
-        }
-    }
-    if (typeLibrary_)
-    {
-        typeLibrary_->Release();
-        typeLibrary_ = nullptr;
-    }
+        entry.classObject.reset();
+    typeLibrary_.reset();
 }
 
 LONG Module::Lock()
@@ -80,8 +70,7 @@ HRESULT Module::GetClassObject(REFCLSID clsid, REFIID iid, void** out)
             auto* factory = new (std::nothrow) ClassFactory(entry.createInstance);
             if (!factory)
                 return E_OUTOFMEMORY;
-            factory->AddRef();
-            entry.classObject = factory;
+            entry.classObject.share(factory);
         }
         return entry.classObject->QueryInterface(iid, out);
     }
@@ -104,14 +93,12 @@ HRESULT Module::RegisterServer()
     HRESULT hr = RunRegistryScripts(true);
     if (FAILED(hr))
         return hr;
-    ITypeLib* library = nullptr;
+    Held<ITypeLib> library;
     std::wstring path = FileName();
-    hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
+    hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.out());
     if (FAILED(hr))
         return hr;
-    hr = RegisterTypeLib(library, path.data(), nullptr);
-    library->Release();
-    return hr;
+    return RegisterTypeLib(library.get(), path.data(), nullptr);
 }
 
 HRESULT Module::UnregisterServer()
@@ -119,8 +106,8 @@ HRESULT Module::UnregisterServer()
     HRESULT hr = RunRegistryScripts(false);
     if (FAILED(hr))
         return hr;
-    ITypeLib* library = nullptr;
-    hr = LoadTypeLibEx(FileName().c_str(), REGKIND_NONE, &library);
+    Held<ITypeLib> library;
+    hr = LoadTypeLibEx(FileName().c_str(), REGKIND_NONE, library.out());
     if (FAILED(hr))
         return hr;
     TLIBATTR* attributes = nullptr;
@@ -131,7 +118,6 @@ HRESULT Module::UnregisterServer()
                                attributes->lcid, attributes->syskind);
         library->ReleaseTLibAttr(attributes);
     }
-    library->Release();
     return hr;
 }
 
@@ -139,7 +125,7 @@ HRESULT Module::LoadTypeLibrary()
 {
     if (typeLibrary_)
         return S_OK;
-    return LoadTypeLibEx(FileName().c_str(), REGKIND_NONE, &typeLibrary_);
+    return LoadTypeLibEx(FileName().c_str(), REGKIND_NONE, typeLibrary_.out());
 }
 
 HRESULT Module::GetTypeInfo(REFGUID guid, ITypeInfo** out)

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "Held.h"
+
 namespace framework {
 
 // One creatable class of the module.
@@ -14,7 +16,7 @@ struct ObjectMapEntry
     const CLSID* clsid;
     HRESULT (*updateRegistry)(bool registering);                     // runs the class's registry script
     HRESULT (*createInstance)(IUnknown* outer, REFIID iid, void** out);
-    IClassFactory* classObject;                                       // made on first request, kept until Term
+    Held<IClassFactory> classObject;                                  // made on first request, kept until Term
 };
 
 class Module
@@ -52,7 +54,7 @@ private:
     HINSTANCE instance_ = nullptr;
     GUID libraryId_ = GUID_NULL;
     LONG locks_ = 0;
-    ITypeLib* typeLibrary_ = nullptr;
+    Held<ITypeLib> typeLibrary_;
 };
 
 }  // namespace framework

@@ -11,7 +11,7 @@ template <class T>
 ObjectMapEntry ObjectEntry(const CLSID& clsid)
 {
     return {&clsid, [](bool registering) { return RunRegistryResource(T::registryScript, registering); },
-            &CreateInstance<T>, nullptr};
+            &CreateInstance<T>, {}};
 }
 
 }  // namespace framework

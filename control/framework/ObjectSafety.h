@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <objsafe.h>
 
+#include "Held.h"
+
 namespace framework {
 
 class ObjectSafety : public IObjectSafety
@@ -34,11 +36,8 @@ protected:
 private:
     bool Answers(REFIID iid)
     {
-        IUnknown* answer = nullptr;
-        if (FAILED(QueryInterface(iid, reinterpret_cast<void**>(&answer))))
-            return false;
-        answer->Release();
-        return true;
+        Held<IUnknown> answer;
+        return SUCCEEDED(QueryInterface(iid, answer.outVoid()));
     }
 };
 

@@ -13,9 +13,7 @@ STDMETHODIMP OleObject::GetClientSite(IOleClientSite** site)
 {
     if (!site)
         return E_POINTER;
-    *site = Control().ClientSite();
-    if (*site)
-        (*site)->AddRef();
+    *site = Control().ClientSite().copy();
     return S_OK;
 }
 

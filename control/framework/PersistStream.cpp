@@ -61,8 +61,8 @@ HRESULT PersistStreamInit::SaveMap(IStream* stream)
     HRESULT hr = WriteBytes(stream, &version, sizeof version);
     if (FAILED(hr))
         return hr;
-    IDispatch* dispatch = nullptr;
-    if (FAILED(QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+    Held<IDispatch> dispatch;
+    if (FAILED(QueryInterface(IID_IDispatch, dispatch.outVoid())))
         return E_FAIL;
     for (const PropertyMapEntry& entry : PropertyMap())
     {
@@ -74,14 +74,13 @@ HRESULT PersistStreamInit::SaveMap(IStream* stream)
         {
             VARIANT value;
             VariantInit(&value);
-            hr = GetProperty(dispatch, entry.dispid, &value);
+            hr = GetProperty(dispatch.get(), entry.dispid, &value);
             hr = SUCCEEDED(hr) ? WriteVariant(stream, value) : E_FAIL;
             VariantClear(&value);
         }
         if (FAILED(hr))
             break;
     }
-    dispatch->Release();
     return hr;
 }
 
@@ -102,8 +101,8 @@ HRESULT PersistStreamInit::LoadMap(IStream* stream)
     DWORD version = 0;
     if (FAILED(ReadBytes(stream, &version, sizeof version)) || version > formatVersion)
         return E_FAIL;
-    IDispatch* dispatch = nullptr;
-    if (FAILED(QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+    Held<IDispatch> dispatch;
+    if (FAILED(QueryInterface(IID_IDispatch, dispatch.outVoid())))
         return E_FAIL;
     HRESULT hr = S_OK;
     for (const PropertyMapEntry& entry : PropertyMap())
@@ -121,9 +120,9 @@ HRESULT PersistStreamInit::LoadMap(IStream* stream)
             {
                 // An object is taken by reference when the property allows it.
                 if (IsObjectValue(V_VT(&value)))
-                    hr = PutProperty(dispatch, entry.dispid, DISPATCH_PROPERTYPUTREF, value);
+                    hr = PutProperty(dispatch.get(), entry.dispid, DISPATCH_PROPERTYPUTREF, value);
                 if (!IsObjectValue(V_VT(&value)) || FAILED(hr))
-                    hr = PutProperty(dispatch, entry.dispid, DISPATCH_PROPERTYPUT, value);
+                    hr = PutProperty(dispatch.get(), entry.dispid, DISPATCH_PROPERTYPUT, value);
             }
             VariantClear(&value);
         }
@@ -133,7 +132,6 @@ HRESULT PersistStreamInit::LoadMap(IStream* stream)
             break;
         }
     }
-    dispatch->Release();
     return hr;
 }
 
@@ -141,26 +139,23 @@ STDMETHODIMP PersistStorage::Load(IStorage* storage)
 {
     if (!storage)
         return E_POINTER;
-    IStream* stream = nullptr;
-    HRESULT hr = storage->OpenStream(contentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &stream);
+    Held<IStream> stream;
+    const HRESULT hr = storage->OpenStream(contentsStream, nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, stream.out());
     if (FAILED(hr))
         return hr;
-    hr = Stream().Load(stream);
-    stream->Release();
-    return hr;
+    return Stream().Load(stream.get());
 }
 
 STDMETHODIMP PersistStorage::Save(IStorage* storage, BOOL)
 {
     if (!storage)
         return E_POINTER;
-    IStream* stream = nullptr;
-    HRESULT hr = storage->CreateStream(contentsStream, STGM_WRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0, &stream);
+    Held<IStream> stream;
+    const HRESULT hr =
+        storage->CreateStream(contentsStream, STGM_WRITE | STGM_SHARE_EXCLUSIVE | STGM_CREATE, 0, 0, stream.out());
     if (FAILED(hr))
         return hr;
-    hr = Stream().Save(stream, TRUE);
-    stream->Release();
-    return hr;
+    return Stream().Save(stream.get(), TRUE);
 }
 
 }  // namespace framework

@@ -29,25 +29,11 @@ PropertyPage::~PropertyPage()
 {
     if (window_)
         DestroyWindow(window_);
-    ReleaseObjects();
-    if (site_)
-        site_->Release();
-}
-
-void PropertyPage::ReleaseObjects()
-{
-    for (IUnknown* object : objects_)
-        object->Release();
-    objects_.clear();
 }
 
 STDMETHODIMP PropertyPage::SetPageSite(IPropertyPageSite* site)
 {
-    if (site)
-        site->AddRef();
-    if (site_)
-        site_->Release();
-    site_ = site;
+    site_.share(site);
     return S_OK;
 }
 
@@ -120,14 +106,10 @@ STDMETHODIMP PropertyPage::SetObjects(ULONG count, IUnknown** objects)
 {
     if (count && !objects)
         return E_POINTER;
-    ReleaseObjects();
+    objects_.clear();
     for (ULONG index = 0; index < count; ++index)
-    {
-        if (!objects[index])
-            continue;
-        objects[index]->AddRef();
-        objects_.push_back(objects[index]);
-    }
+        if (objects[index])
+            objects_.emplace_back().share(objects[index]);
     return S_OK;
 }
 

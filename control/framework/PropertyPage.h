@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "Held.h"
+
 namespace framework {
 
 class PropertyPage : public IPropertyPage
@@ -25,7 +27,7 @@ public:
 
     HWND Window() const { return window_; }
     bool Dirty() const { return dirty_; }
-    const std::vector<IUnknown*>& Objects() const { return objects_; }
+    const std::vector<Held<IUnknown>>& Objects() const { return objects_; }
 
 protected:
     struct Resources
@@ -45,13 +47,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void ReleaseObjects();
     // The template's size in pixels of its font.
     SIZE DialogSize() const;
 
     Resources resources_;
-    IPropertyPageSite* site_ = nullptr;
-    std::vector<IUnknown*> objects_;
+    Held<IPropertyPageSite> site_;
+    std::vector<Held<IUnknown>> objects_;
     HWND window_ = nullptr;
     bool dirty_ = false;
 };

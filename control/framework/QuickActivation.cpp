@@ -5,16 +5,12 @@ namespace framework {
 DWORD QuickActivation::AdviseOn(REFIID iid, IUnknown* sink)
 {
     DWORD cookie = 0;
-    IConnectionPointContainer* container = nullptr;
-    if (!sink || FAILED(QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
+    Held<IConnectionPointContainer> container;
+    if (!sink || FAILED(QueryInterface(IID_IConnectionPointContainer, container.outVoid())))
         return 0;
-    IConnectionPoint* point = nullptr;
-    if (SUCCEEDED(container->FindConnectionPoint(iid, &point)))
-    {
+    Held<IConnectionPoint> point;
+    if (SUCCEEDED(container->FindConnectionPoint(iid, point.out())))
         point->Advise(sink, &cookie);
-        point->Release();
-    }
-    container->Release();
     return cookie;
 }
 
@@ -29,30 +25,21 @@ STDMETHODIMP QuickActivation::QuickActivate(QACONTAINER* container, QACONTROL* c
     self.SetClientSite(container->pClientSite);
     if (container->pAdviseSink)
     {
-        IViewObjectEx* view = nullptr;
-        if (SUCCEEDED(QueryInterface(IID_IViewObjectEx, reinterpret_cast<void**>(&view))))
-        {
+        Held<IViewObjectEx> view;
+        if (SUCCEEDED(QueryInterface(IID_IViewObjectEx, view.outVoid())))
             view->SetAdvise(DVASPECT_CONTENT, 0, container->pAdviseSink);
-            view->Release();
-        }
     }
     control->dwPropNotifyCookie = AdviseOn(IID_IPropertyNotifySink, container->pPropertyNotifySink);
     control->dwEventCookie = AdviseOn(DefaultEventInterface(), container->pUnkEventSink);
 
-    IOleObject* object = nullptr;
+    Held<IOleObject> object;
     control->dwMiscStatus = 0;
-    if (SUCCEEDED(QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&object))))
-    {
+    if (SUCCEEDED(QueryInterface(IID_IOleObject, object.outVoid())))
         object->GetMiscStatus(DVASPECT_CONTENT, &control->dwMiscStatus);
-        object->Release();
-    }
-    IViewObjectEx* view = nullptr;
+    Held<IViewObjectEx> view;
     control->dwViewStatus = 0;
-    if (SUCCEEDED(QueryInterface(IID_IViewObjectEx, reinterpret_cast<void**>(&view))))
-    {
+    if (SUCCEEDED(QueryInterface(IID_IViewObjectEx, view.outVoid())))
         view->GetViewStatus(&control->dwViewStatus);
-        view->Release();
-    }
     control->dwPointerActivationPolicy = 0;
     return S_OK;
 }

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "Held.h"
+
 namespace framework {
 
 namespace {
@@ -83,13 +85,11 @@ HRESULT WriteVariant(IStream* stream, const VARIANT& value)
     {
         if (!V_UNKNOWN(&value))
             return WriteClassStm(stream, CLSID_NULL);
-        IPersistStream* persist = nullptr;
-        hr = V_UNKNOWN(&value)->QueryInterface(IID_IPersistStream, reinterpret_cast<void**>(&persist));
+        Held<IPersistStream> persist;
+        hr = V_UNKNOWN(&value)->QueryInterface(IID_IPersistStream, persist.outVoid());
         if (FAILED(hr))
             return hr;
-        hr = OleSaveToStream(persist, stream);
-        persist->Release();
-        return hr;
+        return OleSaveToStream(persist.get(), stream);
     }
     default:
     {
@@ -147,16 +147,14 @@ HRESULT ReadVariant(IStream* stream, VARIANT* value)
         IUnknown* object = nullptr;
         if (clsid != CLSID_NULL)
         {
-            IPersistStream* persist = nullptr;
-            hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistStream,
-                                  reinterpret_cast<void**>(&persist));
+            Held<IPersistStream> persist;
+            hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IPersistStream, persist.outVoid());
             if (FAILED(hr))
                 return hr;
             hr = persist->Load(stream);
             if (SUCCEEDED(hr))
                 hr = persist->QueryInterface(type == VT_DISPATCH ? IID_IDispatch : IID_IUnknown,
                                              reinterpret_cast<void**>(&object));
-            persist->Release();
             if (FAILED(hr))
                 return hr;
         }

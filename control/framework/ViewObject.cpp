@@ -27,11 +27,7 @@ STDMETHODIMP ViewObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, L
 STDMETHODIMP ViewObject::SetAdvise(DWORD aspects, DWORD flags, IAdviseSink* sink)
 {
     ControlBase& control = Control();
-    if (sink)
-        sink->AddRef();
-    if (control.viewSink)
-        control.viewSink->Release();
-    control.viewSink = sink;
+    control.viewSink.share(sink);
     control.viewAdviseAspects = aspects;
     control.viewAdviseFlags = flags;
     return S_OK;
@@ -45,11 +41,7 @@ STDMETHODIMP ViewObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** s
     if (flags)
         *flags = control.viewAdviseFlags;
     if (sink)
-    {
-        *sink = control.viewSink;
-        if (*sink)
-            (*sink)->AddRef();
-    }
+        *sink = control.viewSink.copy();
     return S_OK;
 }
 

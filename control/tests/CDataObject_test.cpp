@@ -7,9 +7,11 @@
 
 #include "CDataObject.h"
 #include "DisplayName.h"
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "ShellFixture.h"
 #include "ShellSelection.h"
+#include "ShellViewStub.h"
 #include "SorvaneLibrary.h"
 
 namespace {
@@ -251,21 +253,10 @@ TEST(SelectionWithoutData, ReadsAsNoSelection)
 }
 
 // A shell view that only hands out a data object for its selection (null: none).
-class SelectionView final : public IShellView
+class SelectionView final : public ShellViewStub
 {
 public:
-    explicit SelectionView(IDataObject* selection) : selection_(selection)
-    {
-        if (selection_)
-            selection_->AddRef();
-    }
-    ~SelectionView()
-    {
-        if (selection_)
-            selection_->Release();
-    }
-    SelectionView(const SelectionView&) = delete;
-    SelectionView& operator=(const SelectionView&) = delete;
+    explicit SelectionView(IDataObject* selection) { selection_.share(selection); }
 
     STDMETHOD(QueryInterface)(REFIID iid, void** out) override
     {
@@ -274,33 +265,17 @@ public:
     }
     STDMETHOD_(ULONG, AddRef)() override { return 2; }
     STDMETHOD_(ULONG, Release)() override { return 1; }
-    STDMETHOD(GetWindow)(HWND*) override { return E_NOTIMPL; }
-    STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(TranslateAccelerator)(MSG*) override { return E_NOTIMPL; }
-    STDMETHOD(EnableModeless)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(UIActivate)(UINT) override { return E_NOTIMPL; }
-    STDMETHOD(Refresh)() override { return E_NOTIMPL; }
-    STDMETHOD(CreateViewWindow)(IShellView*, LPCFOLDERSETTINGS, IShellBrowser*, RECT*, HWND*) override
-    {
-        return E_NOTIMPL;
-    }
-    STDMETHOD(DestroyViewWindow)() override { return E_NOTIMPL; }
-    STDMETHOD(GetCurrentInfo)(LPFOLDERSETTINGS) override { return E_NOTIMPL; }
-    STDMETHOD(AddPropertySheetPages)(DWORD, LPFNSVADDPROPSHEETPAGE, LPARAM) override { return E_NOTIMPL; }
-    STDMETHOD(SaveViewState)() override { return E_NOTIMPL; }
-    STDMETHOD(SelectItem)(LPCITEMIDLIST, SVSIF) override { return E_NOTIMPL; }
     STDMETHOD(GetItemObject)(UINT item, REFIID iid, void** out) override
     {
         *out = nullptr;
         if (item != SVGIO_SELECTION || iid != IID_IDataObject || !selection_)
             return E_NOINTERFACE;
-        selection_->AddRef();
-        *out = selection_;
+        *out = selection_.copy();
         return S_OK;
     }
 
 private:
-    IDataObject* selection_;
+    Held<IDataObject> selection_;
 };
 
 // A view of the tree's root with the named item selected.

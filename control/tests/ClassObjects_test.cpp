@@ -3,6 +3,9 @@
 
 #include "SORVANE.h"
 #include "SorvaneLibrary.h"
+#include "framework/Held.h"
+
+using framework::Held;
 
 namespace {
 
@@ -24,10 +27,10 @@ const CreatableClass creatableClasses[] = {
 class ClassObject : public ::testing::TestWithParam<CreatableClass>
 {
 protected:
-    IClassFactory* Factory()
+    Held<IClassFactory> Factory()
     {
-        IClassFactory* factory = nullptr;
-        EXPECT_EQ(library.DllGetClassObject(*GetParam().clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+        Held<IClassFactory> factory;
+        EXPECT_EQ(library.DllGetClassObject(*GetParam().clsid, IID_IClassFactory, factory.outVoid()), S_OK);
         return factory;
     }
 
@@ -59,43 +62,39 @@ public:
 
 TEST_P(ClassObject, CreatesObjectsAnsweringIUnknownAndTheDefaultInterface)
 {
-    IClassFactory* factory = Factory();
-    ASSERT_NE(factory, nullptr);
-    IUnknown* object = nullptr;
-    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&object)), S_OK);
-    IUnknown* byDefault = nullptr;
-    ASSERT_EQ(object->QueryInterface(*GetParam().defaultInterface, reinterpret_cast<void**>(&byDefault)), S_OK);
-    IUnknown* identity = nullptr;
-    ASSERT_EQ(byDefault->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
-    EXPECT_EQ(identity, object);
+    Held<IClassFactory> factory = Factory();
+    ASSERT_TRUE(factory);
+    Held<IUnknown> object;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, object.outVoid()), S_OK);
+    Held<IUnknown> byDefault;
+    ASSERT_EQ(object->QueryInterface(*GetParam().defaultInterface, byDefault.outVoid()), S_OK);
+    Held<IUnknown> identity;
+    ASSERT_EQ(byDefault->QueryInterface(IID_IUnknown, identity.outVoid()), S_OK);
+    EXPECT_EQ(identity.get(), object.get());
     IUnknown* missing = reinterpret_cast<IUnknown*>(1);
     EXPECT_EQ(object->QueryInterface(IID_IStream, reinterpret_cast<void**>(&missing)), E_NOINTERFACE);
     EXPECT_EQ(missing, nullptr);
-    identity->Release();
-    byDefault->Release();
-    EXPECT_EQ(object->Release(), 0u);
-    factory->Release();
+    identity.reset();
+    byDefault.reset();
+    EXPECT_EQ(object.detach()->Release(), 0u);
 }
 
 TEST_P(ClassObject, IsMadeOnceAndAnswersOnlyIUnknownAndIClassFactory)
 {
-    IClassFactory* first = Factory();
-    IClassFactory* second = Factory();
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first, second);
-    IUnknown* unknown = nullptr;
-    EXPECT_EQ(first->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)), S_OK);
-    IUnknown* other = nullptr;
-    EXPECT_EQ(first->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&other)), E_NOINTERFACE);
-    unknown->Release();
-    second->Release();
-    first->Release();
+    Held<IClassFactory> first = Factory();
+    Held<IClassFactory> second = Factory();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first.get(), second.get());
+    Held<IUnknown> unknown;
+    EXPECT_EQ(first->QueryInterface(IID_IUnknown, unknown.outVoid()), S_OK);
+    Held<IUnknown> other;
+    EXPECT_EQ(first->QueryInterface(IID_IDispatch, other.outVoid()), E_NOINTERFACE);
 }
 
 TEST_P(ClassObject, CreatesAggregatedObjectsThatDelegateToTheOuterObject)
 {
-    IClassFactory* factory = Factory();
-    ASSERT_NE(factory, nullptr);
+    Held<IClassFactory> factory = Factory();
+    ASSERT_TRUE(factory);
     Outer outer;
     IUnknown* refused = nullptr;
     EXPECT_EQ(factory->CreateInstance(&outer, *GetParam().defaultInterface == IID_IUnknown ? IID_IDispatch
@@ -104,20 +103,18 @@ TEST_P(ClassObject, CreatesAggregatedObjectsThatDelegateToTheOuterObject)
               CLASS_E_NOAGGREGATION);
 
     ASSERT_EQ(factory->CreateInstance(&outer, IID_IUnknown, reinterpret_cast<void**>(&outer.inner)), S_OK);
-    IUnknown* byDefault = nullptr;
-    ASSERT_EQ(outer.QueryInterface(*GetParam().defaultInterface, reinterpret_cast<void**>(&byDefault)), S_OK);
+    Held<IUnknown> byDefault;
+    ASSERT_EQ(outer.QueryInterface(*GetParam().defaultInterface, byDefault.outVoid()), S_OK);
     if (*GetParam().defaultInterface != IID_IUnknown)
     {
         EXPECT_EQ(outer.references, 2u);  // the inner object's interface counts on the outer object
-        IUnknown* identity = nullptr;
-        ASSERT_EQ(byDefault->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&identity)), S_OK);
-        EXPECT_EQ(identity, static_cast<IUnknown*>(&outer));
-        identity->Release();
+        Held<IUnknown> identity;
+        ASSERT_EQ(byDefault->QueryInterface(IID_IUnknown, identity.outVoid()), S_OK);
+        EXPECT_EQ(identity.get(), static_cast<IUnknown*>(&outer));
     }
-    byDefault->Release();
+    byDefault.reset();
     EXPECT_EQ(outer.references, 1u);
     EXPECT_EQ(outer.inner->Release(), 0u);
-    factory->Release();
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryClass, ClassObject, ::testing::ValuesIn(creatableClasses),
@@ -139,21 +136,21 @@ TEST_F(Module, UnknownClassIsNotAvailable)
 
 TEST_F(Module, CanUnloadOnlyWithoutObjectsAndLocks)
 {
-    IClassFactory* factory = nullptr;
-    ASSERT_EQ(library.DllGetClassObject(CLSID_XeltFolder, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+    Held<IClassFactory> factory;
+    ASSERT_EQ(library.DllGetClassObject(CLSID_XeltFolder, IID_IClassFactory, factory.outVoid()), S_OK);
     EXPECT_EQ(library.DllCanUnloadNow(), S_OK);  // a class object alone does not hold the module
 
-    IUnknown* object = nullptr;
-    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(&object)), S_OK);
+    Held<IUnknown> object;
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, object.outVoid()), S_OK);
     EXPECT_EQ(library.DllCanUnloadNow(), S_FALSE);
-    object->Release();
+    object.reset();
     EXPECT_EQ(library.DllCanUnloadNow(), S_OK);
 
     ASSERT_EQ(factory->LockServer(TRUE), S_OK);
     EXPECT_EQ(library.DllCanUnloadNow(), S_FALSE);
     ASSERT_EQ(factory->LockServer(FALSE), S_OK);
     EXPECT_EQ(library.DllCanUnloadNow(), S_OK);
-    factory->Release();
+    factory.reset();
     EXPECT_EQ(library.DllCanUnloadNow(), S_OK);
 }
 

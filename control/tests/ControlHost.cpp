@@ -119,12 +119,11 @@ STDMETHODIMP PropertyNotifyRecorder::QueryInterface(REFIID iid, void** out)
 
 ISorvane* NewControl(const SorvaneLibrary& library)
 {
-    IClassFactory* factory = nullptr;
-    if (FAILED(library.DllGetClassObject(CLSID_Sorvane, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
+    Held<IClassFactory> factory;
+    if (FAILED(library.DllGetClassObject(CLSID_Sorvane, IID_IClassFactory, factory.outVoid())))
         throw std::runtime_error("no class object of the control");
     ISorvane* made = nullptr;
     const HRESULT hr = factory->CreateInstance(nullptr, IID_ISorvane, reinterpret_cast<void**>(&made));
-    factory->Release();
     if (FAILED(hr))
         throw std::runtime_error("the control cannot be made");
     return made;
@@ -158,7 +157,7 @@ ControlTest::ControlTest()
 {
     container = CreateWindowExW(0, L"STATIC", L"Container", WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                                 400, 300, nullptr, nullptr, nullptr, nullptr);
-    site = new TestSite(container);
+    site.reset(new TestSite(container));
     *control.out() = NewControl(library);
     Connect(control.get(), DIID__ISorvaneEvents, &events);
     Connect(control.get(), IID_IPropertyNotifySink, &notifications);
@@ -173,7 +172,6 @@ ControlTest::~ControlTest()
         object->SetClientSite(nullptr);
     }
     PumpMessages();
-    site->Release();
     DestroyWindow(container);
 }
 
@@ -181,8 +179,8 @@ void ControlTest::Activate(TestSite::UserMode mode)
 {
     site->userMode = mode;
     Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
-    ASSERT_EQ(S_OK, object->SetClientSite(site));
-    ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, container, &site->position));
+    ASSERT_EQ(S_OK, object->SetClientSite(site.get()));
+    ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, container, &site->position));
     PumpMessages();
 }
 

@@ -134,7 +134,7 @@ protected:
     SorvaneLibrary library;
     TempFolderTree tree;
     HWND container = nullptr;
-    TestSite* site = nullptr;
+    Held<TestSite> site;
     // The sinks outlive the control that holds them.
     EventRecorder events;
     PropertyNotifyRecorder notifications;

@@ -51,10 +51,7 @@ TEST_F(ControlInterfaces, ConnectionPointsAreNotifyThenEvents)
     ASSERT_EQ(2u, count);
     IID iids[2];
     for (ULONG index = 0; index < count; ++index)
-    {
-        found[index]->GetConnectionInterface(&iids[index]);
-        found[index]->Release();
-    }
+        Held<IConnectionPoint>(found[index])->GetConnectionInterface(&iids[index]);
     EXPECT_EQ(IID_IPropertyNotifySink, iids[0]);
     EXPECT_EQ(DIID__ISorvaneEvents, iids[1]);
 }
@@ -122,7 +119,7 @@ TEST_F(ControlInterfaces, QuickActivationTakesSiteAndSinks)
     PropertyNotifyRecorder quickNotifications;
     QACONTAINER given = {};
     given.cbSize = sizeof given;
-    given.pClientSite = site;
+    given.pClientSite = site.get();
     given.pUnkEventSink = &quickEvents;
     given.pPropertyNotifySink = &quickNotifications;
     QACONTROL answer = {};
@@ -134,7 +131,7 @@ TEST_F(ControlInterfaces, QuickActivationTakesSiteAndSinks)
     Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
     Held<IOleClientSite> kept;
     object->GetClientSite(kept.out());
-    EXPECT_EQ(static_cast<IOleClientSite*>(site), kept.get());
+    EXPECT_EQ(static_cast<IOleClientSite*>(site.get()), kept.get());
 
     control->put_Font(nullptr);
     EXPECT_EQ(std::vector<DISPID>{DISPID_FONT}, quickNotifications.changed);

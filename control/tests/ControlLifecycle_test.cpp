@@ -150,8 +150,8 @@ TEST_F(ControlLifecycle, EnabledSetsTheWindowStyleOnlyInRunMode)
         Held<IOleObject> object;
         other->QueryInterface(IID_IOleObject, object.outVoid());
         site->userMode = check.mode;
-        ASSERT_EQ(S_OK, object->SetClientSite(site));
-        ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, container, &site->position));
+        ASSERT_EQ(S_OK, object->SetClientSite(site.get()));
+        ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, container, &site->position));
         LONG handle = 0;
         other->get_hWnd(&handle);
         HWND window = reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle));
@@ -287,7 +287,7 @@ TEST_F(ControlLifecycle, UIActivationTakesTheFocusIntoTheControl)
 {
     Activate();
     Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
-    ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site, 0, container, &site->position));
+    ASSERT_EQ(S_OK, object->DoVerb(OLEIVERB_UIACTIVATE, nullptr, site.get(), 0, container, &site->position));
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == ControlWindow() || IsChild(ControlWindow(), focus));
     Held<IOleInPlaceObject> inPlace(Query<IOleInPlaceObject>(IID_IOleInPlaceObject));
@@ -311,17 +311,17 @@ TEST_F(ControlLifecycle, CloseDestroysViewAndWindow)
 
 TEST_F(ControlLifecycle, ReleasingAnActiveControlLeavesNoWindow)
 {
-    ISorvane* other = NewControl(library);
-    IOleObject* object = nullptr;
-    other->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&object));
-    object->SetClientSite(site);
-    object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, container, &site->position);
+    Held<ISorvane> other(NewControl(library));
+    Held<IOleObject> object;
+    other->QueryInterface(IID_IOleObject, object.outVoid());
+    object->SetClientSite(site.get());
+    object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, container, &site->position);
     LONG handle = 0;
     other->get_hWnd(&handle);
     ASSERT_NE(0, handle);
     object->SetClientSite(nullptr);
-    object->Release();
-    EXPECT_EQ(0u, other->Release());
+    object.reset();
+    EXPECT_EQ(0u, other.detach()->Release());
     EXPECT_FALSE(IsWindow(reinterpret_cast<HWND>(static_cast<LONG_PTR>(handle))));
 }
 

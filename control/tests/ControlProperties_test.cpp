@@ -32,6 +32,27 @@ IFontDisp* NewFont(double points)
     return font;
 }
 
+// A property-notify sink that counts the references held to it.
+class CountedNotifySink final : public IPropertyNotifySink
+{
+public:
+    virtual ~CountedNotifySink() = default;
+    STDMETHOD(QueryInterface)(REFIID iid, void** out) override
+    {
+        *out = iid == IID_IUnknown || iid == IID_IPropertyNotifySink ? this : nullptr;
+        if (!*out)
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    STDMETHOD_(ULONG, AddRef)() override { return ++references; }
+    STDMETHOD_(ULONG, Release)() override { return --references; }
+    STDMETHOD(OnChanged)(DISPID) override { return S_OK; }
+    STDMETHOD(OnRequestEdit)(DISPID) override { return S_OK; }
+
+    ULONG references = 1;
+};
+
 using ControlProperties = ControlTest;
 
 TEST_F(ControlProperties, NewControlHasItsDefaults)
@@ -257,6 +278,23 @@ TEST_F(ControlProperties, FontAsksLeaveAndTellsItsChange)
     EXPECT_EQ(S_OK, control->put_Font(courier.get()));
     EXPECT_EQ(std::vector<DISPID>{DISPID_FONT}, notifications.changed);
     EXPECT_EQ(S_OK, persist->IsDirty());
+}
+
+TEST_F(ControlProperties, RefusedEditLeavesNoReferenceOnTheSinksAfterTheRefusingOne)
+{
+    CountedNotifySink later;
+    Held<IConnectionPointContainer> points(Query<IConnectionPointContainer>(IID_IConnectionPointContainer));
+    Held<IConnectionPoint> point;
+    ASSERT_EQ(S_OK, points->FindConnectionPoint(IID_IPropertyNotifySink, point.out()));
+    DWORD cookie = 0;
+    ASSERT_EQ(S_OK, point->Advise(&later, &cookie));
+
+    notifications.refuse = true;  // advised first, so asked first
+    Held<IFontDisp> courier(NewFont(14));
+    EXPECT_EQ(S_FALSE, control->put_Font(courier.get()));
+
+    ASSERT_EQ(S_OK, point->Unadvise(cookie));
+    EXPECT_EQ(1u, later.references);
 }
 
 TEST_F(ControlProperties, OnlyFontMarksTheControlDirty)

@@ -11,8 +11,12 @@
 #include "CProxy_ISorvaneEvents.h"
 #include "SORVANE.h"
 #include "SorvaneLibrary.h"
+#include "Uncounted.h"
 #include "framework/ComObject.h"
 #include "framework/ConnectionPoint.h"
+#include "framework/Held.h"
+
+using framework::Held;
 
 namespace {
 
@@ -107,10 +111,10 @@ class Events : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(framework::ComObject<EventSource>::Create(&source), S_OK);
-        source->AddRef();
+        framework::ComObject<EventSource>* created = nullptr;
+        ASSERT_EQ(framework::ComObject<EventSource>::Create(&created), S_OK);
+        source.share(created);
     }
-    void TearDown() override { source->Release(); }
 
     DWORD Advise(Sink& sink)
     {
@@ -123,7 +127,7 @@ protected:
     // The sinks outlive the source, which releases those still advised.
     Sink recording, failing{Sink::Behaviour::Fail}, throwing{Sink::Behaviour::Throw};
     Sink excluding{Sink::Behaviour::Record, VARIANT_FALSE}, including{Sink::Behaviour::Record, VARIANT_TRUE};
-    framework::ComObject<EventSource>* source = nullptr;
+    Held<framework::ComObject<EventSource>> source;
 };
 
 struct EventCase
@@ -197,28 +201,18 @@ TEST_F(Events, UnadvisedSinksHearNothingMore)
 }
 
 // An object that is no sink of the events.
-class Stranger final : public IUnknown
+class Stranger final : public Uncounted<IUnknown>
 {
-public:
-    virtual ~Stranger() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
 };
 
 TEST_F(Events, ContainerAndPointAnswerContainers)
 {
-    IConnectionPoint* point = nullptr;
-    ASSERT_EQ(source->FindConnectionPoint(DIID__ISorvaneEvents, &point), S_OK);
-    EXPECT_EQ(point, static_cast<IConnectionPoint*>(&source->events));
+    Held<IConnectionPoint> point;
+    ASSERT_EQ(source->FindConnectionPoint(DIID__ISorvaneEvents, point.out()), S_OK);
+    EXPECT_EQ(point.get(), static_cast<IConnectionPoint*>(&source->events));
     IID iid = IID_NULL;
     EXPECT_EQ(point->GetConnectionInterface(&iid), S_OK);
     EXPECT_EQ(iid, DIID__ISorvaneEvents);
-    point->Release();
     IConnectionPoint* none = reinterpret_cast<IConnectionPoint*>(1);
     EXPECT_EQ(source->FindConnectionPoint(IID_IPropertyNotifySink, &none), CONNECT_E_NOCONNECTION);
     EXPECT_EQ(none, nullptr);
@@ -229,25 +223,23 @@ TEST_F(Events, ContainerAndPointAnswerContainers)
     EXPECT_EQ(cookie, 0u);
     EXPECT_EQ(source->events.Advise(nullptr, &cookie), E_POINTER);
 
-    IEnumConnectionPoints* points = nullptr;
-    ASSERT_EQ(source->EnumConnectionPoints(&points), S_OK);
+    Held<IEnumConnectionPoints> points;
+    ASSERT_EQ(source->EnumConnectionPoints(points.out()), S_OK);
     IConnectionPoint* found[2] = {};
     ULONG fetched = 0;
     EXPECT_EQ(points->Next(2, found, &fetched), S_FALSE);
     EXPECT_EQ(fetched, 1u);
-    EXPECT_EQ(found[0], static_cast<IConnectionPoint*>(&source->events));
-    found[0]->Release();
-    points->Release();
+    const Held<IConnectionPoint> first(found[0]);
+    EXPECT_EQ(first.get(), static_cast<IConnectionPoint*>(&source->events));
 
     Sink& sink = recording;
     Advise(sink);
-    IEnumConnections* connections = nullptr;
-    ASSERT_EQ(source->events.EnumConnections(&connections), S_OK);
+    Held<IEnumConnections> connections;
+    ASSERT_EQ(source->events.EnumConnections(connections.out()), S_OK);
     CONNECTDATA connection = {};
     ASSERT_EQ(connections->Next(1, &connection, nullptr), S_OK);
-    EXPECT_EQ(connection.pUnk, static_cast<IUnknown*>(static_cast<IDispatch*>(&sink)));
-    connection.pUnk->Release();
-    connections->Release();
+    const Held<IUnknown> connected(connection.pUnk);
+    EXPECT_EQ(connected.get(), static_cast<IUnknown*>(static_cast<IDispatch*>(&sink)));
 }
 
 }  // namespace

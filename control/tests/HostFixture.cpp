@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CXeltFolder.h"
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "SorvaneMessages.h"
 #include "framework/ComObject.h"
@@ -31,18 +32,13 @@ TestControl::TestControl()
                              nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     framework::ComObject<CXeltFolder>* folder = nullptr;
     if (SUCCEEDED(framework::ComObject<CXeltFolder>::Create(&folder)))
-    {
-        folder->AddRef();
-        currentFolder = folder;
-    }
+        currentFolder.share(folder);
     SetPattern(L"*.*");
 }
 
 TestControl::~TestControl()
 {
     SysFreeString(pattern);
-    if (currentFolder)
-        currentFolder->Release();
     DestroyWindow(window);
 }
 
@@ -53,13 +49,10 @@ void TestControl::Fire_ObjectSelect(IXeltObject* newObject)
 
 void TestControl::Fire_IncludeObject(IDispatch* anObject, VARIANT_BOOL* pbInclude)
 {
-    IXeltObject* object = nullptr;
+    Held<IXeltObject> object;
     std::wstring name;
-    if (SUCCEEDED(anObject->QueryInterface(IID_IXeltObject, reinterpret_cast<void**>(&object))))
-    {
-        name = NameOf(object);
-        object->Release();
-    }
+    if (SUCCEEDED(anObject->QueryInterface(IID_IXeltObject, object.outVoid())))
+        name = NameOf(object.get());
     askedToInclude.push_back(name);
     if (includeHandler)
         includeHandler(name, pbInclude);
@@ -89,20 +82,19 @@ HostTest::HostTest()
 HostTest::~HostTest()
 {
     if (browser)
-    {
         browser->CloseView();
-        browser->Release();
-    }
 }
 
-CSorvaneBrowser* HostTest::NewBrowser(SorvaneBrowserOwner& owner)
+Held<CSorvaneBrowser> HostTest::NewBrowser(SorvaneBrowserOwner& owner)
 {
     framework::ComObject<CSorvaneBrowser>* made = nullptr;
-    if (FAILED(framework::ComObject<CSorvaneBrowser>::Create(&made)))
-        return nullptr;
-    made->AddRef();
-    made->SetOwner(&owner);
-    return made;
+    Held<CSorvaneBrowser> host;
+    if (SUCCEEDED(framework::ComObject<CSorvaneBrowser>::Create(&made)))
+    {
+        host.share(made);
+        host->SetOwner(&owner);
+    }
+    return host;
 }
 
 bool HostTest::BrowseToPath(const std::wstring& path, bool keep)

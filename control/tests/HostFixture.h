@@ -26,7 +26,7 @@ public:
     HWND OwnerWindow() override { return window; }
     FOLDERSETTINGS NewViewSettings() override { return settings; }
     BSTR StoredFilePattern() override { return pattern; }
-    IXeltFolder* GetCurrentFolder() override { return currentFolder; }
+    IXeltFolder* GetCurrentFolder() override { return currentFolder.get(); }
     void Fire_ObjectSelect(IXeltObject* newObject) override;
     void Fire_StateChange(StatesEnum newState) override { states.push_back(newState); }
     void Fire_IncludeObject(IDispatch* anObject, VARIANT_BOOL* pbInclude) override;
@@ -38,7 +38,7 @@ public:
     HWND window = nullptr;
     FOLDERSETTINGS settings = {FVM_DETAILS, FWF_SINGLESEL};
     BSTR pattern = nullptr;
-    IXeltFolder* currentFolder = nullptr;
+    Held<IXeltFolder> currentFolder;
 
     std::vector<std::wstring> selectedObjects;  // names given to ObjectSelect
     std::vector<StatesEnum> states;
@@ -61,8 +61,8 @@ protected:
     HostTest();
     ~HostTest() override;
 
-    // A new view host owned by the control; the caller releases it.
-    CSorvaneBrowser* NewBrowser(SorvaneBrowserOwner& owner);
+    // A new view host owned by the control.
+    Held<CSorvaneBrowser> NewBrowser(SorvaneBrowserOwner& owner);
     bool BrowseToPath(const std::wstring& path, bool keep = true);
     // The names the view's list shows, in its order.
     std::vector<std::wstring> ShownNames();
@@ -75,7 +75,7 @@ protected:
     SorvaneLibrary library;
     TempFolderTree tree;
     TestControl control;
-    CSorvaneBrowser* browser = nullptr;
+    Held<CSorvaneBrowser> browser;
 };
 
 // The names in order, to compare lists the view may order otherwise.

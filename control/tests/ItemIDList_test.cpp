@@ -148,39 +148,3 @@ TEST_F(ItemIDListTest, NextItemSkipsTheItemsSize)
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(ItemIDListTest, FolderTellsItsOwnAbsoluteList)
-{
-    Held<IShellFolder> folder(BindPath(tree.PathOf(L"Carpeta Ñandú")));
-    ASSERT_TRUE(folder);
-    OwnedList list(GetFolderIDList(folder.get()));
-    ASSERT_TRUE(list);
-    EXPECT_TRUE(FromShellAllocator(list.get()));
-    EXPECT_EQ(PathOfList(list.get()), tree.PathOf(L"Carpeta Ñandú"));
-
-    Held<IShellFolder> desktop;
-    ASSERT_EQ(SHGetDesktopFolder(desktop.out()), S_OK);
-    OwnedList desktopList(GetFolderIDList(desktop.get()));
-    ASSERT_TRUE(desktopList);
-    EXPECT_EQ(GetIDListSize(desktopList.get()), 2u);
-
-    EXPECT_EQ(GetFolderIDList(nullptr), nullptr);
-}
-
-TEST_F(ItemIDListTest, VirtualFolderTellsItsSpecialFolderList)
-{
-    OwnedList drives;
-    ASSERT_EQ(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, drives.out()), S_OK);
-    Held<IShellFolder> desktop;
-    ASSERT_EQ(SHGetDesktopFolder(desktop.out()), S_OK);
-    Held<IShellFolder> folder;
-    ASSERT_EQ(desktop->BindToObject(drives.get(), nullptr, IID_IShellFolder, folder.outVoid()), S_OK);
-    OwnedList list(GetFolderIDList(folder.get()));
-    ASSERT_TRUE(list);
-    EXPECT_EQ(BytesOf(list.get()), BytesOf(drives.get()));
-    EXPECT_EQ(PathOfList(list.get()), L"");
-}
-
-}  // namespace

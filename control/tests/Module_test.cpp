@@ -31,10 +31,10 @@ TEST(Module, RegisteringStopsAtTheFirstFailingScriptWithoutTheTypeLibrary)
     SorvaneLibrary library;  // the type library would come from its file
     const GUID classes[4] = {{1, 0, 0, {}}, {2, 0, 0, {}}, {3, 0, 0, {}}, {4, 0, 0, {}}};
     framework::ObjectMapEntry map[] = {
-        {&classes[0], &Script<1, false>, &NoInstance, nullptr},
-        {&classes[1], &Script<2, false>, &NoInstance, nullptr},
-        {&classes[2], &Script<3, true>, &NoInstance, nullptr},
-        {&classes[3], &Script<4, false>, &NoInstance, nullptr},
+        {&classes[0], &Script<1, false>, &NoInstance, {}},
+        {&classes[1], &Script<2, false>, &NoInstance, {}},
+        {&classes[2], &Script<3, true>, &NoInstance, {}},
+        {&classes[3], &Script<4, false>, &NoInstance, {}},
     };
     framework::Module& module = framework::Module::Instance();
     module.Init(map, library.module, LIBID_SORVANELib);

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/Held.h"
+
+using framework::Held;
+
 // Files and folders of the tree, relative to its root.
 struct TreeEntry
 {
@@ -45,31 +49,6 @@ public:
 
 private:
     LPITEMIDLIST list_ = nullptr;
-};
-
-// Holds one reference to a COM interface.
-template <class I>
-class Held
-{
-public:
-    Held() = default;
-    explicit Held(I* object) : object_(object) {}
-    ~Held()
-    {
-        if (object_)
-            object_->Release();
-    }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-
-    I* get() const { return object_; }
-    I* operator->() const { return object_; }
-    I** out() { return &object_; }
-    void** outVoid() { return reinterpret_cast<void**>(&object_); }
-    explicit operator bool() const { return object_ != nullptr; }
-
-private:
-    I* object_ = nullptr;
 };
 
 // The absolute list of a path, parsed by the desktop folder.

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "ShellSelection.h"
 #include "SorvaneMessages.h"
+#include "Uncounted.h"
 #include "ViewHook.h"
 
 namespace {
@@ -19,17 +21,9 @@ bool HasPosted(const std::vector<Posted>& posted, UINT message)
 }
 
 // A folder whose view cannot be made.
-class FolderWithoutView final : public IShellFolder
+class FolderWithoutView final : public Uncounted<IShellFolder>
 {
 public:
-    virtual ~FolderWithoutView() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(ParseDisplayName)(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*, ULONG*) override { return E_NOTIMPL; }
     STDMETHOD(EnumObjects)(HWND, SHCONTF, IEnumIDList**) override { return E_NOTIMPL; }
     STDMETHOD(BindToObject)(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
@@ -127,12 +121,11 @@ TEST_F(ViewHost, WithoutTheControlWindowNoViewIsMade)
     TestControl windowless;
     DestroyWindow(windowless.window);
     windowless.window = nullptr;
-    CSorvaneBrowser* other = NewBrowser(windowless);
-    ASSERT_NE(other, nullptr);
+    Held<CSorvaneBrowser> other = NewBrowser(windowless);
+    ASSERT_TRUE(other);
     Held<IShellFolder> folder(BindPath(tree.Root()));
     EXPECT_FALSE(other->BrowseTo(folder.get(), true, nullptr));
     EXPECT_EQ(other->GetShellFolder().View(), nullptr);
-    other->Release();
 }
 
 TEST_F(ViewHost, GoingUpShowsTheParentWithTheFolderLeftSelected)
@@ -228,7 +221,7 @@ TEST_F(ViewHost, AnswersTheShellBrowserAndTheDialogBrowserAsOneObject)
     ASSERT_EQ(browser->QueryInterface(IID_ICommDlgBrowser, dialogBrowser.outVoid()), S_OK);
     Held<IShellBrowser> back;
     ASSERT_EQ(dialogBrowser->QueryInterface(IID_IShellBrowser, back.outVoid()), S_OK);
-    EXPECT_EQ(back.get(), static_cast<IShellBrowser*>(browser));
+    EXPECT_EQ(back.get(), static_cast<IShellBrowser*>(browser.get()));
     Held<IUnknown> window;
     EXPECT_EQ(browser->QueryInterface(IID_IOleWindow, window.outVoid()), E_NOINTERFACE);
 

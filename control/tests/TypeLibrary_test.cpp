@@ -12,6 +12,9 @@
 
 #include "SORVANE.h"
 #include "SorvaneLibrary.h"
+#include "framework/Held.h"
+
+using framework::Held;
 
 namespace {
 
@@ -253,6 +256,13 @@ struct Text
     BSTR value = nullptr;
 };
 
+std::wstring Name(ITypeInfo* info)
+{
+    Text name;
+    info->GetDocumentation(MEMBERID_NIL, &name.value, nullptr, nullptr, nullptr);
+    return name.Get();
+}
+
 std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type)
 {
     switch (type.vt)
@@ -260,13 +270,10 @@ std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type)
     case VT_PTR: return TypeName(owner, *type.lptdesc) + L"*";
     case VT_USERDEFINED:
     {
-        ITypeInfo* referenced = nullptr;
-        if (FAILED(owner->GetRefTypeInfo(type.hreftype, &referenced)))
+        Held<ITypeInfo> referenced;
+        if (FAILED(owner->GetRefTypeInfo(type.hreftype, referenced.out())))
             return L"?";
-        Text name;
-        referenced->GetDocumentation(MEMBERID_NIL, &name.value, nullptr, nullptr, nullptr);
-        referenced->Release();
-        return name.Get();
+        return Name(referenced.get());
     }
     case VT_I4: return L"long";
     case VT_I2: return L"short";
@@ -281,13 +288,6 @@ std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type)
     }
 }
 
-std::wstring Name(ITypeInfo* info)
-{
-    Text name;
-    info->GetDocumentation(MEMBERID_NIL, &name.value, nullptr, nullptr, nullptr);
-    return name.Get();
-}
-
 class TypeLibrary : public ::testing::Test
 {
 protected:
@@ -296,34 +296,32 @@ protected:
         apartment = new ComApartment;
         library = new SorvaneLibrary;
         ASSERT_EQ(library->DllRegisterServer(), S_OK);
-        ASSERT_EQ(LoadRegTypeLib(LIBID_SORVANELib, 1, 0, 0x409, &typeLibrary), S_OK);
+        ASSERT_EQ(LoadRegTypeLib(LIBID_SORVANELib, 1, 0, 0x409, typeLibrary.out()), S_OK);
     }
 
     static void TearDownTestSuite()
     {
-        if (typeLibrary)
-            typeLibrary->Release();
-        typeLibrary = nullptr;
+        typeLibrary.reset();
         library->DllUnregisterServer();
         delete library;
         delete apartment;
     }
 
-    static ITypeInfo* InfoOf(REFGUID guid)
+    static Held<ITypeInfo> InfoOf(REFGUID guid)
     {
-        ITypeInfo* info = nullptr;
-        EXPECT_EQ(typeLibrary->GetTypeInfoOfGuid(guid, &info), S_OK);
+        Held<ITypeInfo> info;
+        EXPECT_EQ(typeLibrary->GetTypeInfoOfGuid(guid, info.out()), S_OK);
         return info;
     }
 
     static ComApartment* apartment;
     static SorvaneLibrary* library;
-    static ITypeLib* typeLibrary;
+    static Held<ITypeLib> typeLibrary;
 };
 
 ComApartment* TypeLibrary::apartment = nullptr;
 SorvaneLibrary* TypeLibrary::library = nullptr;
-ITypeLib* TypeLibrary::typeLibrary = nullptr;
+Held<ITypeLib> TypeLibrary::typeLibrary;
 
 TEST_F(TypeLibrary, LibraryAttributes)
 {
@@ -350,12 +348,11 @@ TEST_F(TypeLibrary, TypeDescriptionsComeInOrder)
     std::vector<std::pair<std::wstring, TYPEKIND>> found;
     for (UINT index = 0; index < typeLibrary->GetTypeInfoCount(); ++index)
     {
-        ITypeInfo* info = nullptr;
-        ASSERT_EQ(typeLibrary->GetTypeInfo(index, &info), S_OK);
+        Held<ITypeInfo> info;
+        ASSERT_EQ(typeLibrary->GetTypeInfo(index, info.out()), S_OK);
         TYPEKIND kind = TKIND_MAX;
         typeLibrary->GetTypeInfoType(index, &kind);
-        found.emplace_back(Name(info), kind);
-        info->Release();
+        found.emplace_back(Name(info.get()), kind);
     }
     std::vector<std::pair<std::wstring, TYPEKIND>> expected(typeOrder.begin(), typeOrder.end());
     EXPECT_EQ(found, expected);
@@ -366,8 +363,8 @@ TEST_F(TypeLibrary, EveryInterfaceMemberParameterAndHelpText)
     for (const InterfaceCase& c : interfaces)
     {
         SCOPED_TRACE(c.name);
-        ITypeInfo* info = InfoOf(*c.iid);
-        ASSERT_NE(info, nullptr);
+        Held<ITypeInfo> info = InfoOf(*c.iid);
+        ASSERT_TRUE(info);
         TYPEATTR* attributes = nullptr;
         ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
         EXPECT_EQ(attributes->typekind, TKIND_DISPATCH);
@@ -383,12 +380,14 @@ TEST_F(TypeLibrary, EveryInterfaceMemberParameterAndHelpText)
         EXPECT_EQ(context, c.context);
 
         // A dual interface's members in vtable order are those of its interface half.
-        ITypeInfo* members = info;
+        Held<ITypeInfo> interfaceHalf;
+        ITypeInfo* members = info.get();
         if (c.dual)
         {
             HREFTYPE vtable = 0;
             ASSERT_EQ(info->GetRefTypeOfImplType(-1, &vtable), S_OK);
-            ASSERT_EQ(info->GetRefTypeInfo(vtable, &members), S_OK);
+            ASSERT_EQ(info->GetRefTypeInfo(vtable, interfaceHalf.out()), S_OK);
+            members = interfaceHalf.get();
             ASSERT_EQ(members->GetTypeAttr(&attributes), S_OK);
             EXPECT_EQ(attributes->typekind, TKIND_INTERFACE);
             const WORD dualFlags = TYPEFLAG_FDUAL | TYPEFLAG_FOLEAUTOMATION | TYPEFLAG_FNONEXTENSIBLE;
@@ -397,11 +396,10 @@ TEST_F(TypeLibrary, EveryInterfaceMemberParameterAndHelpText)
             EXPECT_EQ(attributes->cFuncs, c.members.size());
             members->ReleaseTypeAttr(attributes);
             HREFTYPE baseType = 0;
-            ITypeInfo* base = nullptr;
+            Held<ITypeInfo> base;
             ASSERT_EQ(members->GetRefTypeOfImplType(0, &baseType), S_OK);
-            ASSERT_EQ(members->GetRefTypeInfo(baseType, &base), S_OK);
-            EXPECT_EQ(Name(base), L"IDispatch");
-            base->Release();
+            ASSERT_EQ(members->GetRefTypeInfo(baseType, base.out()), S_OK);
+            EXPECT_EQ(Name(base.get()), L"IDispatch");
         }
 
         SHORT lastSlot = -1;
@@ -465,9 +463,6 @@ TEST_F(TypeLibrary, EveryInterfaceMemberParameterAndHelpText)
             EXPECT_EQ(memberContext, m.context);
             members->ReleaseFuncDesc(function);
         }
-        if (members != info)
-            members->Release();
-        info->Release();
     }
 }
 
@@ -476,11 +471,11 @@ TEST_F(TypeLibrary, EveryEnumerationConstantWithItsValueAndHelpString)
     for (const EnumCase& e : enumerations)
     {
         SCOPED_TRACE(e.name);
-        ITypeInfo* info = nullptr;
+        Held<ITypeInfo> info;
         MEMBERID id = 0;
         USHORT found = 1;
         std::wstring searched = e.name;
-        ASSERT_EQ(typeLibrary->FindName(searched.data(), 0, &info, &id, &found), S_OK);
+        ASSERT_EQ(typeLibrary->FindName(searched.data(), 0, info.out(), &id, &found), S_OK);
         ASSERT_EQ(found, 1);
         TYPEATTR* attributes = nullptr;
         ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
@@ -507,7 +502,6 @@ TEST_F(TypeLibrary, EveryEnumerationConstantWithItsValueAndHelpString)
                 EXPECT_FALSE(help.Get().empty());
             info->ReleaseVarDesc(variable);
         }
-        info->Release();
     }
 }
 
@@ -516,8 +510,8 @@ TEST_F(TypeLibrary, EveryCoclassWithItsDefaultAndSourceInterfaces)
     for (const CoclassCase& c : coclasses)
     {
         SCOPED_TRACE(c.name);
-        ITypeInfo* info = InfoOf(*c.clsid);
-        ASSERT_NE(info, nullptr);
+        Held<ITypeInfo> info = InfoOf(*c.clsid);
+        ASSERT_TRUE(info);
         TYPEATTR* attributes = nullptr;
         ASSERT_EQ(info->GetTypeAttr(&attributes), S_OK);
         EXPECT_EQ(attributes->typekind, TKIND_COCLASS);
@@ -533,16 +527,14 @@ TEST_F(TypeLibrary, EveryCoclassWithItsDefaultAndSourceInterfaces)
         for (size_t index = 0; index < c.interfaces.size(); ++index)
         {
             HREFTYPE reference = 0;
-            ITypeInfo* implemented = nullptr;
+            Held<ITypeInfo> implemented;
             ASSERT_EQ(info->GetRefTypeOfImplType(static_cast<UINT>(index), &reference), S_OK);
-            ASSERT_EQ(info->GetRefTypeInfo(reference, &implemented), S_OK);
-            EXPECT_EQ(Name(implemented), c.interfaces[index].name);
-            implemented->Release();
+            ASSERT_EQ(info->GetRefTypeInfo(reference, implemented.out()), S_OK);
+            EXPECT_EQ(Name(implemented.get()), c.interfaces[index].name);
             INT flags = 0;
             ASSERT_EQ(info->GetImplTypeFlags(static_cast<UINT>(index), &flags), S_OK);
             EXPECT_EQ(flags, c.interfaces[index].flags);
         }
-        info->Release();
     }
 }
 

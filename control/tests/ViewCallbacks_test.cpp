@@ -73,7 +73,7 @@ TEST_F(ViewCallbacks, DoubleClickOnAFolderReachesTheDefaultCommand)
     EXPECT_EQ(control.selectedObjects, std::vector<std::wstring>({L"Carpeta Ñandú"}));
     for (const Posted& p : TakePosted())
         if (p.message == WM_ONSELECT)
-            reinterpret_cast<IShellFolder*>(p.lParam)->Release();
+            reinterpret_cast<IShellFolder*>(p.lParam)->Release();  // the message's reference
 }
 
 TEST_F(ViewCallbacks, ADefaultCommandWithoutSelectionFiresNothing)
@@ -149,8 +149,8 @@ INSTANTIATE_TEST_SUITE_P(Notifications, ListNotifications, ::testing::ValuesIn(N
 TEST_F(ViewCallbacks, TheHookStaysWhileAnyViewOfTheProcessIsShown)
 {
     TestControl second;
-    CSorvaneBrowser* other = NewBrowser(second);
-    ASSERT_NE(other, nullptr);
+    Held<CSorvaneBrowser> other = NewBrowser(second);
+    ASSERT_TRUE(other);
     Held<IShellFolder> folder(BindPath(tree.Root()));
     ASSERT_TRUE(browser->BrowseTo(folder.get(), true, nullptr));
     ASSERT_TRUE(other->BrowseTo(folder.get(), true, nullptr));
@@ -160,7 +160,6 @@ TEST_F(ViewCallbacks, TheHookStaysWhileAnyViewOfTheProcessIsShown)
     EXPECT_TRUE(ViewHookInstalled());
     browser->CloseView();
     EXPECT_FALSE(ViewHookInstalled());
-    other->Release();
 }
 
 }  // namespace

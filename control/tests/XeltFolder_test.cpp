@@ -15,9 +15,8 @@ class XeltFolder : public AutomationTest
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IXeltFolder, reinterpret_cast<void**>(&folder)), S_OK);
+        ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IXeltFolder, folder.outVoid()), S_OK);
     }
-    void TearDown() override { folder->Release(); }
 
     HRESULT OpenText(const std::wstring& text)
     {
@@ -38,7 +37,7 @@ protected:
     std::wstring Path(IXeltFolder* of = nullptr)
     {
         BSTR path = nullptr;
-        EXPECT_EQ((of ? of : folder)->get_Path(&path), S_OK);
+        EXPECT_EQ((of ? of : folder.get())->get_Path(&path), S_OK);
         return TakeText(path);
     }
 
@@ -67,7 +66,7 @@ protected:
         EXPECT_EQ(name, nullptr);
     }
 
-    IXeltFolder* folder = nullptr;
+    Held<IXeltFolder> folder;
 };
 
 bool SamePath(const std::wstring& a, const std::wstring& b)
@@ -133,8 +132,8 @@ TEST_F(XeltFolder, NumberThatNamesNoFolderReportsTheError)
     EXPECT_EQ(OpenNumber(200), specialFolderNotFound);
     ExpectNoList();
 
-    IErrorInfo* error = nullptr;
-    ASSERT_EQ(GetErrorInfo(0, &error), S_OK);
+    Held<IErrorInfo> error;
+    ASSERT_EQ(GetErrorInfo(0, error.out()), S_OK);
     BSTR description = nullptr, source = nullptr;
     GUID guid = IID_IDispatch;
     error->GetDescription(&description);
@@ -143,13 +142,11 @@ TEST_F(XeltFolder, NumberThatNamesNoFolderReportsTheError)
     EXPECT_EQ(TakeText(description), L"The special folder contant not found.");
     EXPECT_EQ(TakeText(source), L"Marrowin.XeltFolder");
     EXPECT_EQ(guid, GUID_NULL);
-    error->Release();
 
-    ISupportErrorInfo* support = nullptr;
-    ASSERT_EQ(folder->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support)), S_OK);
+    Held<ISupportErrorInfo> support;
+    ASSERT_EQ(folder->QueryInterface(IID_ISupportErrorInfo, support.outVoid()), S_OK);
     EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IXeltFolder), S_OK);
     EXPECT_EQ(support->InterfaceSupportsErrorInfo(IID_IDispatch), S_FALSE);
-    support->Release();
 }
 
 TEST_F(XeltFolder, NumbersOfOtherTypesAndByReferenceAreConverted)
@@ -172,18 +169,17 @@ TEST_F(XeltFolder, NumbersOfOtherTypesAndByReferenceAreConverted)
 
 TEST_F(XeltFolder, CopiesTheListOfAnotherFolderObject)
 {
-    IXeltFolder* other = nullptr;
-    ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IXeltFolder, reinterpret_cast<void**>(&other)), S_OK);
+    Held<IXeltFolder> other;
+    ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IXeltFolder, other.outVoid()), S_OK);
     ASSERT_EQ(OpenText(tree.PathOf(L"Sub Folder")), S_OK);
     VARIANT object;
     V_VT(&object) = VT_DISPATCH;
-    V_DISPATCH(&object) = folder;
+    V_DISPATCH(&object) = folder.get();
     ASSERT_EQ(other->_Open(object), S_OK);
-    EXPECT_TRUE(SamePath(Path(other), tree.PathOf(L"Sub Folder")));
+    EXPECT_TRUE(SamePath(Path(other.get()), tree.PathOf(L"Sub Folder")));
 
     ASSERT_EQ(OpenText(tree.Root()), S_OK);  // the copy does not follow
-    EXPECT_TRUE(SamePath(Path(other), tree.PathOf(L"Sub Folder")));
-    other->Release();
+    EXPECT_TRUE(SamePath(Path(other.get()), tree.PathOf(L"Sub Folder")));
 }
 
 TEST_F(XeltFolder, TakesTheListOfAShellFolder)
@@ -199,27 +195,25 @@ TEST_F(XeltFolder, TakesTheListOfAShellFolder)
 
 TEST_F(XeltFolder, ValuesNamingNoFolderLeaveNoList)
 {
-    IUnknown* stranger = nullptr;
-    ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IUnknown, reinterpret_cast<void**>(&stranger)), S_OK);
-    IStream* stream = nullptr;
-    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, &stream), S_OK);  // no folder of any kind
+    Held<IUnknown> stranger;
+    ASSERT_EQ(framework::CreateInstance<CXeltFolder>(nullptr, IID_IUnknown, stranger.outVoid()), S_OK);
+    Held<IStream> stream;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.out()), S_OK);  // no folder of any kind
 
     VARIANT values[4];
     V_VT(&values[0]) = VT_NULL;
     V_VT(&values[1]) = VT_DISPATCH;
     V_DISPATCH(&values[1]) = nullptr;
     V_VT(&values[2]) = VT_UNKNOWN;
-    V_UNKNOWN(&values[2]) = stream;
+    V_UNKNOWN(&values[2]) = stream.get();
     V_VT(&values[3]) = VT_UNKNOWN;
-    V_UNKNOWN(&values[3]) = stranger;  // a folder object without a list
+    V_UNKNOWN(&values[3]) = stranger.get();  // a folder object without a list
     for (const VARIANT& value : values)
     {
         ASSERT_EQ(OpenText(tree.Root()), S_OK);
         EXPECT_EQ(folder->_Open(value), S_OK) << V_VT(&value);
         ExpectNoList();
     }
-    stream->Release();
-    stranger->Release();
 }
 
 TEST_F(XeltFolder, SetItemIDListTakesTheListOver)
@@ -246,18 +240,18 @@ TEST_F(XeltFolder, AnswersByNameLikeAScript)
     VARIANT path;
     V_VT(&path) = VT_BSTR;
     V_BSTR(&path) = SysAllocString(tree.PathOf(L"Sub Folder").c_str());
-    ASSERT_EQ(InvokeByName(folder, L"_Open", DISPATCH_METHOD, {path}, nullptr), S_OK);
+    ASSERT_EQ(InvokeByName(folder.get(), L"_Open", DISPATCH_METHOD, {path}, nullptr), S_OK);
     VariantClear(&path);
 
     Variant result;
-    ASSERT_EQ(InvokeByName(folder, L"Path", DISPATCH_PROPERTYGET, {}, &result.value), S_OK);
+    ASSERT_EQ(InvokeByName(folder.get(), L"Path", DISPATCH_PROPERTYGET, {}, &result.value), S_OK);
     ASSERT_EQ(V_VT(&result.value), VT_BSTR);
     EXPECT_TRUE(SamePath(V_BSTR(&result.value), tree.PathOf(L"Sub Folder")));
     Variant name;
-    ASSERT_EQ(InvokeByName(folder, L"Name", DISPATCH_PROPERTYGET, {}, &name.value), S_OK);
+    ASSERT_EQ(InvokeByName(folder.get(), L"Name", DISPATCH_PROPERTYGET, {}, &name.value), S_OK);
     EXPECT_STREQ(V_BSTR(&name.value), L"Sub Folder");
     Variant id;
-    ASSERT_EQ(InvokeByName(folder, L"ID", DISPATCH_PROPERTYGET, {}, &id.value), S_OK);
+    ASSERT_EQ(InvokeByName(folder.get(), L"ID", DISPATCH_PROPERTYGET, {}, &id.value), S_OK);
     EXPECT_EQ(V_VT(&id.value), VT_ARRAY | VT_UI1);
 }
 

@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Tree, Item,
 
 TEST_F(XeltObject, WithoutFolderEveryPropertyIsEmpty)
 {
-    IXeltObject* object = nullptr;
-    ASSERT_EQ(framework::CreateInstance<CXeltObject>(nullptr, IID_IXeltObject, reinterpret_cast<void**>(&object)), S_OK);
+    Held<IXeltObject> object;
+    ASSERT_EQ(framework::CreateInstance<CXeltObject>(nullptr, IID_IXeltObject, object.outVoid()), S_OK);
     BSTR name = reinterpret_cast<BSTR>(1), path = reinterpret_cast<BSTR>(1);
     EXPECT_EQ(object->get_Name(&name), S_OK);
     EXPECT_EQ(name, nullptr);
@@ -77,7 +77,6 @@ TEST_F(XeltObject, WithoutFolderEveryPropertyIsEmpty)
     EXPECT_EQ(object->get_Attribute(IsFolder, &set), S_OK);
     EXPECT_EQ(set, VARIANT_FALSE);
     EXPECT_EQ(object->Command(nullptr), S_OK);
-    object->Release();
 }
 
 TEST_F(XeltObject, NullOutPointersAreRefused)
@@ -87,10 +86,10 @@ TEST_F(XeltObject, NullOutPointersAreRefused)
     EXPECT_EQ(object->get_Path(nullptr), E_POINTER);
     EXPECT_EQ(object->get_Attributes(AllAttributes, nullptr), E_POINTER);
     EXPECT_EQ(object->get_Attribute(IsFolder, nullptr), E_POINTER);
-    IXeltObject* none = reinterpret_cast<IXeltObject*>(1);
     EXPECT_EQ(CXeltObject::Create(nullptr, nullptr, nullptr), E_POINTER);
-    EXPECT_EQ(CXeltObject::Create(nullptr, nullptr, &none), S_OK);
-    none->Release();
+    Held<IXeltObject> none;
+    EXPECT_EQ(CXeltObject::Create(nullptr, nullptr, none.out()), S_OK);
+    EXPECT_TRUE(none);
 }
 
 TEST_F(XeltObject, CommandRunsTheMenuItemOfThatTextAndAlwaysSucceeds)

@@ -4,12 +4,14 @@
 #include <shlobj.h>
 
 #include "CXeltObjects.h"
+#include "ShellViewStub.h"
+#include "Uncounted.h"
 #include "framework/ComObject.h"
 
 namespace {
 
 // A shell view that hands out the shell's data object over chosen items of a folder.
-class FakeView final : public IShellView
+class FakeView final : public ShellViewStub
 {
 public:
     virtual ~FakeView() = default;
@@ -20,18 +22,6 @@ public:
     }
     STDMETHOD_(ULONG, AddRef)() override { return ++references; }
     STDMETHOD_(ULONG, Release)() override { return --references; }
-    STDMETHOD(GetWindow)(HWND*) override { return E_NOTIMPL; }
-    STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(TranslateAccelerator)(MSG*) override { return E_NOTIMPL; }
-    STDMETHOD(EnableModeless)(BOOL) override { return E_NOTIMPL; }
-    STDMETHOD(UIActivate)(UINT) override { return E_NOTIMPL; }
-    STDMETHOD(Refresh)() override { return E_NOTIMPL; }
-    STDMETHOD(CreateViewWindow)(IShellView*, LPCFOLDERSETTINGS, IShellBrowser*, RECT*, HWND*) override { return E_NOTIMPL; }
-    STDMETHOD(DestroyViewWindow)() override { return E_NOTIMPL; }
-    STDMETHOD(GetCurrentInfo)(LPFOLDERSETTINGS) override { return E_NOTIMPL; }
-    STDMETHOD(AddPropertySheetPages)(DWORD, LPFNSVADDPROPSHEETPAGE, LPARAM) override { return E_NOTIMPL; }
-    STDMETHOD(SaveViewState)() override { return E_NOTIMPL; }
-    STDMETHOD(SelectItem)(PCUITEMID_CHILD, SVSIF) override { return E_NOTIMPL; }
     STDMETHOD(GetItemObject)(UINT selector, REFIID iid, void** out) override
     {
         selectors.push_back(selector);
@@ -50,17 +40,9 @@ public:
 };
 
 // The control's view host as far as the collection uses it: the active view.
-class FakeBrowser final : public IShellBrowser
+class FakeBrowser final : public Uncounted<IShellBrowser>
 {
 public:
-    virtual ~FakeBrowser() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override
-    {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 2; }
-    STDMETHOD_(ULONG, Release)() override { return 1; }
     STDMETHOD(GetWindow)(HWND*) override { return E_NOTIMPL; }
     STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
     STDMETHOD(InsertMenusSB)(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
@@ -92,10 +74,11 @@ class XeltObjects : public AutomationTest
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(framework::ComObject<CXeltObjects>::Create(&collection), S_OK);
-        collection->AddRef();
-        root = BindPath(tree.Root());
-        view.folder = root;
+        framework::ComObject<CXeltObjects>* created = nullptr;
+        ASSERT_EQ(framework::ComObject<CXeltObjects>::Create(&created), S_OK);
+        collection.share(created);
+        root.reset(BindPath(tree.Root()));
+        view.folder = root.get();
         view.selected = {L"Plain.txt", L"Sub Folder"};
         view.all = {L"Plain.txt", L"Name with spaces.txt", L"Sub Folder"};
         browser.view = &view;
@@ -103,8 +86,8 @@ protected:
     }
     void TearDown() override
     {
-        collection->Release();
-        root->Release();
+        collection.reset();
+        root.reset();
         EXPECT_EQ(view.references, 1u);
     }
 
@@ -120,18 +103,17 @@ protected:
         std::vector<std::wstring> paths;
         for (LONG index = 0; index < Count(); ++index)
         {
-            IXeltObject* item = nullptr;
-            EXPECT_EQ(collection->get_Item(index, &item), S_OK);
+            Held<IXeltObject> item;
+            EXPECT_EQ(collection->get_Item(index, item.out()), S_OK);
             BSTR path = nullptr;
             item->get_Path(&path);
             paths.push_back(TakeText(path));
-            item->Release();
         }
         return paths;
     }
 
-    framework::ComObject<CXeltObjects>* collection = nullptr;
-    IShellFolder* root = nullptr;
+    Held<framework::ComObject<CXeltObjects>> collection;
+    Held<IShellFolder> root;
     FakeView view;
     FakeBrowser browser;
 };
@@ -187,7 +169,7 @@ TEST_F(XeltObjects, IndexesOutOfRangeAnswerNothingAndNullOutPointersAreRefused)
 
 TEST_F(XeltObjects, AnswersByNameWithItemAsDefaultMemberAndGetDefaultingToTheSelection)
 {
-    IDispatch* dispatch = static_cast<IXeltObjects*>(collection);
+    IDispatch* dispatch = static_cast<IXeltObjects*>(collection.get());
     ASSERT_EQ(InvokeByName(dispatch, L"Get", DISPATCH_METHOD, {}, nullptr), S_OK);
     EXPECT_EQ(view.selectors, std::vector<UINT>{SVGIO_SELECTION});
     Variant count;
