@@ -1,3 +1,4 @@
+#include "StderrCapture.h"
 #include "ToneFile.h"
 
 #include "sound/Sound.h"
@@ -67,6 +68,10 @@ TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEng
         {"g.mp3", {Kind::Mp3Cbr, 7000, 22050, 1}},
         {"Cuña año.mp3", {Kind::Mp3Cbr, 1500, 44100, 2}},
         {"silence.wav", {Kind::Wav, 0, 44100, 2}},
+        // Measured by what they hold, not by their names.
+        {"WAV named spot.mp3", {Kind::Wav, 2800, 22050, 2}},
+        {"MP3 named song.wav", {Kind::Mp3Vbr, 3250, 48000, 2}},
+        {"MP3 named without extension", {Kind::Mp3Cbr, 1250, 32000, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,6 +80,63 @@ TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEng
         EXPECT_EQ(sound::Stream_GetLengthMs(stream), c.tone.lengthMs);
         sound::Stream_Close(stream);
     }
+}
+
+// Without the Info/Xing frame nothing states the frame count or the encoder's
+// delay and padding: the frames are counted, and the length may differ from
+// the audio written by up to one frame.
+TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFrame)
+{
+    struct Case {
+        const char* name;
+        Tone tone;
+    };
+    const Case cases[] = {
+        {"Cuña de l'año cbr.mp3", {Kind::Mp3CbrHeaderless, 187300, 44100, 2}},
+        {"Cuña de l'año vbr.mp3", {Kind::Mp3VbrHeaderless, 187300, 44100, 2}},
+        {"mono cbr 44.mp3", {Kind::Mp3CbrHeaderless, 6100, 44100, 1}},
+        {"mono vbr 44.mp3", {Kind::Mp3VbrHeaderless, 5300, 44100, 1}},
+        {"stereo cbr 32.mp3", {Kind::Mp3CbrHeaderless, 4700, 32000, 2}},
+        {"mono vbr 32.mp3", {Kind::Mp3VbrHeaderless, 4300, 32000, 1}},
+        {"mono cbr 48.mp3", {Kind::Mp3CbrHeaderless, 3900, 48000, 1}},
+        {"stereo vbr 48.mp3", {Kind::Mp3VbrHeaderless, 3500, 48000, 2}},
+        {"mono cbr 22.mp3", {Kind::Mp3CbrHeaderless, 7000, 22050, 1}},
+        {"with header vbr 44.mp3", {Kind::Mp3Vbr, 187300, 44100, 2}},
+        {"with header cbr 32.mp3", {Kind::Mp3Cbr, 4700, 32000, 2}},
+        {"with header mono vbr 48.mp3", {Kind::Mp3Vbr, 3500, 48000, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = WriteTone(c.name, c.tone);
+        soundtest::StderrCapture stderrText;
+        const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+        const int error = sound::GetError();
+        const int ms = sound::Stream_GetLengthMs(stream);
+        sound::Stream_Close(stream);
+        EXPECT_EQ(stderrText.Text(), "");
+        ASSERT_NE(stream, 0) << error;
+        const bool headerless = c.tone.kind == Kind::Mp3CbrHeaderless || c.tone.kind == Kind::Mp3VbrHeaderless;
+        if (headerless) {
+            const int frameMs = (c.tone.sampleRate >= 32000 ? 1152 : 576) * 1000 / c.tone.sampleRate;
+            EXPECT_NEAR(ms, c.tone.lengthMs, frameMs);
+        } else {
+            EXPECT_EQ(ms, c.tone.lengthMs);
+        }
+    }
+}
+
+TEST_F(SoundTest, AHeaderlessMp3CutShortIsMeasuredByWhatItHolds)
+{
+    const QString path = WriteTone("cut.mp3", {Kind::Mp3CbrHeaderless, 20000, 44100, 2});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    file.close();
+    const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+    ASSERT_NE(stream, 0) << sound::GetError();
+    // Constant bit rate: half the bytes hold half the frames.
+    EXPECT_NEAR(sound::Stream_GetLengthMs(stream), 10000, 2 * 26);
+    sound::Stream_Close(stream);
 }
 
 TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
@@ -179,6 +241,26 @@ TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart
     EXPECT_EQ(sound::Stream_GetTime(stream), 150);
     ASSERT_EQ(sound::Stream_Play(1, stream), 1);
     EXPECT_LT(sound::Stream_GetTime(stream), 150);
+}
+
+TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
+{
+    const int stream
+        = sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), kPlaying, 0, 0);
+    ASSERT_NE(stream, 0) << sound::GetError();
+    const int length = sound::Stream_GetLengthMs(stream);
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    ASSERT_EQ(sound::Stream_Play(1, stream), 1);
+    const auto started = std::chrono::steady_clock::now();
+    const auto giveUp = started + std::chrono::seconds(10);
+    int time = 0;
+    while ((time = sound::Stream_GetTime(stream)) < length && std::chrono::steady_clock::now() < giveUp) Sleep(5);
+    const auto played = std::chrono::steady_clock::now() - started;
+    EXPECT_EQ(time, length);
+    // Played in real time to the end, not cut short where the decoding stopped.
+    EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(played).count(), length - 100);
+    Sleep(100);
+    EXPECT_EQ(sound::Stream_GetTime(stream), length);
 }
 
 TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine)
