@@ -151,7 +151,8 @@ QStringList Missing(const QString& path, const QStringList& statements, const je
     if (missingTables.size() == 1)
         lines.prepend(QStringLiteral("A la base de datos «%1» le falta la tabla %2.").arg(path, missingTables.first()));
     else if (!missingTables.isEmpty())
-        lines.prepend(QStringLiteral("A la base de datos «%1» le faltan las tablas %2.").arg(path, Enumeration(missingTables)));
+        lines.prepend(QStringLiteral("A la base de datos «%1» le faltan las tablas %2.")
+                          .arg(path, Enumeration(missingTables)));
     return lines;
 }
 
@@ -175,7 +176,8 @@ void Create(const QDir& folder, const DatabaseFile& file, const QString& name)
 {
     const QString target = folder.filePath(name);
     // Each program builds under its own name: two starting at once do not mix.
-    const QString building = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
+    const QString building
+        = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
     RemoveFile(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);

@@ -35,7 +35,8 @@ void MakeDatabase(const QString& path)
     database.Execute(QStringLiteral("CREATE TABLE DOS (NOMBRE TEXT)"));
     database.Execute(QStringLiteral("BEGIN"));
     for (int i = 0; i < 300; ++i)
-        database.Execute(QStringLiteral("INSERT INTO DOS (NOMBRE) VALUES ('%1')").arg(QString(300, QChar('a' + i % 26))));
+        database.Execute(
+            QStringLiteral("INSERT INTO DOS (NOMBRE) VALUES ('%1')").arg(QString(300, QChar('a' + i % 26))));
     database.Execute(QStringLiteral("COMMIT"));
 }
 

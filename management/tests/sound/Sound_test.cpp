@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include <sys/fsuid.h>
@@ -122,6 +123,48 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
         } else {
             EXPECT_EQ(ms, c.tone.lengthMs);
         }
+    }
+}
+
+// Other tools put tags and stray bytes around the frames of an MP3.
+TEST_F(SoundTest, TagsAndStrayBytesAroundTheFramesLeaveTheLengthAsItIs)
+{
+    const QByteArray title
+        = QByteArray("TIT2") + QByteArray::fromHex("000000050000") + QByteArray(1, '\0') + "Spot";
+    const QByteArray padding(100, '\0');
+    const QByteArray id3v2 = QByteArray("ID3") + QByteArray::fromHex("030000000000")
+        + char(title.size() + padding.size()) + title + padding;
+    const QByteArray id3v1 = QByteArray("TAG") + QByteArray(125, ' ');
+    struct Case {
+        const char* what;
+        Kind kind;
+        std::function<QByteArray(const QByteArray&)> shape;
+        int toleranceMs;
+    };
+    const Case cases[] = {
+        {"ID3v2 tag before a header-less file", Kind::Mp3CbrHeaderless,
+            [&](const QByteArray& b) { return id3v2 + b; }, 0},
+        {"ID3v2 tag before the Info frame", Kind::Mp3Vbr, [&](const QByteArray& b) { return id3v2 + b; }, 0},
+        {"ID3v1 tag after the frames", Kind::Mp3VbrHeaderless, [&](const QByteArray& b) { return b + id3v1; }, 0},
+        {"zeros before the first frame", Kind::Mp3VbrHeaderless,
+            [](const QByteArray& b) { return QByteArray(2000, '\0') + b; }, 0},
+        // A stream recorded from the middle of a frame loses that frame.
+        {"cut in the middle of the first frame", Kind::Mp3CbrHeaderless,
+            [](const QByteArray& b) { return b.mid(300); }, 27},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString plain = WriteTone("plain.mp3", {c.kind, 6000, 44100, 2});
+        QFile file(plain);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString shaped = WriteBytes("shaped.mp3", c.shape(file.readAll()));
+        const int plainStream = sound::Stream_Open(plain, kMeasuring, 0, 0);
+        const int shapedStream = sound::Stream_Open(shaped, kMeasuring, 0, 0);
+        ASSERT_NE(plainStream, 0);
+        ASSERT_NE(shapedStream, 0) << sound::GetError();
+        EXPECT_NEAR(sound::Stream_GetLengthMs(shapedStream), sound::Stream_GetLengthMs(plainStream), c.toleranceMs);
+        sound::Stream_Close(plainStream);
+        sound::Stream_Close(shapedStream);
     }
 }
 

@@ -85,7 +85,9 @@ void FillCatalogue(const QString& path)
 {
     QStringList inserts;
     for (int code = 1; code <= 400; ++code)
-        inserts << QStringLiteral("INSERT INTO CATALOGO (CODIGO,TITULO) VALUES (%1,'%2')").arg(code).arg(QString(300, QChar('a' + code % 26)));
+        inserts << QStringLiteral("INSERT INTO CATALOGO (CODIGO,TITULO) VALUES (%1,'%2')")
+                       .arg(code)
+                       .arg(QString(300, QChar('a' + code % 26)));
     Execute(path, inserts);
 }
 
