@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-liberation2
   libsqlite3-dev sqlite3
-  libsndfile1-dev portaudio19-dev
+  libsndfile1-dev libmpg123-dev portaudio19-dev
   googletest libgtest-dev
   xvfb xauth
   g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev

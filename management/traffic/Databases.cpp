@@ -2,11 +2,18 @@
 
 #include "jet/Engine.h"
 #include "jet/Error.h"
+#include "jet/Examine.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -72,14 +79,29 @@ const QStringList continuidadTables = {
     QStringLiteral("CREATE TABLE NOMBRE (NOMBRE TEXT COLLATE ES)"),
 };
 
-// As on Windows, "dorna.mdb" is the same file as "Dorna.MDB".
-bool Exists(const QDir& folder, const QString& name)
+struct DatabaseFile {
+    QString name;
+    const QStringList& statements;
+    // The two files the program writes take the write-ahead log; the rotation
+    // names are only read, so their file can live on read-only storage.
+    bool writeAheadLog;
+};
+
+const DatabaseFile databaseFiles[] = {
+    {QStringLiteral("Dorna.MDB"), dornaTables, true},
+    {QStringLiteral("MUSICA.MDB"), musicaTables, true},
+    {QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false},
+};
+
+// As on Windows, "dorna.mdb" is the same file as "Dorna.MDB": the name the
+// file has in the folder, if it is there.
+std::optional<QString> EntryOf(const QDir& folder, const QString& name)
 {
     const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+            return entry;
+    return std::nullopt;
 }
 
 void RemoveFile(const QString& path)
@@ -88,29 +110,95 @@ void RemoveFile(const QString& path)
         QFile::remove(path + QLatin1String(suffix));
 }
 
-void Create(const QDir& folder, const QString& name, const QStringList& statements, bool writeAheadLog)
+QString Enumeration(QStringList names)
 {
-    if (Exists(folder, name))
-        return;
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last : names.join(QStringLiteral(", ")) + QStringLiteral(" y ") + last;
+}
+
+// What the file lacks of the tables and columns its statements create, one
+// line for each table; none when it lacks nothing.
+QStringList Missing(const QString& path, const QStringList& statements, const jet::FileContents& contents)
+{
+    static const QRegularExpression createTable(QStringLiteral("^CREATE TABLE (\\S+) \\((.*)\\)$"));
+    QStringList missingTables;
+    QStringList lines;
+    for (const QString& statement : statements) {
+        const QRegularExpressionMatch table = createTable.match(statement);
+        if (!table.hasMatch())
+            continue;
+        const QString name = table.captured(1);
+        const auto found = std::find_if(contents.tables.begin(), contents.tables.end(), [&](const auto& held) {
+            return held.table.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (found == contents.tables.end()) {
+            missingTables << name;
+            continue;
+        }
+        QStringList missingColumns;
+        for (const QString& definition : table.captured(2).split(QStringLiteral(", "))) {
+            const QString column = definition.section(QLatin1Char(' '), 0, 0);
+            if (!found->columns.contains(column, Qt::CaseInsensitive))
+                missingColumns << column;
+        }
+        if (missingColumns.size() == 1)
+            lines << QStringLiteral("En la base de datos «%1», a la tabla %2 le falta el campo %3.")
+                         .arg(path, name, missingColumns.first());
+        else if (!missingColumns.isEmpty())
+            lines << QStringLiteral("En la base de datos «%1», a la tabla %2 le faltan los campos %3.")
+                         .arg(path, name, Enumeration(missingColumns));
+    }
+    if (missingTables.size() == 1)
+        lines.prepend(QStringLiteral("A la base de datos «%1» le falta la tabla %2.").arg(path, missingTables.first()));
+    else if (!missingTables.isEmpty())
+        lines.prepend(QStringLiteral("A la base de datos «%1» le faltan las tablas %2.")
+                          .arg(path, Enumeration(missingTables)));
+    return lines;
+}
+
+// What is wrong with a file that holds something, one line for each fault;
+// none when it can be used as it is.
+QStringList Problems(const QString& path, const DatabaseFile& file, const jet::FileContents& contents)
+{
+    switch (contents.state) {
+    case jet::FileState::NotADatabase:
+        return {QStringLiteral("El archivo «%1» no es una base de datos.").arg(path)};
+    case jet::FileState::Damaged:
+        return {QStringLiteral("La base de datos «%1» está dañada.").arg(path)};
+    case jet::FileState::Empty:
+    case jet::FileState::Database:
+        break;
+    }
+    return Missing(path, file.statements, contents);
+}
+
+void Create(const QDir& folder, const DatabaseFile& file, const QString& name)
+{
     const QString target = folder.filePath(name);
     // Each program builds under its own name: two starting at once do not mix.
-    const QString building = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
+    const QString building
+        = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
     RemoveFile(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);
-        if (writeAheadLog)
+        if (file.writeAheadLog)
             database.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         database.Execute(QStringLiteral("BEGIN"));
-        for (const QString& statement : statements)
+        for (const QString& statement : file.statements)
             database.Execute(statement);
         database.Execute(QStringLiteral("COMMIT"));
     } catch (...) {
         RemoveFile(building);
         throw;
     }
+    // A file of no bytes holds nothing to lose; one that another program has
+    // just made stays.
+    const QFileInfo existing(target);
+    if (existing.exists() && existing.size() == 0)
+        RemoveFile(target);
     if (!QFile::rename(building, target)) {
         RemoveFile(building);
-        if (Exists(folder, name))   // another program made it meanwhile
+        if (EntryOf(folder, name))   // another program made it meanwhile
             return;
         throw jet::Error(QStringLiteral("No se puede crear la base de datos «%1».").arg(target));
     }
@@ -123,9 +211,30 @@ void CreateMissingDatabases(const QString& folder)
     const QDir directory(folder);
     if (!directory.exists() && !QDir().mkpath(folder))
         throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1».").arg(folder));
-    // The two files the program writes take the write-ahead log; the rotation
-    // names are only read, so their file can live on read-only storage.
-    Create(directory, QStringLiteral("Dorna.MDB"), dornaTables, true);
-    Create(directory, QStringLiteral("MUSICA.MDB"), musicaTables, true);
-    Create(directory, QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false);
+    // Every file is looked at before any is made, so a refused start leaves
+    // the folder as it was.
+    QStringList problems;
+    std::vector<std::pair<const DatabaseFile*, QString>> toCreate;
+    for (const DatabaseFile& file : databaseFiles) {
+        const std::optional<QString> entry = EntryOf(directory, file.name);
+        if (!entry) {
+            toCreate.emplace_back(&file, file.name);
+            continue;
+        }
+        const QString path = directory.filePath(*entry);
+        try {
+            const jet::FileContents contents = jet::Examine(path);
+            if (contents.state == jet::FileState::Empty)
+                toCreate.emplace_back(&file, *entry);
+            else
+                problems << Problems(path, file, contents);
+        } catch (const jet::Error& error) {
+            problems << error.Text();
+        }
+    }
+    if (!problems.isEmpty())
+        throw jet::Error(problems.join(QLatin1Char('\n'))
+                         + QStringLiteral("\nEl programa termina sin modificar ningún archivo."));
+    for (const auto& [file, name] : toCreate)
+        Create(directory, *file, name);
 }

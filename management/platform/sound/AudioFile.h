@@ -1,21 +1,20 @@
-// One audio file opened for decoding through libsndfile.
+// One audio file opened for decoding, with its exact length.
 #pragma once
 
 #include <QString>
 
-#include <cstdio>
 #include <memory>
-
-struct sf_private_tag;
 
 namespace sound {
 
 class AudioFile {
 public:
-    // Opens the file and checks that it decodes up to its stated last frame;
-    // nullptr and an Error code when it does not.
+    // Opens the file by what it holds, whatever its name: MPEG audio through
+    // the MPEG decoder, WAV, FLAC, Ogg and the like through the general one.
+    // nullptr and an Error code when it cannot be measured, or holds less
+    // audio than its header states.
     static std::unique_ptr<AudioFile> Open(const QString& path, int& error);
-    ~AudioFile();
+    virtual ~AudioFile() = default;
     AudioFile(const AudioFile&) = delete;
     AudioFile& operator=(const AudioFile&) = delete;
 
@@ -24,17 +23,19 @@ public:
     int Channels() const { return channels_; }
     int LengthMs() const;
 
-    // Reads up to count interleaved frames; fewer at the end or on a decoding fault.
-    long long Read(float* frames, long long count);
-    bool Rewind();
+    // Reads up to count interleaved frames; fewer at the end or on a decoding
+    // fault, and never past Frames().
+    virtual long long Read(float* frames, long long count) = 0;
+    // Back to the first frame.
+    virtual bool Rewind() = 0;
+
+protected:
+    AudioFile(long long frames, int sampleRate, int channels);
+
+    // A length in frames that LengthMs can give in whole milliseconds.
+    static bool Measurable(long long frames, int sampleRate, int channels);
 
 private:
-    AudioFile(std::FILE* file, std::unique_ptr<char[]> buffer, sf_private_tag* sndfile, long long frames,
-        int sampleRate, int channels);
-
-    std::FILE* file_;
-    std::unique_ptr<char[]> buffer_; // the stdio buffer of file_
-    sf_private_tag* sndfile_;
     long long frames_;
     int sampleRate_;
     int channels_;

@@ -39,6 +39,7 @@ enum Error : int {
     ErrFileNotFound = 9,
     ErrFileFormat = 10,
     ErrFileBad = 11, // unreadable, or ends before its stated length
+    ErrMemory = 12,
     ErrInvalidParam = 14,
 };
 

@@ -1,7 +1,10 @@
-// Opens and measures thousands of damaged and random files: each must either
-// open with a length or fail with a file error, never crash or hang.
+// Opens, measures and decodes thousands of damaged and random files: each
+// must either open with a length or fail with a file error, never crash,
+// hang or print anything.
+#include "StderrCapture.h"
 #include "ToneFile.h"
 
+#include "sound/AudioFile.h"
 #include "sound/Sound.h"
 
 #include <QFile>
@@ -82,6 +85,8 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         {"s.ogg", {Kind::Ogg, 400, 8000, 1}},
         {"c.mp3", {Kind::Mp3Cbr, 600, 22050, 2}},
         {"v.mp3", {Kind::Mp3Vbr, 600, 44100, 1}},
+        {"hc.mp3", {Kind::Mp3CbrHeaderless, 500, 32000, 2}},
+        {"hv.mp3", {Kind::Mp3VbrHeaderless, 500, 48000, 1}},
     };
     std::vector<QByteArray> seeds;
     for (const auto& sample : samples) {
@@ -92,6 +97,8 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
 
     Mutator mutator(seeds);
     const QString input = dir.filePath("input.mp3");
+    std::vector<float> decoded(4096 * 2);
+    soundtest::StderrCapture stderrText;
     for (int i = 0; i < kInputs; ++i) {
         SCOPED_TRACE(i);
         {
@@ -107,7 +114,15 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         }
         EXPECT_GE(sound::Stream_GetLengthMs(stream), 0);
         sound::Stream_Close(stream);
+
+        int error = sound::ErrNone;
+        const std::unique_ptr<sound::AudioFile> file = sound::AudioFile::Open(input, error);
+        ASSERT_NE(file, nullptr) << error;
+        long long total = 0;
+        for (long long read; (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;) total += read;
+        EXPECT_LE(total, file->Frames());
     }
+    EXPECT_EQ(stderrText.Text(), "");
 }
 
 } // namespace

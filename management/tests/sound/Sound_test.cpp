@@ -1,3 +1,4 @@
+#include "StderrCapture.h"
 #include "ToneFile.h"
 
 #include "sound/Sound.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 #include <sys/fsuid.h>
@@ -67,6 +69,10 @@ TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEng
         {"g.mp3", {Kind::Mp3Cbr, 7000, 22050, 1}},
         {"Cuña año.mp3", {Kind::Mp3Cbr, 1500, 44100, 2}},
         {"silence.wav", {Kind::Wav, 0, 44100, 2}},
+        // Measured by what they hold, not by their names.
+        {"WAV named spot.mp3", {Kind::Wav, 2800, 22050, 2}},
+        {"MP3 named song.wav", {Kind::Mp3Vbr, 3250, 48000, 2}},
+        {"MP3 named without extension", {Kind::Mp3Cbr, 1250, 32000, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -75,6 +81,105 @@ TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEng
         EXPECT_EQ(sound::Stream_GetLengthMs(stream), c.tone.lengthMs);
         sound::Stream_Close(stream);
     }
+}
+
+// Without the Info/Xing frame nothing states the frame count or the encoder's
+// delay and padding: the frames are counted, and the length may differ from
+// the audio written by up to one frame.
+TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFrame)
+{
+    struct Case {
+        const char* name;
+        Tone tone;
+    };
+    const Case cases[] = {
+        {"Cuña de l'año cbr.mp3", {Kind::Mp3CbrHeaderless, 187300, 44100, 2}},
+        {"Cuña de l'año vbr.mp3", {Kind::Mp3VbrHeaderless, 187300, 44100, 2}},
+        {"mono cbr 44.mp3", {Kind::Mp3CbrHeaderless, 6100, 44100, 1}},
+        {"mono vbr 44.mp3", {Kind::Mp3VbrHeaderless, 5300, 44100, 1}},
+        {"stereo cbr 32.mp3", {Kind::Mp3CbrHeaderless, 4700, 32000, 2}},
+        {"mono vbr 32.mp3", {Kind::Mp3VbrHeaderless, 4300, 32000, 1}},
+        {"mono cbr 48.mp3", {Kind::Mp3CbrHeaderless, 3900, 48000, 1}},
+        {"stereo vbr 48.mp3", {Kind::Mp3VbrHeaderless, 3500, 48000, 2}},
+        {"mono cbr 22.mp3", {Kind::Mp3CbrHeaderless, 7000, 22050, 1}},
+        {"with header vbr 44.mp3", {Kind::Mp3Vbr, 187300, 44100, 2}},
+        {"with header cbr 32.mp3", {Kind::Mp3Cbr, 4700, 32000, 2}},
+        {"with header mono vbr 48.mp3", {Kind::Mp3Vbr, 3500, 48000, 1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = WriteTone(c.name, c.tone);
+        soundtest::StderrCapture stderrText;
+        const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+        const int error = sound::GetError();
+        const int ms = sound::Stream_GetLengthMs(stream);
+        sound::Stream_Close(stream);
+        EXPECT_EQ(stderrText.Text(), "");
+        ASSERT_NE(stream, 0) << error;
+        const bool headerless = c.tone.kind == Kind::Mp3CbrHeaderless || c.tone.kind == Kind::Mp3VbrHeaderless;
+        if (headerless) {
+            const int frameMs = (c.tone.sampleRate >= 32000 ? 1152 : 576) * 1000 / c.tone.sampleRate;
+            EXPECT_NEAR(ms, c.tone.lengthMs, frameMs);
+        } else {
+            EXPECT_EQ(ms, c.tone.lengthMs);
+        }
+    }
+}
+
+// Other tools put tags and stray bytes around the frames of an MP3.
+TEST_F(SoundTest, TagsAndStrayBytesAroundTheFramesLeaveTheLengthAsItIs)
+{
+    const QByteArray title
+        = QByteArray("TIT2") + QByteArray::fromHex("000000050000") + QByteArray(1, '\0') + "Spot";
+    const QByteArray padding(100, '\0');
+    const QByteArray id3v2 = QByteArray("ID3") + QByteArray::fromHex("030000000000")
+        + char(title.size() + padding.size()) + title + padding;
+    const QByteArray id3v1 = QByteArray("TAG") + QByteArray(125, ' ');
+    struct Case {
+        const char* what;
+        Kind kind;
+        std::function<QByteArray(const QByteArray&)> shape;
+        int toleranceMs;
+    };
+    const Case cases[] = {
+        {"ID3v2 tag before a header-less file", Kind::Mp3CbrHeaderless,
+            [&](const QByteArray& b) { return id3v2 + b; }, 0},
+        {"ID3v2 tag before the Info frame", Kind::Mp3Vbr, [&](const QByteArray& b) { return id3v2 + b; }, 0},
+        {"ID3v1 tag after the frames", Kind::Mp3VbrHeaderless, [&](const QByteArray& b) { return b + id3v1; }, 0},
+        {"zeros before the first frame", Kind::Mp3VbrHeaderless,
+            [](const QByteArray& b) { return QByteArray(2000, '\0') + b; }, 0},
+        // A stream recorded from the middle of a frame loses that frame.
+        {"cut in the middle of the first frame", Kind::Mp3CbrHeaderless,
+            [](const QByteArray& b) { return b.mid(300); }, 27},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString plain = WriteTone("plain.mp3", {c.kind, 6000, 44100, 2});
+        QFile file(plain);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString shaped = WriteBytes("shaped.mp3", c.shape(file.readAll()));
+        const int plainStream = sound::Stream_Open(plain, kMeasuring, 0, 0);
+        const int shapedStream = sound::Stream_Open(shaped, kMeasuring, 0, 0);
+        ASSERT_NE(plainStream, 0);
+        ASSERT_NE(shapedStream, 0) << sound::GetError();
+        EXPECT_NEAR(sound::Stream_GetLengthMs(shapedStream), sound::Stream_GetLengthMs(plainStream), c.toleranceMs);
+        sound::Stream_Close(plainStream);
+        sound::Stream_Close(shapedStream);
+    }
+}
+
+TEST_F(SoundTest, AHeaderlessMp3CutShortIsMeasuredByWhatItHolds)
+{
+    const QString path = WriteTone("cut.mp3", {Kind::Mp3CbrHeaderless, 20000, 44100, 2});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    file.close();
+    const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+    ASSERT_NE(stream, 0) << sound::GetError();
+    // Constant bit rate: half the bytes hold half the frames.
+    EXPECT_NEAR(sound::Stream_GetLengthMs(stream), 10000, 2 * 26);
+    sound::Stream_Close(stream);
 }
 
 TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
@@ -179,6 +284,26 @@ TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart
     EXPECT_EQ(sound::Stream_GetTime(stream), 150);
     ASSERT_EQ(sound::Stream_Play(1, stream), 1);
     EXPECT_LT(sound::Stream_GetTime(stream), 150);
+}
+
+TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
+{
+    const int stream
+        = sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), kPlaying, 0, 0);
+    ASSERT_NE(stream, 0) << sound::GetError();
+    const int length = sound::Stream_GetLengthMs(stream);
+    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    ASSERT_EQ(sound::Stream_Play(1, stream), 1);
+    const auto started = std::chrono::steady_clock::now();
+    const auto giveUp = started + std::chrono::seconds(10);
+    int time = 0;
+    while ((time = sound::Stream_GetTime(stream)) < length && std::chrono::steady_clock::now() < giveUp) Sleep(5);
+    const auto played = std::chrono::steady_clock::now() - started;
+    EXPECT_EQ(time, length);
+    // Played in real time to the end, not cut short where the decoding stopped.
+    EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(played).count(), length - 100);
+    Sleep(100);
+    EXPECT_EQ(sound::Stream_GetTime(stream), length);
 }
 
 TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine)

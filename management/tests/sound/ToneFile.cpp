@@ -22,9 +22,41 @@ int FormatOf(Kind kind)
         return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
     case Kind::Mp3Cbr:
     case Kind::Mp3Vbr:
+    case Kind::Mp3CbrHeaderless:
+    case Kind::Mp3VbrHeaderless:
         return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
     }
     return 0;
+}
+
+bool Variable(Kind kind)
+{
+    return kind == Kind::Mp3Vbr || kind == Kind::Mp3VbrHeaderless;
+}
+
+bool Headerless(Kind kind)
+{
+    return kind == Kind::Mp3CbrHeaderless || kind == Kind::Mp3VbrHeaderless;
+}
+
+// Bytes of the layer III frame whose four header bytes start at frame; 0 when
+// they are no frame header.
+int Layer3FrameSize(const unsigned char* frame)
+{
+    static const int kbpsMpeg1[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+    static const int kbpsMpeg2[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+    static const int rateMpeg1[] = {44100, 48000, 32000};
+    const int version = (frame[1] >> 3) & 3; // 3: MPEG-1, 2: MPEG-2, 0: MPEG-2.5
+    const int layer = (frame[1] >> 1) & 3; // 1: layer III
+    const int bitrate = frame[2] >> 4;
+    const int rate = (frame[2] >> 2) & 3;
+    if (frame[0] != 0xFF || (frame[1] & 0xE0) != 0xE0 || version == 1 || layer != 1 || bitrate == 0
+        || bitrate == 15 || rate == 3)
+        return 0;
+    const bool mpeg1 = version == 3;
+    const int sampleRate = rateMpeg1[rate] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
+    const int kbps = (mpeg1 ? kbpsMpeg1 : kbpsMpeg2)[bitrate];
+    return (mpeg1 ? 144000 : 72000) * kbps / sampleRate + ((frame[2] >> 1) & 1);
 }
 
 } // namespace
@@ -37,8 +69,8 @@ bool WriteTone(const QString& path, const Tone& tone)
     info.format = FormatOf(tone.kind);
     SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
     if (file == nullptr) return false;
-    if (tone.kind == Kind::Mp3Cbr || tone.kind == Kind::Mp3Vbr) {
-        int mode = tone.kind == Kind::Mp3Vbr ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
+    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
+        int mode = Variable(tone.kind) ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
         double level = 0.5;
         sf_command(file, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
         sf_command(file, SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);
@@ -59,7 +91,21 @@ bool WriteTone(const QString& path, const Tone& tone)
         written = sf_writef_float(file, block.data(), count) == count;
         done += count;
     }
-    return sf_close(file) == 0 && written;
+    return sf_close(file) == 0 && written && (!Headerless(tone.kind) || DropInfoFrame(path));
+}
+
+bool DropInfoFrame(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    QByteArray bytes = file.readAll();
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const int size = bytes.size() >= 4 ? Layer3FrameSize(data) : 0;
+    if (size == 0 || size > bytes.size()) return false;
+    const QByteArray frame = bytes.left(size);
+    if (!frame.contains("Xing") && !frame.contains("Info")) return false;
+    bytes.remove(0, size);
+    return file.resize(0) && file.seek(0) && file.write(bytes) == bytes.size();
 }
 
 } // namespace soundtest

@@ -5,7 +5,10 @@
 
 namespace soundtest {
 
-enum class Kind { Wav, Flac, Ogg, Mp3Cbr, Mp3Vbr };
+// The MP3 kinds start with an Info/Xing frame holding the encoder's delay and
+// padding; the header-less ones are the same files without it, as older
+// encoders, hardware recorders and stream rippers write them.
+enum class Kind { Wav, Flac, Ogg, Mp3Cbr, Mp3Vbr, Mp3CbrHeaderless, Mp3VbrHeaderless };
 
 struct Tone {
     Kind kind = Kind::Wav;
@@ -16,5 +19,9 @@ struct Tone {
 
 // Writes a tone of tone.lengthMs milliseconds (to the frame) at path; false on failure.
 bool WriteTone(const QString& path, const Tone& tone);
+
+// Takes the first frame out of an MP3 file when it is an Info/Xing frame;
+// false, and the file unchanged, when it is not.
+bool DropInfoFrame(const QString& path);
 
 } // namespace soundtest
