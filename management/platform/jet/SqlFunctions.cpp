@@ -1,6 +1,7 @@
 #include "SqlFunctions.h"
 
 #include "DateText.h"
+#include "SpanishCollation.h"
 #include "SpanishText.h"
 
 #include <QDate>
@@ -37,12 +38,6 @@ std::optional<long long> SecondsOf(sqlite3_value* value)
         return ParseDateTimeText(QString::fromUtf8(text, length), DateOrder::DayFirst);
     }
     }
-}
-
-int Collate(void*, int leftLength, const void* left, int rightLength, const void* right)
-{
-    return CompareSpanish(static_cast<const char*>(left), leftLength, static_cast<const char*>(right),
-                          rightLength);
 }
 
 // X LIKE P calls like(P, X).
@@ -145,7 +140,7 @@ void Format(sqlite3_context* context, int, sqlite3_value** arguments)
 
 void InstallSqlFunctions(sqlite3* handle)
 {
-    sqlite3_create_collation(handle, "ES", SQLITE_UTF8, nullptr, Collate);
+    sqlite3_create_collation(handle, "ES", SQLITE_UTF8, nullptr, CollateSpanish);
     sqlite3_create_function(handle, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Like, nullptr, nullptr);
     sqlite3_create_function(handle, "jet_dateadd", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, DateAdd,
                             nullptr, nullptr);

@@ -1,5 +1,5 @@
 // The collation and functions the translated SQL relies on, installed on every
-// connection: collation ES (SpanishText), like() with the engine's patterns,
+// connection: collation ES (SpanishCollation), like() with the engine's patterns,
 // jet_dateadd(interval, number, date) and jet_format(date, 'hh:mm:ss').
 #pragma once
 
