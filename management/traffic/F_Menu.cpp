@@ -11,6 +11,7 @@
 #include "Tiempo.h"
 
 #include "jet/Engine.h"
+#include "jet/Transaction.h"
 
 namespace {
 
@@ -110,6 +111,15 @@ void F_Menu::Form_Unload()
 
 void F_Menu::Reajuste_Bloques()
 {
+    // Written as a whole: a crash or power cut mid-way leaves the old totals,
+    // never some blocks readjusted and others not.
+    jet::Transaction Transaccion;
+    Reajustar();
+    Transaccion.Commit();
+}
+
+void F_Menu::Reajustar()
+{
     jet::Database A = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Database B = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Database C = jet::DBEngine().OpenDatabase(DornaPath());
@@ -122,6 +132,9 @@ void F_Menu::Reajuste_Bloques()
         return;
     if (Programacion.AbsolutePosition() == -1)
         return;
+    // It serves only that test; C shares A's connection in the transaction,
+    // where an open recordset would be read to its end by the next statement.
+    Programacion.Close();
 
     jet::Recordset Suma;
     Bloques.MoveFirst();

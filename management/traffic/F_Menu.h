@@ -42,6 +42,7 @@ private:
     void Design() override;
     void Form_Load() override;
     void Form_Unload() override;
+    void Reajustar();
 
     void Command1_Click();
     void Command2_Click();

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -161,6 +162,57 @@ TEST_F(F_MenuTest, EveryRowAtABlocksTimeGetsItsLengthAndEnd)
                            "Lunes|PRO|00:01:30|10:01:30", "Lunes|ROT|00:01:30|10:01:30"}));
     EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:30:00#"),
               QStringList({"viejo|10:30:00"}));
+}
+
+// The readjustment in a process of its own, killed as by a power cut while it
+// writes the n-th row of a table: the file keeps the old totals, purge and
+// programming rows; only a run to the end leaves the new ones.
+TEST_F(F_MenuTest, AStartKilledMidwayLeavesTheOldTotalsOrTheNewOnes)
+{
+    struct Case {
+        const char* table;
+        int row;   // 0: not killed
+    };
+    const Case cases[] = {
+        {"PUBLICIDAD_CONTENIDO", 1}, {"PUBLICIDAD_CONTENIDO", 2}, {"BLOQUES", 1}, {"BLOQUES", 2},
+        {"BLOQUES", 3},              {"PROGRAMACION", 1},         {"PROGRAMACION", 3}, {"-", 0},
+    };
+    const QStringList before = {
+        "08:30:00|999|00:16:39", "09:00:00|30|00:00:30", "10:00:00|0|", "1", "2", "3", "4", "5",
+        "Lunes|08:30:00|viejo|08:30:00", "Lunes|10:00:00|viejo|10:00:00", "Martes|09:00:00|viejo|09:00:00",
+        "Martes|12:00:00|viejo|12:00:00"};
+    const QStringList after = {
+        "08:30:00|45|00:00:45", "09:00:00|0|00:00:00", "10:00:00|60|00:01:00", "1", "2", "4",
+        "Lunes|08:30:00|00:00:45|08:30:45", "Lunes|10:00:00|00:01:00|10:01:00", "Martes|09:00:00|00:00:00|09:00:00",
+        "Martes|12:00:00|viejo|12:00:00"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.table) + " " + std::to_string(c.row));
+        QTemporaryDir folder;
+        qputenv("VARNOOK_DATA_DIR", folder.path().toUtf8());
+        CreateMissingDatabases(folder.path());
+        Bloque("08:30:00", 999, "00:16:39");
+        Bloque("09:00:00", 30, "00:00:30");
+        Bloque("10:00:00", 0, "");
+        Cuña(1, "08:30:00", 20, Hoy());
+        Cuña(2, "08:30:00", 25, Hoy());
+        Cuña(3, "09:00:00", 30, Ayer());
+        Cuña(4, "10:00:00", 60, Hoy());
+        Cuña(5, "10:00:00", 10, Ayer());
+        Fila("Lunes", "08:30:00", "BLO");
+        Fila("Lunes", "10:00:00", "BLO");
+        Fila("Martes", "09:00:00", "BLO");
+        Fila("Martes", "12:00:00", "PRO");
+
+        QProcess program;
+        program.start(QStringLiteral(READJUST_UNTIL_KILLED), {c.table, QString::number(c.row)});
+        ASSERT_TRUE(program.waitForFinished(60000)) << program.errorString().toStdString();
+        const bool killed = program.exitStatus() == QProcess::CrashExit;
+        EXPECT_EQ(killed, c.row > 0) << program.readAllStandardError().toStdString();
+        const QStringList state = Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES ORDER BY HORA")
+            + Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN")
+            + Filas("SELECT PROGRAMACION,HORA,TIEMPO_VER,FIN FROM PROGRAMACION ORDER BY PROGRAMACION,HORA");
+        EXPECT_EQ(state.join('\n').toStdString(), (killed ? before : after).join('\n').toStdString());
+    }
 }
 
 TEST_F(F_MenuTest, AStartWithoutTheManagementDatabaseFailsWithItsPath)

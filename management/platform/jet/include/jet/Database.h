@@ -10,7 +10,8 @@
 // [list] (case-insensitive, also on number columns), DateAdd('s', n, t),
 // Format(t, 'hh:mm:ss'), UPDATE A,B SET A.x = B.y WHERE join,
 // DELETE * FROM, a closing ";", names in any case, "text" literals.
-// Every change is visible to every later read (no transactions). A recordset
+// Every change is visible to every later read; a jet::Transaction keeps
+// changes together. A recordset
 // keeps its file open after the Database is closed or gone.
 #pragma once
 
