@@ -20,7 +20,8 @@ public:
     std::int16_t Control_busqueda = 0;
 
     // Purges the placements of ended contracts, recomputes every block's
-    // length and copies it into the programming rows at the block's time.
+    // length and copies it into the programming rows at the block's time,
+    // all in one transaction.
     void Reajuste_Bloques();
 
     forms::PictureBox Image1{*this};

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 #include <cmath>
+#include <utility>
 #include <sqlite3.h>
 
 namespace jet::detail {
@@ -48,21 +49,23 @@ void Like(sqlite3_context* context, int, sqlite3_value** arguments)
     sqlite3_result_int(context, JetLike(TextOf(arguments[0]), TextOf(arguments[1])) ? 1 : 0);
 }
 
+// Seconds in one unit of a DateAdd interval, 0 for an unknown one; read
+// without a QString, as an UPDATE calls DateAdd once per row.
+long long SecondsPerUnit(const char* interval)
+{
+    static const std::pair<const char*, long long> units[] = {{"s", 1}, {"n", 60}, {"h", 3600}, {"d", 86400}};
+    for (const auto& [name, seconds] : units)
+        if (interval && sqlite3_stricmp(interval, name) == 0)
+            return seconds;
+    return 0;
+}
+
 void DateAdd(sqlite3_context* context, int, sqlite3_value** arguments)
 {
     if (sqlite3_value_type(arguments[1]) == SQLITE_NULL || sqlite3_value_type(arguments[2]) == SQLITE_NULL)
         return sqlite3_result_null(context);
-    const QString interval = TextOf(arguments[0]).toLower();
-    long long unit = 0;
-    if (interval == QLatin1String("s"))
-        unit = 1;
-    else if (interval == QLatin1String("n"))
-        unit = 60;
-    else if (interval == QLatin1String("h"))
-        unit = 3600;
-    else if (interval == QLatin1String("d"))
-        unit = 86400;
-    else
+    const long long unit = SecondsPerUnit(reinterpret_cast<const char*>(sqlite3_value_text(arguments[0])));
+    if (unit == 0)
         return sqlite3_result_error(context, "DateAdd: intervalo no válido (s, n, h o d)", -1);
     const auto start = SecondsOf(arguments[2]);
     if (!start) {

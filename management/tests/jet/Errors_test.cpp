@@ -49,6 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fault{"BadSql", QStringLiteral("SELECT FROM WHERE"), {QStringLiteral("SELECT FROM WHERE")}},
         Fault{"SecondStatement", QStringLiteral("SELECT * FROM BLOQUES; DELETE FROM BLOQUES"), {QStringLiteral("DELETE FROM BLOQUES")}},
         Fault{"BadTimeLiteral", QStringLiteral("SELECT * FROM BLOQUES WHERE HORA=#25:61:00#"), {QStringLiteral("#25:61:00#")}},
+        Fault{"UnknownDateAddInterval", QStringLiteral("SELECT DateAdd('x', 1, #10:00:00#)"),
+              {QStringLiteral("intervalo no válido"), QStringLiteral("DateAdd('x'")}},
         Fault{"OpenApostrophe", QStringLiteral("SELECT * FROM CLIENTES WHERE NOMBRE='O'Neill'"), {QStringLiteral("O'Neill")}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
