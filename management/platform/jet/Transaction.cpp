@@ -12,7 +12,8 @@ namespace {
 // Forms run on the one user-interface thread: one transaction at a time.
 Transaction* current = nullptr;
 
-QString SameFile(const detail::Connection& connection)
+// The file itself, whatever path or spelling it was opened by.
+QString FileOf(const detail::Connection& connection)
 {
     return QFileInfo(connection.Path()).canonicalFilePath();
 }
@@ -39,9 +40,9 @@ Transaction* Transaction::Open()
 
 std::shared_ptr<detail::Connection> Transaction::Join(std::shared_ptr<detail::Connection> opened)
 {
-    const QString file = SameFile(*opened);
+    const QString file = FileOf(*opened);
     for (const auto& connection : connections_)
-        if (SameFile(*connection) == file)
+        if (FileOf(*connection) == file)
             return connection;
     // Taking the write lock at once: a transaction that read first could not
     // write after another program's change.
