@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
-#include <algorithm>
 #include <sqlite3.h>
 
 namespace jet::detail {
@@ -15,6 +14,9 @@ namespace {
 
 // Shared files wait this long for another program's lock to go.
 constexpr int busyTimeoutMs = 10000;
+// Second connections kept for the next recordsets, so that opening one costs
+// no file opening.
+constexpr size_t idleReadersKept = 4;
 
 // Names as Windows finds them: "\" separates folders, case does not matter.
 QString ResolvedPath(const QString& path)
@@ -184,25 +186,28 @@ Translation Connection::Translate(const QString& jetSql)
     }
 }
 
-void Connection::AddPendingRead(PendingRead* read)
+bool Connection::InTransaction() const
 {
-    pendingReads_.push_back(read);
+    return sqlite3_get_autocommit(handle_) == 0;
 }
 
-void Connection::RemovePendingRead(PendingRead* read)
+std::shared_ptr<Connection> Connection::TakeReader()
 {
-    pendingReads_.erase(std::remove(pendingReads_.begin(), pendingReads_.end(), read), pendingReads_.end());
+    if (idleReaders_.empty())
+        return OpenFile(path_, SQLITE_OPEN_READWRITE);
+    std::shared_ptr<Connection> reader = std::move(idleReaders_.back());
+    idleReaders_.pop_back();
+    return reader;
 }
 
-void Connection::FinishPendingReads()
+void Connection::GiveBackReader(std::shared_ptr<Connection> reader)
 {
-    while (!pendingReads_.empty())
-        pendingReads_.back()->ReadAll();
+    if (idleReaders_.size() < idleReadersKept)
+        idleReaders_.push_back(std::move(reader));
 }
 
 Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 {
-    FinishPendingReads();
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
@@ -218,7 +223,6 @@ Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 
 Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jetSql)
 {
-    FinishPendingReads();
     if (sqlite3_stmt* statement = cache_.value(sqliteSql)) {
         sqlite3_clear_bindings(statement);
         return Statement(statement, false);

@@ -242,16 +242,24 @@ QString RewriteUpdate(const Tokens& tokens, qsizetype updateIndex)
     return sql;
 }
 
-// The table of a SELECT whose rows can be written back: one table, no
-// grouping, no aggregate, no DISTINCT.
-QString UpdatableTable(const Tokens& tokens, qsizetype selectIndex)
+// Where the clauses of a SELECT of one table start; table < 0 when its rows
+// cannot be written back (more tables, grouping, an aggregate, DISTINCT, a
+// clause beyond WHERE and ORDER BY).
+struct SelectShape {
+    qsizetype from = -1;
+    qsizetype table = -1;
+    qsizetype where = -1;
+    qsizetype order = -1;
+};
+
+SelectShape ShapeOf(const Tokens& tokens, qsizetype selectIndex)
 {
+    SelectShape shape;
     const qsizetype count = qsizetype(tokens.size());
     qsizetype i = NextSolid(tokens, selectIndex + 1);
     if (i < count && (tokens[i].IsWord("DISTINCT") || tokens[i].IsWord("DISTINCTROW") || tokens[i].IsWord("TOP")))
-        return QString();
+        return shape;
     int depth = 0;
-    qsizetype fromIndex = -1;
     for (; i < count; ++i) {
         const Token& token = tokens[i];
         if (token.Is('('))
@@ -263,24 +271,92 @@ QString UpdatableTable(const Tokens& tokens, qsizetype selectIndex)
         for (const char* aggregate : {"SUM", "COUNT", "AVG", "MIN", "MAX", "FIRST", "LAST"}) {
             const qsizetype open = NextSolid(tokens, i + 1);
             if (token.IsWord(aggregate) && open < count && tokens[open].Is('('))
-                return QString();
+                return shape;
         }
-        for (const char* word : {"GROUP", "HAVING", "UNION", "JOIN", "INTERSECT", "EXCEPT"})
+        for (const char* word : {"GROUP", "HAVING", "UNION", "JOIN", "INTERSECT", "EXCEPT", "LIMIT", "OFFSET"})
             if (token.IsWord(word))
-                return QString();
-        if (fromIndex < 0 && token.IsWord("FROM"))
-            fromIndex = i;
+                return shape;
+        if (shape.from < 0 && token.IsWord("FROM"))
+            shape.from = i;
+        else if (shape.from >= 0 && shape.where < 0 && shape.order < 0 && token.IsWord("WHERE"))
+            shape.where = i;
+        else if (shape.from >= 0 && shape.order < 0 && token.IsWord("ORDER"))
+            shape.order = i;
     }
-    if (fromIndex < 0)
-        return QString();
-    const qsizetype tableIndex = NextSolid(tokens, fromIndex + 1);
+    if (shape.from < 0)
+        return shape;
+    const qsizetype tableIndex = NextSolid(tokens, shape.from + 1);
     if (tableIndex >= count
         || (tokens[tableIndex].kind != Kind::Word && tokens[tableIndex].kind != Kind::Bracket))
-        return QString();
+        return shape;
     const qsizetype after = NextSolid(tokens, tableIndex + 1);
     if (after < count && !tokens[after].IsWord("WHERE") && !tokens[after].IsWord("ORDER"))
-        return QString();
-    return Unbracketed(tokens[tableIndex].text);
+        return shape;
+    shape.table = tableIndex;
+    return shape;
+}
+
+// Columns named plainly ("*", A, T.B, [C]), with no alias or expression, so
+// that the SELECT's clauses mean the same over the table alone.
+bool PlainColumns(const Tokens& tokens, qsizetype from, qsizetype to)
+{
+    bool expectItem = true;
+    for (qsizetype i = NextSolid(tokens, from); i < to; i = NextSolid(tokens, i + 1)) {
+        const Token& token = tokens[i];
+        const bool name = token.kind == Kind::Word || token.kind == Kind::Bracket || token.Is('*');
+        if (expectItem && name) {
+            expectItem = false;
+        } else if (!expectItem && (token.Is('.') || token.Is(','))) {
+            expectItem = true;
+        } else {
+            return false;
+        }
+    }
+    return !expectItem;
+}
+
+bool HasNumber(const Tokens& tokens, qsizetype from, qsizetype to)
+{
+    for (qsizetype i = from; i < to; ++i)
+        if (tokens[i].kind == Kind::Number)
+            return true;
+    return false;
+}
+
+TableSelect TableSelectOf(const Tokens& tokens, qsizetype selectIndex)
+{
+    TableSelect select;
+    const SelectShape shape = ShapeOf(tokens, selectIndex);
+    if (shape.table < 0)
+        return select;
+    const qsizetype end = qsizetype(tokens.size());
+    const QString table = tokens[shape.table].text;
+    const QString columns = Join(tokens, selectIndex + 1, shape.from);
+    const QString fromOn = Join(tokens, shape.from, end);
+    select.table = Unbracketed(table);
+    // Last, so that an ORDER BY 1 keeps its column.
+    select.withRowid = QStringLiteral("SELECT ") + columns + QStringLiteral(", rowid ") + fromOn;
+    select.row = QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(columns, table);
+    if (!PlainColumns(tokens, selectIndex + 1, shape.from)) {
+        // An alias may stand in the WHERE, the ORDER BY or the criteria.
+        select.keys = select.withRowid;
+        select.count = QStringLiteral("SELECT count(*) FROM (%1)").arg(select.withRowid);
+        select.matching = QStringLiteral("SELECT rowid FROM (%1) WHERE ").arg(select.withRowid);
+        return select;
+    }
+    // The row ids alone follow the same ORDER BY, unless it names a column by
+    // its number. Without one the order is SQLite's choice for the whole
+    // SELECT, so the ids are read along with the columns.
+    const bool idsAlone = shape.order >= 0 && !HasNumber(tokens, shape.order, end);
+    select.keys = idsAlone ? QStringLiteral("SELECT rowid ") + fromOn : select.withRowid;
+    select.count = QStringLiteral("SELECT count(*) FROM ") + table;
+    select.matching = QStringLiteral("SELECT rowid FROM %1 WHERE ").arg(table);
+    if (shape.where >= 0) {
+        const QString where = Join(tokens, shape.where + 1, shape.order >= 0 ? shape.order : end);
+        select.count += QStringLiteral(" WHERE ") + where;
+        select.matching += QStringLiteral("(%1) AND ").arg(where);
+    }
+    return select;
 }
 
 } // namespace
@@ -304,13 +380,16 @@ Translation Translate(const QString& jetSql, const NameResolver& resolveName)
     } else if (translation.keyword == QLatin1String("UPDATE")) {
         translation.sql = RewriteUpdate(tokens, first);
     } else if (translation.keyword == QLatin1String("SELECT")) {
-        translation.table = UpdatableTable(tokens, first);
-        if (!translation.table.isEmpty())
-            translation.sqlWithRowid = QStringLiteral("SELECT rowid, ") + Join(tokens, first + 1, qsizetype(tokens.size()));
+        translation.select = TableSelectOf(tokens, first);
     }
     if (translation.sql.isEmpty())
         translation.sql = Join(tokens, 0, qsizetype(tokens.size()));
     return translation;
+}
+
+QString TableSelect::Matching(const QString& condition) const
+{
+    return matching + QLatin1Char('(') + condition + QLatin1Char(')');
 }
 
 } // namespace jet::detail

@@ -10,11 +10,25 @@
 
 namespace jet::detail {
 
+// A SELECT of one table, whose rows can be written to, in the pieces a
+// recordset reads it by: the row ids in the SELECT's order, then the values of
+// a row by its id.
+struct TableSelect {
+    QString table;      // empty when the SELECT is not of this kind
+    QString withRowid;  // the SELECT with the row id as its last column
+    QString keys;       // the row ids, in the SELECT's order, as the last column
+    QString row;        // the SELECT's columns of the row whose id is the parameter
+    QString count;      // how many rows the SELECT gives
+    QString matching;   // the ids of its rows WHERE ... (Matching adds the condition)
+
+    // Ids of the SELECT's rows that also meet a condition.
+    QString Matching(const QString& condition) const;
+};
+
 struct Translation {
     QString sql;
     QString keyword;        // first word, upper case: SELECT, UPDATE, ...
-    QString table;          // a SELECT of one table that rows can be written to
-    QString sqlWithRowid;   // that SELECT with the row id as its first column
+    TableSelect select;
 };
 
 using NameResolver = std::function<QString(const QString&)>;

@@ -1,8 +1,10 @@
 #include "jet/Recordset.h"
 
 #include "ColumnValues.h"
+#include "NarrowedCriteria.h"
 #include "RecordsetData.h"
 #include "jet/Error.h"
+#include "jet/Rows.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -25,7 +27,7 @@ RecordsetData& Opened(const std::unique_ptr<RecordsetData>& data)
 
 Error Fault(const RecordsetData& data, const QString& problem)
 {
-    return data.connection->MakeError(problem, data.sql);
+    return data.connection->MakeError(problem, data.source->Sql());
 }
 
 QString Quoted(const QString& name)
@@ -46,80 +48,137 @@ void RequireCurrent(RecordsetData& data)
         throw Fault(data, QStringLiteral("No hay registro activo."));
 }
 
-void RequireUpdatable(const RecordsetData& data)
+const detail::TableInfo& RequireUpdatable(const RecordsetData& data)
 {
-    if (!data.table)
+    if (!data.source->Table())
         throw Fault(data, QStringLiteral("No se puede actualizar: el conjunto de registros es de solo lectura."));
+    return *data.source->Table();
 }
 
 // Reads a newly inserted row back, so that the values are those the file holds.
-void AppendRow(RecordsetData& data, long long rowid)
+std::vector<Value> StoredRow(RecordsetData& data, long long rowid)
 {
-    QStringList columns;
-    for (const auto& column : data.columns)
-        columns << (column.tableColumn >= 0 ? Quoted(column.name) : QStringLiteral("NULL"));
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?")
-                            .arg(columns.join(QLatin1Char(',')), Quoted(data.table->name));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
+    const auto& columns = data.source->Columns();
+    QStringList names;
+    for (const auto& column : columns)
+        names << (column.tableColumn >= 0 ? Quoted(column.name) : QStringLiteral("NULL"));
+    const QString table = data.source->Table()->name;
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(QLatin1Char(',')), Quoted(table));
+    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
     sqlite3_bind_int64(statement.get(), 1, rowid);
-    if (!data.connection->Step(statement, data.sql))
-        throw Fault(data, QStringLiteral("El registro nuevo de %1 no se encuentra.").arg(data.table->name));
-    Value* row = data.store.AppendRow();
-    for (int i = 0; i < int(data.columns.size()); ++i)
-        row[i] = detail::ReadColumn(statement.get(), i, data.columns[size_t(i)].kind);
-    data.rowids.push_back(rowid);
+    if (!data.connection->Step(statement, data.source->Sql()))
+        throw Fault(data, QStringLiteral("El registro nuevo de %1 no se encuentra.").arg(table));
+    std::vector<Value> row;
+    for (int i = 0; i < int(columns.size()); ++i)
+        row.push_back(detail::ReadColumn(statement.get(), i, columns[size_t(i)].kind));
+    return row;
 }
 
 void Insert(RecordsetData& data)
 {
-    data.ReadAll();
+    const auto& columns = data.source->Columns();
     QStringList names;
     QStringList marks;
-    for (size_t i = 0; i < data.columns.size(); ++i)
+    for (size_t i = 0; i < columns.size(); ++i)
         if (data.pending[i]) {
-            names << Quoted(data.columns[i].name);
+            names << Quoted(columns[i].name);
             marks << QStringLiteral("?");
         }
-    const QString table = Quoted(data.table->name);
+    const QString table = Quoted(data.source->Table()->name);
     const QString sql = names.isEmpty()
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
     {
-        const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
+        const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
         int parameter = 1;
         for (const auto& value : data.pending)
             if (value)
                 detail::BindValue(statement.get(), parameter++, *value);
-        data.connection->Step(statement, data.sql);
+        data.connection->Step(statement, data.source->Sql());
     }
     const bool hadCurrent = data.HasCurrent();
-    AppendRow(data, data.connection->LastInsertRowid());
-    if (!hadCurrent) {
-        data.position = data.Rows() - 1;
-        data.currentDeleted = false;
-    }
+    const long long rowid = data.connection->LastInsertRowid();
+    std::vector<Value> row = StoredRow(data, rowid);
+    detail::RowChanges& changes = data.Changes();
+    changes.added.push_back(rowid);
+    changes.written[rowid] = std::move(row);
+    if (!hadCurrent)
+        data.MoveToKey(rowid);
 }
 
 void Rewrite(RecordsetData& data)
 {
-    data.ReadAll();
+    const auto& columns = data.source->Columns();
     QStringList sets;
-    for (size_t i = 0; i < data.columns.size(); ++i)
+    for (size_t i = 0; i < columns.size(); ++i)
         if (data.pending[i])
-            sets << Quoted(data.columns[i].name) + QStringLiteral("=?");
+            sets << Quoted(columns[i].name) + QStringLiteral("=?");
     if (sets.isEmpty())
         return;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(Quoted(data.table->name), sets.join(QLatin1Char(',')));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
+    const long long rowid = data.CurrentKey();
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(Quoted(data.source->Table()->name), sets.join(QLatin1Char(',')));
+    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
     int parameter = 1;
     for (const auto& value : data.pending)
         if (value)
             detail::BindValue(statement.get(), parameter++, *value);
-    sqlite3_bind_int64(statement.get(), parameter, data.rowids[size_t(data.position)]);
-    data.connection->Step(statement, data.sql);
-    for (size_t i = 0; i < data.columns.size(); ++i)
+    sqlite3_bind_int64(statement.get(), parameter, rowid);
+    data.connection->Step(statement, data.source->Sql());
+    const Value* before = data.CurrentValues();
+    std::vector<Value> row(before, before + columns.size());
+    for (size_t i = 0; i < columns.size(); ++i)
         if (data.pending[i])
-            data.store.At(data.position, int(i)) = *data.pending[i];
+            row[i] = *data.pending[i];
+    data.Changes().written[rowid] = std::move(row);
+}
+
+// Ids of the rows written through the recordset that now meet a condition.
+std::vector<long long> WrittenMatching(RecordsetData& data, const QString& condition, const QString& criteria)
+{
+    QStringList ids;
+    for (const auto& written : data.changes->written)
+        ids << QString::number(written.first);
+    const QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND (%3)")
+                            .arg(Quoted(data.source->Table()->name), ids.join(QLatin1Char(',')), condition);
+    const detail::Statement statement = data.connection->Prepare(sql, criteria);
+    std::vector<long long> keys;
+    while (data.connection->Step(statement, criteria))
+        keys.push_back(sqlite3_column_int64(statement.get(), 0));
+    return keys;
+}
+
+// The first row in the recordset's order whose values meet a condition: rows
+// as they were opened are asked of SQLite, which uses an index where there is
+// one, and rows written through the recordset as they stand now. Rows kept
+// by id are read in order only to choose among several; rows read whole were
+// asked of the file as it stands, which may hold rows the recordset has not.
+std::optional<long long> FirstKeyMatching(RecordsetData& data, const QString& condition, const QString& criteria)
+{
+    detail::RowSource& source = *data.source;
+    const detail::RowChanges& changes = *data.changes;
+    std::unordered_set<long long> removed;
+    for (const int index : changes.removed)
+        removed.insert(source.Key(index));
+    std::unordered_set<long long> matching;
+    for (const long long key : source.KeysMatching(condition, criteria))
+        if (!changes.written.count(key) && !removed.count(key))
+            matching.insert(key);
+    if (!changes.written.empty())
+        for (const long long key : WrittenMatching(data, condition, criteria))
+            matching.insert(key);
+    if (matching.empty())
+        return std::nullopt;
+    if (matching.size() == 1 && source.ReadsByKey())
+        return *matching.begin();
+    for (int index = 0; source.Has(index); ++index) {
+        const long long key = source.Key(index);
+        if (matching.count(key) && !removed.count(key))
+            return key;
+    }
+    for (const long long key : changes.added)
+        if (matching.count(key))
+            return key;
+    return std::nullopt;
 }
 
 } // namespace
@@ -139,26 +198,27 @@ bool Recordset::IsOpen() const
 int Recordset::AbsolutePosition() const
 {
     RecordsetData& data = Opened(d_);
-    return data.HasCurrent() ? data.position : -1;
+    return data.HasCurrent() ? data.Position() : -1;
 }
 
 bool Recordset::EOF() const
 {
     RecordsetData& data = Opened(d_);
-    return !data.HasRow(data.position);
+    if (data.HasCurrent())
+        return false;
+    return !data.View().Has(data.Position());
 }
 
 int Recordset::RecordCount() const
 {
-    return Opened(d_).RowCount();
+    return Opened(d_).View().Count();
 }
 
 void Recordset::MoveFirst()
 {
     RecordsetData& data = Opened(d_);
     Forget(data);
-    data.position = 0;
-    data.currentDeleted = false;
+    data.MoveTo(0);
 }
 
 void Recordset::MoveNext()
@@ -166,27 +226,27 @@ void Recordset::MoveNext()
     RecordsetData& data = Opened(d_);
     Forget(data);
     if (data.currentDeleted) {
-        data.currentDeleted = false;
+        data.MoveTo(data.Position());
         return;
     }
-    if (!data.HasRow(data.position))
+    if (!data.HasCurrent())
         throw Fault(data, QStringLiteral("No hay registro activo: ya se llegó al final."));
-    ++data.position;
+    data.MoveTo(data.Position() + 1);
 }
 
 void Recordset::MoveLast()
 {
     RecordsetData& data = Opened(d_);
     Forget(data);
-    data.position = std::max(data.RowCount() - 1, 0);
-    data.currentDeleted = false;
+    data.MoveTo(std::max(data.View().Count() - 1, 0));
 }
 
 int Recordset::FieldIndex(const QString& name) const
 {
     const RecordsetData& data = Opened(d_);
-    for (size_t i = 0; i < data.columns.size(); ++i)
-        if (data.columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
+    const auto& columns = data.source->Columns();
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
             return int(i);
     throw Fault(data, QStringLiteral("No se encuentra el campo «%1».").arg(name));
 }
@@ -199,27 +259,33 @@ Field Recordset::Fields(const QString& name)
 Field Recordset::Fields(int index)
 {
     const RecordsetData& data = Opened(d_);
-    if (index < 0 || index >= int(data.columns.size()))
+    if (index < 0 || index >= data.source->Width())
         throw Fault(data, QStringLiteral("No existe el campo número %1.").arg(index));
     return Field(*this, index);
 }
 
 int Recordset::FieldCount() const
 {
-    return int(Opened(d_).columns.size());
+    return Opened(d_).source->Width();
 }
 
 QString Recordset::FieldName(int column) const
 {
-    return Opened(d_).columns.at(size_t(column)).name;
+    return Opened(d_).source->Columns().at(size_t(column)).name;
 }
 
-const Value& Recordset::ValueAt(int row, int column) const
+Value Recordset::ValueAt(int row, int column) const
 {
     RecordsetData& data = Opened(d_);
-    if (row < 0 || !data.HasRow(row) || column < 0 || column >= int(data.columns.size()))
+    if (!data.View().Has(row) || column < 0 || column >= data.source->Width())
         throw Fault(data, QStringLiteral("No existe la fila %1, columna %2.").arg(row).arg(column));
-    return data.At(row, column);
+    return data.View().ValuesAt(row)[column];
+}
+
+jet::Rows Recordset::Rows() const
+{
+    RecordsetData& data = Opened(d_);
+    return jet::Rows(data.source, data.changes);
 }
 
 Value Recordset::FieldValue(int column) const
@@ -230,19 +296,19 @@ Value Recordset::FieldValue(int column) const
     if (data.mode == EditMode::AddNew)
         return Value();
     RequireCurrent(data);
-    return data.At(data.position, column);
+    return data.CurrentValues()[column];
 }
 
 void Recordset::SetFieldValue(int column, const Value& value)
 {
     RecordsetData& data = Opened(d_);
-    const auto& info = data.columns[size_t(column)];
+    const auto& info = data.source->Columns()[size_t(column)];
     if (data.mode == EditMode::None)
         throw Fault(data, QStringLiteral("Se asigna el campo %1 sin Edit ni AddNew.").arg(info.name));
     if (info.tableColumn < 0)
         throw Fault(data, QStringLiteral("El campo %1 no se puede actualizar.").arg(info.name));
     try {
-        data.pending[size_t(column)] = detail::ConvertForColumn(value, info.kind, data.table->name + QLatin1Char('.') + info.name);
+        data.pending[size_t(column)] = detail::ConvertForColumn(value, info.kind, data.source->Table()->name + QLatin1Char('.') + info.name);
     } catch (const Error& error) {
         throw Fault(data, error.Text());
     }
@@ -280,16 +346,25 @@ void Recordset::Update()
 void Recordset::Delete()
 {
     RecordsetData& data = Opened(d_);
-    RequireUpdatable(data);
+    const detail::TableInfo& table = RequireUpdatable(data);
     RequireCurrent(data);
     Forget(data);
-    data.ReadAll();
-    const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(Quoted(data.table->name));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.sql);
-    sqlite3_bind_int64(statement.get(), 1, data.rowids[size_t(data.position)]);
-    data.connection->Step(statement, data.sql);
-    data.store.EraseRow(data.position);
-    data.rowids.erase(data.rowids.begin() + data.position);
+    // Where the row stood is where the row after it will stand.
+    const int position = data.Position();
+    const long long rowid = data.CurrentKey();
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(Quoted(table.name));
+    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
+    sqlite3_bind_int64(statement.get(), 1, rowid);
+    data.connection->Step(statement, data.source->Sql());
+
+    const int index = data.View().SourceIndex(position);
+    detail::RowChanges& changes = data.Changes();
+    changes.written.erase(rowid);
+    if (data.source->Has(index))
+        changes.removed.insert(std::upper_bound(changes.removed.begin(), changes.removed.end(), index), index);
+    else
+        changes.added.erase(std::find(changes.added.begin(), changes.added.end(), rowid));
+    data.MoveTo(position);
     data.currentDeleted = true;
 }
 
@@ -297,46 +372,18 @@ void Recordset::FindFirst(const QString& criteria)
 {
     RecordsetData& data = Opened(d_);
     Forget(data);
-    data.ReadAll();
     const QString condition = data.connection->Translate(criteria).sql;
-    int found = -1;
-    if (data.table) {
-        const QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2").arg(Quoted(data.table->name), condition);
-        const detail::Statement statement = data.connection->Prepare(sql, criteria);
-        std::unordered_set<long long> matching;
-        while (data.connection->Step(statement, criteria))
-            matching.insert(sqlite3_column_int64(statement.get(), 0));
-        for (int row = 0; row < data.Rows() && found < 0; ++row)
-            if (matching.count(data.rowids[size_t(row)]))
-                found = row;
-    } else {
-        // Without row ids a row is known by its values.
-        const QString sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(data.sqliteSql, condition);
-        const detail::Statement statement = data.connection->Prepare(sql, criteria);
-        std::vector<std::vector<Value>> matching;
-        const int width = int(data.columns.size());
-        while (data.connection->Step(statement, criteria)) {
-            std::vector<Value> row;
-            for (int i = 0; i < width; ++i)
-                row.push_back(detail::ReadColumn(statement.get(), i, data.columns[size_t(i)].kind));
-            matching.push_back(std::move(row));
-        }
-        for (int row = 0; row < data.Rows() && found < 0; ++row)
-            for (const auto& candidate : matching) {
-                bool same = true;
-                for (int i = 0; i < width && same; ++i)
-                    same = candidate[size_t(i)] == data.At(row, i);
-                if (same) {
-                    found = row;
-                    break;
-                }
-            }
+    if (!data.source->Table()) {
+        const std::optional<int> found = data.source->FirstMatching(condition, criteria);
+        data.noMatch = !found;
+        if (found)
+            data.MoveTo(*found);
+        return;
     }
-    data.noMatch = found < 0;
-    if (found >= 0) {
-        data.position = found;
-        data.currentDeleted = false;
-    }
+    const std::optional<long long> found = FirstKeyMatching(data, detail::NarrowedCriteria(condition, *data.source->Table()), criteria);
+    data.noMatch = !found;
+    if (found)
+        data.MoveToKey(*found);
 }
 
 bool Recordset::NoMatch() const

@@ -1,90 +1,62 @@
 #include "RecordsetData.h"
 
-#include "ColumnValues.h"
-
-#include <sqlite3.h>
-
 namespace jet::detail {
 
 std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> connection, const QString& sql)
 {
     std::unique_ptr<RecordsetData> data(new RecordsetData);
-    const Translation translation = connection->Translate(sql);
-    data->sql = sql;
-    data->sqliteSql = translation.sql;
-    if (!translation.table.isEmpty())
-        data->table = connection->Table(translation.table);
-    const int first = data->table ? 1 : 0;
-    data->reading_.emplace(connection->Prepare(data->table ? translation.sqlWithRowid : translation.sql, sql));
-    sqlite3_stmt* handle = data->reading_->get();
-
-    const int count = sqlite3_column_count(handle);
-    for (int i = first; i < count; ++i) {
-        RecordsetColumn column{QString::fromUtf8(sqlite3_column_name(handle, i)),
-                               KindOfDeclaredType(sqlite3_column_decltype(handle, i)), -1};
-        // A column read straight from the table has a declared type; an
-        // expression named like a column has none and is not written back.
-        if (data->table && sqlite3_column_decltype(handle, i)) {
-            column.tableColumn = data->table->IndexOf(column.name);
-            if (column.tableColumn >= 0)
-                column.kind = data->table->columns[size_t(column.tableColumn)].kind;
-        }
-        data->columns.push_back(column);
-    }
-    data->pending.resize(data->columns.size());
-    data->store = RowStore(int(data->columns.size()));
-    data->texts_.resize(data->columns.size());
+    data->source = RowSource::Open(connection, sql);
     data->connection = std::move(connection);
-    if (data->connection->ReadsLazily()) {
-        data->connection->AddPendingRead(data.get());
-        data->HasRow(0);
-    } else {
-        data->ReadAll();
-    }
+    data->changes = std::make_shared<RowChanges>();
+    data->pending.resize(size_t(data->source->Width()));
     return data;
 }
 
-RecordsetData::~RecordsetData()
+RowChanges& RecordsetData::Changes()
 {
-    if (reading_)
-        connection->RemovePendingRead(this);
+    if (changes.use_count() > 1)
+        changes = std::make_shared<RowChanges>(*changes);
+    return *changes;
 }
 
-bool RecordsetData::ReadRow()
+bool RecordsetData::HasCurrent()
 {
-    sqlite3_stmt* handle = reading_->get();
-    if (!connection->Step(*reading_, sql)) {
-        reading_.reset();
-        connection->RemovePendingRead(this);
-        return false;
+    return !currentDeleted && (position_ < 0 || View().Has(position_));
+}
+
+int RecordsetData::Position()
+{
+    if (position_ < 0) {
+        const std::optional<int> found = View().PositionOf(currentKey_);
+        if (!found)
+            throw connection->MakeError(QStringLiteral("El registro activo ya no está en el conjunto de registros."),
+                                        source->Sql());
+        position_ = *found;
     }
-    const int first = table ? 1 : 0;
-    if (table)
-        rowids.push_back(sqlite3_column_int64(handle, 0));
-    Value* row = store.AppendRow();
-    for (size_t i = 0; i < columns.size(); ++i)
-        row[i] = ReadColumn(handle, int(i) + first, columns[i].kind, &texts_[i]);
-    return true;
+    return position_;
 }
 
-bool RecordsetData::HasRow(int row)
+long long RecordsetData::CurrentKey()
 {
-    while (row >= Rows() && reading_)
-        if (!ReadRow())
-            break;
-    return row < Rows();
+    return position_ < 0 ? currentKey_ : View().KeyAt(position_);
 }
 
-void RecordsetData::ReadAll()
+const Value* RecordsetData::CurrentValues()
 {
-    while (reading_ && ReadRow()) {
-    }
+    return position_ < 0 ? View().ValuesOfKey(currentKey_) : View().ValuesAt(position_);
 }
 
-int RecordsetData::RowCount()
+void RecordsetData::MoveTo(int newPosition)
 {
-    ReadAll();
-    return Rows();
+    position_ = newPosition;
+    currentDeleted = false;
+}
+
+void RecordsetData::MoveToKey(long long key)
+{
+    position_ = -1;
+    currentKey_ = key;
+    currentDeleted = false;
 }
 
 } // namespace jet::detail

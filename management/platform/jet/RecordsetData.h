@@ -1,12 +1,10 @@
-// What a Recordset holds: its statement, its columns, its rows (row-major,
-// with their row ids when it is updatable), the current position and a
-// pending AddNew or Edit. Rows are read when opened, or on a file in
-// write-ahead-log mode as they are first asked for.
+// What a Recordset holds: the rows it opened with (shared with the Rows taken
+// from it), what writing through it changed, its current row and a pending
+// AddNew or Edit.
 #pragma once
 
-#include "ColumnValues.h"
-#include "Connection.h"
-#include "RowStore.h"
+#include "RowSource.h"
+#include "RowView.h"
 #include "jet/Value.h"
 
 #include <memory>
@@ -15,38 +13,27 @@
 
 namespace jet::detail {
 
-struct RecordsetColumn {
-    QString name;
-    ColumnKind kind;
-    int tableColumn;   // -1 when the column cannot be written
-};
-
 enum class EditMode { None, Edit, AddNew };
 
-class RecordsetData final : public PendingRead {
+class RecordsetData {
 public:
     static std::unique_ptr<RecordsetData> Open(std::shared_ptr<Connection> connection, const QString& sql);
-    ~RecordsetData();
-    RecordsetData(const RecordsetData&) = delete;
-    RecordsetData& operator=(const RecordsetData&) = delete;
 
-    // Reads rows up to this one; false when the recordset has fewer.
-    bool HasRow(int row);
-    void ReadAll() override;
-    int RowCount();
+    RowView View() { return RowView(*source, *changes); }
+    // The changes to write to; a copy when Rows taken earlier still show them.
+    RowChanges& Changes();
 
-    int Rows() const { return store.Rows(); }
-    const Value& At(int row, int column) const { return store.At(row, column); }
-    bool HasCurrent() { return !currentDeleted && position >= 0 && HasRow(position); }
+    bool HasCurrent();
+    // The current row's position, found when it is known by its id only.
+    int Position();
+    long long CurrentKey();
+    const Value* CurrentValues();
+    void MoveTo(int newPosition);
+    void MoveToKey(long long key);
 
     std::shared_ptr<Connection> connection;
-    QString sql;               // as the form wrote it
-    QString sqliteSql;         // as translated, without row ids
-    std::shared_ptr<const TableInfo> table;   // null for a read-only recordset
-    std::vector<RecordsetColumn> columns;
-    RowStore store{0};         // the rows read so far
-    std::vector<long long> rowids;
-    int position = 0;
+    std::shared_ptr<RowSource> source;
+    std::shared_ptr<RowChanges> changes;
     bool currentDeleted = false;
     bool noMatch = false;
     EditMode mode = EditMode::None;
@@ -54,10 +41,9 @@ public:
 
 private:
     RecordsetData() = default;
-    bool ReadRow();
 
-    std::optional<Statement> reading_;
-    std::vector<TextPool> texts_;   // one per column
+    int position_ = 0;         // -1 while the current row is known by its id
+    long long currentKey_ = 0;
 };
 
 } // namespace jet::detail

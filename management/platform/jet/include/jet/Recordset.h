@@ -26,12 +26,18 @@
 // the end, reading a field without a current row, or writing to a read-only
 // recordset throw jet::Error.
 //
-// Grids read rows by index: FieldCount, FieldName, RecordCount and
-// ValueAt(row, column) (rows of the open or last Refresh, plus rows written
-// through this recordset).
+// Rows are read from the file as they are reached, not all at opening, and
+// only the values of rows used lately are kept: a recordset over a large
+// table opens at once and stays small. Its rows are still those of the moment
+// it was opened (another program's or another Database's later writes are not
+// in it), with the writes made through it.
+//
+// Rows are also read by index: FieldCount, FieldName, RecordCount and
+// ValueAt(row, column); Rows() gives them as they stand, for a grid.
 #pragma once
 
 #include "jet/Field.h"
+#include "jet/Rows.h"
 #include "jet/Value.h"
 
 #include <QString>
@@ -78,7 +84,8 @@ public:
 
     int FieldCount() const;
     QString FieldName(int column) const;
-    const Value& ValueAt(int row, int column) const;
+    Value ValueAt(int row, int column) const;
+    jet::Rows Rows() const;
 
 private:
     friend class Database;

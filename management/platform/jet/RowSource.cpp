@@ -1,0 +1,236 @@
+#include "RowSource.h"
+
+#include <sqlite3.h>
+
+namespace jet::detail {
+
+namespace {
+
+// Rows whose values a large recordset keeps, twice over: enough for a grid's
+// page and a walk's neighbourhood, small beside a catalogue.
+constexpr size_t recentRowsKept = 2048;
+
+// BEGIN and ROLLBACK, kept prepared on the reader.
+void Run(Connection& connection, const QString& sql)
+{
+    connection.Step(connection.PrepareCached(sql, sql), sql);
+}
+
+} // namespace
+
+const Value* RowSource::RecentRows::Find(long long key)
+{
+    if (const auto found = recent_.find(key); found != recent_.end())
+        return found->second.get();
+    const auto older = older_.find(key);
+    if (older == older_.end())
+        return nullptr;
+    std::unique_ptr<Value[]> row = std::move(older->second);
+    older_.erase(older);
+    return Keep(key, std::move(row));
+}
+
+const Value* RowSource::RecentRows::Keep(long long key, std::unique_ptr<Value[]> row)
+{
+    const Value* kept = row.get();
+    recent_[key] = std::move(row);
+    if (recent_.size() >= recentRowsKept) {
+        older_ = std::move(recent_);
+        recent_.clear();
+    }
+    return kept;
+}
+
+std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connection, const QString& sql)
+{
+    std::shared_ptr<RowSource> source(new RowSource);
+    const Translation translation = connection->Translate(sql);
+    source->connection_ = std::move(connection);
+    source->sql_ = sql;
+    source->sqliteSql_ = translation.sql;
+    source->select_ = translation.select;
+    if (!source->select_.table.isEmpty())
+        source->table_ = source->connection_->Table(source->select_.table);
+    source->byKey_ = source->table_ && source->connection_->ReadsLazily();
+    if (source->byKey_) {
+        source->reader_ = source->connection_->TakeReader();
+        Run(*source->reader_, QStringLiteral("BEGIN"));
+    }
+    Connection& reading = source->Reading();
+    if (source->byKey_) {
+        source->rowByKey_.emplace(reading.Prepare(source->select_.row, sql));
+        source->DescribeColumns(*source->rowByKey_, false);
+        source->cursor_.emplace(reading.Prepare(source->select_.keys, sql));
+    } else {
+        source->cursor_.emplace(reading.Prepare(source->table_ ? source->select_.withRowid : source->sqliteSql_, sql));
+        source->DescribeColumns(*source->cursor_, bool(source->table_));
+    }
+    source->store_ = RowStore(source->Width());
+    source->texts_.resize(source->columns_.size());
+    // The first row read fixes the moment the reader keeps.
+    if (source->byKey_)
+        source->Has(0);
+    else
+        source->ReadAll();
+    return source;
+}
+
+RowSource::~RowSource()
+{
+    cursor_.reset();
+    rowByKey_.reset();
+    if (!reader_)
+        return;
+    try {
+        Run(*reader_, QStringLiteral("ROLLBACK"));
+        connection_->GiveBackReader(std::move(reader_));
+    } catch (const Error&) {
+        // A reader that cannot end its transaction is closed, not kept.
+    }
+}
+
+void RowSource::DescribeColumns(const Statement& statement, bool lastIsKey)
+{
+    sqlite3_stmt* handle = statement.get();
+    const int count = sqlite3_column_count(handle) - (lastIsKey ? 1 : 0);
+    for (int i = 0; i < count; ++i) {
+        RecordsetColumn column{QString::fromUtf8(sqlite3_column_name(handle, i)),
+                               KindOfDeclaredType(sqlite3_column_decltype(handle, i)), -1};
+        // A column read straight from the table has a declared type; an
+        // expression named like a column has none and is not written back.
+        if (table_ && sqlite3_column_decltype(handle, i)) {
+            column.tableColumn = table_->IndexOf(column.name);
+            if (column.tableColumn >= 0)
+                column.kind = table_->columns[size_t(column.tableColumn)].kind;
+        }
+        columns_.push_back(column);
+    }
+}
+
+void RowSource::ReadValues(sqlite3_stmt* statement, Value* row)
+{
+    for (size_t i = 0; i < columns_.size(); ++i)
+        row[i] = ReadColumn(statement, int(i), columns_[i].kind, &texts_[i]);
+}
+
+std::unique_ptr<Value[]> RowSource::ReadValues(sqlite3_stmt* statement, std::unique_ptr<Value[]> row)
+{
+    ReadValues(statement, row.get());
+    return row;
+}
+
+bool RowSource::ReadRow()
+{
+    if (!cursor_)
+        return false;
+    if (!Reading().Step(*cursor_, sql_)) {
+        cursor_.reset();
+        return false;
+    }
+    sqlite3_stmt* handle = cursor_->get();
+    if (table_)
+        keys_.push_back(sqlite3_column_int64(handle, sqlite3_column_count(handle) - 1));
+    if (!byKey_)
+        ReadValues(handle, store_.AppendRow());
+    else if (sqlite3_column_count(handle) > 1)   // the ids come with the columns
+        recent_.Keep(keys_.back(), ReadValues(handle, std::make_unique<Value[]>(columns_.size())));
+    return true;
+}
+
+void RowSource::ReadAll()
+{
+    while (ReadRow()) {
+    }
+}
+
+bool RowSource::Has(int index)
+{
+    while (index >= Read() && ReadRow()) {
+    }
+    return index < Read();
+}
+
+int RowSource::Count()
+{
+    if (!cursor_)
+        return Read();
+    if (!count_) {
+        const Statement statement = reader_->Prepare(select_.count, sql_);
+        reader_->Step(statement, sql_);
+        count_ = sqlite3_column_int(statement.get(), 0);
+    }
+    return *count_;
+}
+
+std::optional<int> RowSource::IndexOf(long long key)
+{
+    for (int index = 0; Has(index); ++index)
+        if (keys_[size_t(index)] == key)
+            return index;
+    return std::nullopt;
+}
+
+const Value* RowSource::Row(int index)
+{
+    if (byKey_)
+        return RowOfKey(keys_[size_t(index)]);
+    return &store_.At(index, 0);
+}
+
+const Value* RowSource::RowOfKey(long long key)
+{
+    if (!byKey_) {
+        const std::optional<int> index = IndexOf(key);
+        if (!index)
+            throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key), sql_);
+        return &store_.At(*index, 0);
+    }
+    if (const Value* kept = recent_.Find(key))
+        return kept;
+    sqlite3_stmt* handle = rowByKey_->get();
+    sqlite3_reset(handle);
+    sqlite3_bind_int64(handle, 1, key);
+    if (!reader_->Step(*rowByKey_, sql_))
+        throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key), sql_);
+    std::unique_ptr<Value[]> row = ReadValues(handle, std::make_unique<Value[]>(columns_.size()));
+    sqlite3_reset(handle);
+    return recent_.Keep(key, std::move(row));
+}
+
+std::vector<long long> RowSource::KeysMatching(const QString& condition, const QString& criteria)
+{
+    Connection& reading = Reading();
+    const Statement statement = reading.Prepare(select_.Matching(condition), criteria);
+    std::vector<long long> keys;
+    while (reading.Step(statement, criteria))
+        keys.push_back(sqlite3_column_int64(statement.get(), 0));
+    return keys;
+}
+
+std::optional<int> RowSource::FirstMatching(const QString& condition, const QString& criteria)
+{
+    ReadAll();
+    // Without row ids a row is known by its values.
+    Connection& reading = Reading();
+    const QString sql = QStringLiteral("SELECT * FROM (%1) WHERE %2").arg(sqliteSql_, condition);
+    const Statement statement = reading.Prepare(sql, criteria);
+    std::vector<std::vector<Value>> matching;
+    const int width = Width();
+    while (reading.Step(statement, criteria)) {
+        std::vector<Value> row;
+        for (int i = 0; i < width; ++i)
+            row.push_back(ReadColumn(statement.get(), i, columns_[size_t(i)].kind));
+        matching.push_back(std::move(row));
+    }
+    for (int index = 0; index < Read(); ++index)
+        for (const auto& candidate : matching) {
+            bool same = true;
+            for (int i = 0; i < width && same; ++i)
+                same = candidate[size_t(i)] == store_.At(index, i);
+            if (same)
+                return index;
+        }
+    return std::nullopt;
+}
+
+} // namespace jet::detail
