@@ -1,11 +1,12 @@
 #include "forms/GridModel.h"
 
-#include "jet/Recordset.h"
+#include "forms/Dispatch.h"
 
 #include <QApplication>
 #include <QPalette>
 
 #include <algorithm>
+#include <numeric>
 
 namespace forms {
 
@@ -19,38 +20,48 @@ void GridModel::Resize(int rows, int cols)
     if (rows == rows_ && cols == cols_)
         return;
     beginResetModel();
-    std::vector<jet::Value> cells(size_t(rows) * size_t(cols));
-    for (int r = 0; r < std::min(rows, rows_); ++r)
-        for (int c = 0; c < std::min(cols, cols_); ++c)
-            cells[size_t(r) * size_t(cols) + size_t(c)] = std::move(Cell(r, c));
-    cells_ = std::move(cells);
+    lines_.resize(size_t(std::min(rows, rows_)));
+    while (int(lines_.size()) < rows)
+        lines_.push_back(nextLine_++);
+    if (cols < cols_) {
+        fieldCols_ = std::min(fieldCols_, cols - 1);
+        for (auto cell = written_.begin(); cell != written_.end();)
+            cell = int(cell->first & 0xFFFFFFFFu) >= cols ? written_.erase(cell) : std::next(cell);
+    }
     alignments_.resize(size_t(cols), CellAlignment::General);
     rows_ = rows;
     cols_ = cols;
     endResetModel();
 }
 
-void GridModel::Fill(const jet::Recordset& recordset)
+void GridModel::Fill(const jet::Rows& rows)
 {
     beginResetModel();
-    const int fields = recordset.FieldCount();
-    const int records = recordset.RecordCount();
-    rows_ = records + 1;
-    cols_ = fields + 1;
-    // Built in row order in one pass: 100 000 records must fill quickly.
-    std::vector<jet::Value> cells;
-    cells.reserve(size_t(rows_) * size_t(cols_));
-    cells.emplace_back();
-    for (int f = 0; f < fields; ++f)
-        cells.emplace_back(recordset.FieldName(f));
-    for (int r = 0; r < records; ++r) {
-        cells.emplace_back();
-        for (int f = 0; f < fields; ++f)
-            cells.push_back(recordset.ValueAt(r, f));
-    }
-    cells_ = std::move(cells);
+    records_ = rows;
+    recordLines_ = rows.Count();
+    fieldCols_ = rows.FieldCount();
+    rows_ = recordLines_ + 1;
+    cols_ = fieldCols_ + 1;
+    lines_.resize(size_t(rows_));
+    std::iota(lines_.begin(), lines_.end(), 0);
+    nextLine_ = rows_;
+    written_.clear();
     alignments_.assign(size_t(cols_), CellAlignment::General);
     endResetModel();
+}
+
+jet::Value GridModel::Cell(int row, int col) const
+{
+    const int line = lines_[size_t(row)];
+    if (const auto cell = written_.find(CellKey(line, col)); cell != written_.end())
+        return cell->second;
+    if (col < 1 || col > fieldCols_)
+        return {};
+    if (line == 0)
+        return records_.FieldName(col - 1);
+    if (line <= recordLines_)
+        return records_.At(line - 1, col - 1);
+    return {};
 }
 
 QString GridModel::Text(int row, int col) const
@@ -60,7 +71,7 @@ QString GridModel::Text(int row, int col) const
 
 void GridModel::SetText(int row, int col, const QString& text)
 {
-    Cell(row, col) = jet::Value(text);
+    written_[CellKey(lines_[size_t(row)], col)] = jet::Value(text);
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
@@ -72,7 +83,7 @@ void GridModel::MoveRow(int row, int newPosition)
     if (row == newPosition)
         return;
     emit layoutAboutToBeChanged();
-    auto at = [this](int r) { return cells_.begin() + std::ptrdiff_t(r) * cols_; };
+    const auto at = [this](int r) { return lines_.begin() + r; };
     if (row < newPosition)
         std::rotate(at(row), at(row + 1), at(newPosition + 1));
     else
@@ -112,27 +123,33 @@ int GridModel::columnCount(const QModelIndex& parent) const
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
-    const int row = index.row() + 1;
-    const int col = index.column();
-    switch (role) {
-    case Qt::DisplayRole: return Text(row, col);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(QtAlignment(row, col));
-    case Qt::BackgroundRole:
-        if (col == 0)
-            return QApplication::palette().button();
-        return {};
-    default: return {};
-    }
+    return Shown(index.row() + 1, index.column(), role);
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= cols_)
         return {};
-    switch (role) {
-    case Qt::DisplayRole: return Text(0, section);
-    case Qt::TextAlignmentRole: return QVariant::fromValue(QtAlignment(0, section));
-    default: return {};
+    return Shown(0, section, role);
+}
+
+QVariant GridModel::Shown(int row, int col, int role) const
+{
+    // Records are read as they are drawn: a database error here ends the
+    // program as an untrapped one does.
+    try {
+        switch (role) {
+        case Qt::DisplayRole: return Text(row, col);
+        case Qt::TextAlignmentRole: return QVariant::fromValue(QtAlignment(row, col));
+        case Qt::BackgroundRole:
+            if (row > 0 && col == 0)
+                return QApplication::palette().button();
+            return {};
+        default: return {};
+        }
+    } catch (...) {
+        detail::Untrapped(detail::ErrorText(std::current_exception()));
+        return {};
     }
 }
 

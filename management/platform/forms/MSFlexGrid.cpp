@@ -78,7 +78,7 @@ void MSFlexGrid::Follow(GridView& view)
 void MSFlexGrid::Reload()
 {
     GridView& view = View();
-    view.Model().Fill(data_->Recordset());
+    view.Model().Fill(data_->Recordset().Rows());
     view.formatString.clear();
     view.ResetAfterFill();
 }
