@@ -323,6 +323,42 @@ bool HasNumber(const Tokens& tokens, qsizetype from, qsizetype to)
     return false;
 }
 
+struct OrderTerms {
+    QString forward;    // the terms, then the row id
+    QString backward;   // each term the other way round
+};
+
+// The terms of an ORDER BY, from after BY to the end, with the row id last
+// going the way the last term goes.
+OrderTerms OrderTermsOf(const Tokens& tokens, qsizetype from, qsizetype to)
+{
+    QStringList forward;
+    QStringList backward;
+    bool descending = false;
+    int depth = 0;
+    qsizetype start = from;
+    for (qsizetype i = from; i <= to; ++i) {
+        if (i < to && tokens[i].Is('('))
+            ++depth;
+        else if (i < to && tokens[i].Is(')'))
+            --depth;
+        if (i < to && !(depth == 0 && tokens[i].Is(',')))
+            continue;
+        qsizetype last = i - 1;
+        while (last > start && tokens[last].kind == Kind::Space)
+            --last;
+        const bool hasWay = tokens[last].IsWord("ASC") || tokens[last].IsWord("DESC");
+        descending = tokens[last].IsWord("DESC");
+        const QString term = Join(tokens, start, hasWay ? last : i);
+        forward << term + (descending ? QStringLiteral(" DESC") : QString());
+        backward << term + (descending ? QString() : QStringLiteral(" DESC"));
+        start = i + 1;
+    }
+    forward << (descending ? QStringLiteral("rowid DESC") : QStringLiteral("rowid"));
+    backward << (descending ? QStringLiteral("rowid") : QStringLiteral("rowid DESC"));
+    return {forward.join(QStringLiteral(", ")), backward.join(QStringLiteral(", "))};
+}
+
 TableSelect TableSelectOf(const Tokens& tokens, qsizetype selectIndex)
 {
     TableSelect select;
@@ -344,18 +380,27 @@ TableSelect TableSelectOf(const Tokens& tokens, qsizetype selectIndex)
         select.matching = QStringLiteral("SELECT rowid FROM (%1) WHERE ").arg(select.withRowid);
         return select;
     }
-    // The row ids alone follow the same ORDER BY, unless it names a column by
-    // its number. Without one the order is SQLite's choice for the whole
-    // SELECT, so the ids are read along with the columns.
-    const bool idsAlone = shape.order >= 0 && !HasNumber(tokens, shape.order, end);
-    select.keys = idsAlone ? QStringLiteral("SELECT rowid ") + fromOn : select.withRowid;
     select.count = QStringLiteral("SELECT count(*) FROM ") + table;
     select.matching = QStringLiteral("SELECT rowid FROM %1 WHERE ").arg(table);
-    if (shape.where >= 0) {
-        const QString where = Join(tokens, shape.where + 1, shape.order >= 0 ? shape.order : end);
+    const QString where = shape.where >= 0 ? Join(tokens, shape.where + 1, shape.order >= 0 ? shape.order : end) : QString();
+    if (!where.isEmpty()) {
         select.count += QStringLiteral(" WHERE ") + where;
         select.matching += QStringLiteral("(%1) AND ").arg(where);
     }
+    // The row ids alone follow the same ORDER BY, unless it names a column by
+    // its number; the id settles ties, so that the order read backwards is
+    // the same order. Without an ORDER BY the order is SQLite's choice for
+    // the whole SELECT, so the ids are read along with the columns.
+    const qsizetype by = shape.order >= 0 ? NextSolid(tokens, shape.order + 1) : end;
+    if (by >= end || HasNumber(tokens, shape.order, end)) {
+        select.keys = select.withRowid;
+        return select;
+    }
+    const QString ids = QStringLiteral("SELECT rowid FROM ") + table
+        + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where) + QStringLiteral(" ORDER BY ");
+    const OrderTerms order = OrderTermsOf(tokens, by + 1, end);
+    select.keys = ids + order.forward;
+    select.keysBackwards = ids + order.backward;
     return select;
 }
 

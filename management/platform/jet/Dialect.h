@@ -17,6 +17,7 @@ struct TableSelect {
     QString table;      // empty when the SELECT is not of this kind
     QString withRowid;  // the SELECT with the row id as its last column
     QString keys;       // the row ids, in the SELECT's order, as the last column
+    QString keysBackwards;   // the row ids alone from the last, when the order allows
     QString row;        // the SELECT's columns of the row whose id is the parameter
     QString count;      // how many rows the SELECT gives
     QString matching;   // the ids of its rows WHERE ... (Matching adds the condition)

@@ -6,9 +6,13 @@ namespace jet::detail {
 
 namespace {
 
-// Rows whose values a large recordset keeps, twice over: enough for a grid's
-// page and a walk's neighbourhood, small beside a catalogue.
+// Rows whose values a recordset read by id keeps, up to twice this many:
+// enough for a grid's page and a walk's neighbourhood, small beside a
+// catalogue.
 constexpr size_t recentRowsKept = 2048;
+
+// Rows ahead of those read that are read on without counting the rows first.
+constexpr int farAhead = 256;
 
 // BEGIN and ROLLBACK, kept prepared on the reader.
 void Run(Connection& connection, const QString& sql)
@@ -54,15 +58,14 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
     source->byKey_ = source->table_ && source->connection_->ReadsLazily();
     if (source->byKey_) {
         source->reader_ = source->connection_->TakeReader();
-        Run(*source->reader_, QStringLiteral("BEGIN"));
-    }
-    Connection& reading = source->Reading();
-    if (source->byKey_) {
-        source->rowByKey_.emplace(reading.Prepare(source->select_.row, sql));
+        Connection& reader = *source->reader_;
+        Run(reader, QStringLiteral("BEGIN"));
+        source->rowByKey_.emplace(reader.Prepare(source->select_.row, sql));
         source->DescribeColumns(*source->rowByKey_, false);
-        source->cursor_.emplace(reading.Prepare(source->select_.keys, sql));
+        source->cursor_.emplace(reader.Prepare(source->select_.keys, sql));
     } else {
-        source->cursor_.emplace(reading.Prepare(source->table_ ? source->select_.withRowid : source->sqliteSql_, sql));
+        const QString& whole = source->table_ ? source->select_.withRowid : source->sqliteSql_;
+        source->cursor_.emplace(source->connection_->Prepare(whole, sql));
         source->DescribeColumns(*source->cursor_, bool(source->table_));
     }
     source->store_ = RowStore(source->Width());
@@ -78,6 +81,7 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
 RowSource::~RowSource()
 {
     cursor_.reset();
+    backwards_.reset();
     rowByKey_.reset();
     if (!reader_)
         return;
@@ -137,6 +141,16 @@ bool RowSource::ReadRow()
     return true;
 }
 
+bool RowSource::ReadRowBackwards()
+{
+    if (!backwards_)
+        backwards_.emplace(reader_->Prepare(select_.keysBackwards, sql_));
+    if (!reader_->Step(*backwards_, sql_))
+        return false;
+    tail_.push_back(sqlite3_column_int64(backwards_->get(), 0));
+    return true;
+}
+
 void RowSource::ReadAll()
 {
     while (ReadRow()) {
@@ -145,9 +159,34 @@ void RowSource::ReadAll()
 
 bool RowSource::Has(int index)
 {
+    if (index < 0)
+        return false;
+    if (index < Read())
+        return true;
+    // A row far ahead and nearer the end is read from the end, when the order
+    // allows; the rows read from either end never go past those read from
+    // the other.
+    if (byKey_ && cursor_ && !select_.keysBackwards.isEmpty() && (count_ || index - Read() >= farAhead)) {
+        const int count = Count();
+        if (index >= count)
+            return false;
+        const int fromEnd = count - 1 - index;
+        if (fromEnd - int(tail_.size()) < index - Read()) {
+            while (fromEnd >= int(tail_.size()) && ReadRowBackwards()) {
+            }
+            return true;
+        }
+    }
     while (index >= Read() && ReadRow()) {
     }
     return index < Read();
+}
+
+long long RowSource::Key(int index) const
+{
+    if (index < int(keys_.size()))
+        return keys_[size_t(index)];
+    return tail_[size_t(*count_ - 1 - index)];
 }
 
 int RowSource::Count()
@@ -165,7 +204,7 @@ int RowSource::Count()
 std::optional<int> RowSource::IndexOf(long long key)
 {
     for (int index = 0; Has(index); ++index)
-        if (keys_[size_t(index)] == key)
+        if (Key(index) == key)
             return index;
     return std::nullopt;
 }
@@ -173,7 +212,7 @@ std::optional<int> RowSource::IndexOf(long long key)
 const Value* RowSource::Row(int index)
 {
     if (byKey_)
-        return RowOfKey(keys_[size_t(index)]);
+        return RowOfKey(Key(index));
     return &store_.At(index, 0);
 }
 

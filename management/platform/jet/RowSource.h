@@ -1,7 +1,8 @@
 // The rows of one SELECT as the file held them when it was opened. The rows
 // of a table, on a file in write-ahead-log mode, are read as they are reached
 // through a connection of their own, whose read transaction keeps that moment
-// while other statements write: their ids in the SELECT's order, with the
+// while other statements write: their ids in the SELECT's order, from the
+// first row on and, for a row nearer the last, from the last back, with the
 // values of the rows used lately kept and the others read again by id.
 // Otherwise (another journal, a transaction whose changes must be seen, a
 // SELECT of sums or of several tables) every row is read at opening.
@@ -43,8 +44,8 @@ public:
     // Reads up to this row; false when there are fewer.
     bool Has(int index);
     int Count();
-    // The id of a row read (table rows only).
-    long long Key(int index) const { return keys_[size_t(index)]; }
+    // The id of a row that Has (table rows only).
+    long long Key(int index) const;
     std::optional<int> IndexOf(long long key);
     // The values of a row, Width() of them, valid until the next call.
     const Value* Row(int index);
@@ -73,6 +74,7 @@ private:
     void DescribeColumns(const Statement& statement, bool lastIsKey);
     int Read() const { return table_ ? int(keys_.size()) : store_.Rows(); }
     bool ReadRow();
+    bool ReadRowBackwards();
     void ReadAll();
     void ReadValues(sqlite3_stmt* statement, Value* row);
     std::unique_ptr<Value[]> ReadValues(sqlite3_stmt* statement, std::unique_ptr<Value[]> row);
@@ -86,9 +88,11 @@ private:
     std::vector<RecordsetColumn> columns_;
     bool byKey_ = false;                   // values read by id, only some kept
     std::optional<Statement> cursor_;      // the rows not read yet
+    std::optional<Statement> backwards_;   // the ids from the last row on
     std::optional<Statement> rowByKey_;
     std::optional<int> count_;
-    std::vector<long long> keys_;
+    std::vector<long long> keys_;          // from the first row on
+    std::vector<long long> tail_;          // from the last row back
     RowStore store_{0};                    // whole rows, when not read by id
     std::vector<TextPool> texts_;          // one per column
     RecentRows recent_;

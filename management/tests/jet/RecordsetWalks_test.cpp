@@ -72,8 +72,8 @@ const Query kByFirstColumn{"SELECT CODIGO AS CODIGO, TITULO FROM CATALOGO ORDER 
 
 // One step of a walk, done on the recordset and on the fully read rows.
 struct Step {
-    enum Kind { First, Next, Last, Find, Retitle, Delete, Add, OtherWriterAdds } kind = First;
-    int count = 1;                                  // Next: how many; Add: the code
+    enum Kind { First, Next, Last, Find, Retitle, Delete, Add, OtherWriterAdds, Peek } kind = First;
+    int count = 1;                                  // Next: how many; Add: the code; Peek: the row
     const char* criteria = "";                      // Find
     std::function<bool(const Song&)> matches;       // Find
     const char* text = "";                          // Retitle
@@ -93,6 +93,8 @@ Step Last() { return Of(Step::Last); }
 Step Delete() { return Of(Step::Delete); }
 Step Add(int codigo) { return Of(Step::Add, codigo); }
 Step OtherWriterAdds(int codigo) { return Of(Step::OtherWriterAdds, codigo); }
+// Reads a row by its position, as a grid does, without moving.
+Step Peek(int row) { return Of(Step::Peek, row); }
 
 Step Find(const char* criteria, std::function<bool(const Song&)> matches)
 {
@@ -160,6 +162,12 @@ const Walk kWalks[] = {
       Last(), Find("TITULO='x'", [](const Song& s) { return s.titulo == "x"; })}},
     {"TheTablesOwnOrder", &kAsStored,
      {Next(2048), Next(2048), Last(), Find("CODIGO=1", [](const Song& s) { return s.codigo == 1; }), Next()}},
+    {"ReadFromBothEnds", &kByCode,
+     {Peek(4990), Peek(4000), Peek(10), Last(), Next(), First(), Next(3000), Peek(3990), Peek(4500),
+      Find("CODIGO=4800", [](const Song& s) { return s.codigo == 4800; }), Delete(), Next()}},
+    {"ReadFromBothEndsOfAFilteredReverseOrder", &kRecentByCodeDown,
+     {Peek(1600), Last(), Delete(), Peek(1000), Find("CODIGO=17", [](const Song&) { return false; }),
+      Find("CODIGO=2080", [](const Song& s) { return s.codigo == 2080; }), Next(5)}},
     {"OrderByAColumnNumber", &kByFirstColumn, {Last(), Find("CODIGO=17", [](const Song& s) { return s.codigo == 17; }), Delete(), Next()}},
 };
 
@@ -300,6 +308,14 @@ void Apply(const Step& step, jet::Recordset& songs, FullyRead& expected, std::ve
             expected.position = int(expected.rows.size()) - 1;
             expected.deleted = false;
         }
+        return;
+    }
+    case Step::Peek: {
+        int codigo = 0;
+        while (songs.FieldName(codigo).compare("CODIGO", Qt::CaseInsensitive) != 0)
+            ++codigo;
+        EXPECT_EQ(songs.ValueAt(step.count, codigo).toInt(), expected.rows[size_t(step.count)].codigo)
+            << "row " << step.count;
         return;
     }
     case Step::OtherWriterAdds: {

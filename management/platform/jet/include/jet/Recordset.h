@@ -26,11 +26,13 @@
 // the end, reading a field without a current row, or writing to a read-only
 // recordset throw jet::Error.
 //
-// Rows are read from the file as they are reached, not all at opening, and
-// only the values of rows used lately are kept: a recordset over a large
-// table opens at once and stays small. Its rows are still those of the moment
-// it was opened (another program's or another Database's later writes are not
-// in it), with the writes made through it.
+// The rows of a one-table SELECT on a file in write-ahead-log mode are read
+// from the file as they are reached, not at opening, and only the values of
+// the rows used lately are kept: a recordset over a large table opens at once
+// and stays small, and FindFirst asks SQLite, which uses an index where there
+// is one. Other recordsets are read whole at opening. Either way the rows are
+// those of the moment of opening (later writes by another program or another
+// Database are not in it), with the writes made through it.
 //
 // Rows are also read by index: FieldCount, FieldName, RecordCount and
 // ValueAt(row, column); Rows() gives them as they stand, for a grid.
