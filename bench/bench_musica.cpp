@@ -257,11 +257,13 @@ int Medir(int argc, char** argv, int canciones)
         solo.Leer("SELECT count(*) FROM CATALOGO");
         solo.Leer("SELECT CODIGO FROM CATALOGO ORDER BY CODIGO DESC", 1);
     });
+    // The search opens its rows anew, as its own connection would.
+    SqliteSolo otro;
     const double soloApertura = Milliseconds([&] {
-        solo.Leer("SELECT count(*) FROM CATALOGO");
-        solo.Leer(kBusqueda, kFilasVisibles);
+        otro.Leer("SELECT count(*) FROM CATALOGO");
+        otro.Leer(kBusqueda, kFilasVisibles);
     });
-    const double soloFinal = Milliseconds([&] { solo.Leer(kBusquedaAlReves, kFilasVisibles); });
+    const double soloFinal = Milliseconds([&] { otro.Leer(kBusquedaAlReves, kFilasVisibles); });
 
     const bool millon = canciones >= 1000000;
     std::printf("catalogue of %d songs, %d performers, %d albums (filled in %.1f s)\n", canciones, kInterpretes,

@@ -203,9 +203,30 @@ int RowSource::Count()
 
 std::optional<int> RowSource::IndexOf(long long key)
 {
-    for (int index = 0; Has(index); ++index)
-        if (Key(index) == key)
-            return index;
+    for (size_t i = 0; i < keys_.size(); ++i)
+        if (keys_[i] == key)
+            return int(i);
+    for (size_t i = 0; i < tail_.size(); ++i)
+        if (tail_[i] == key)
+            return *count_ - 1 - int(i);
+    if (!byKey_ || select_.keysBackwards.isEmpty()) {
+        while (ReadRow())
+            if (keys_.back() == key)
+                return Read() - 1;
+        return std::nullopt;
+    }
+    // From both ends at once, so that a row near either is found soon.
+    const int count = Count();
+    while (Read() + int(tail_.size()) < count) {
+        const bool forwards = ReadRow();
+        if (forwards && keys_.back() == key)
+            return Read() - 1;
+        const bool backwards = Read() + int(tail_.size()) < count && ReadRowBackwards();
+        if (backwards && tail_.back() == key)
+            return count - int(tail_.size());
+        if (!forwards && !backwards)
+            break;
+    }
     return std::nullopt;
 }
 
