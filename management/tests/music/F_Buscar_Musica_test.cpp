@@ -4,6 +4,10 @@
 #include "F_Musica.h"
 #include "F_Programacion.h"
 
+#include <QApplication>
+#include <QTableView>
+#include <QTest>
+
 namespace ft = forms::test;
 
 namespace {
@@ -182,6 +186,37 @@ TEST_F(F_Buscar_MusicaTest, ADoubleClickOnAnEmptyListDoesNothingAndSalirCloses)
     EXPECT_TRUE(abierto);
     EXPECT_TRUE(cerrado);
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
+    ExpectSinErrores();
+}
+
+TEST_F(F_Buscar_MusicaTest, InALargeCatalogueTheEndKeyReachesTheLastSongAndADoubleClickPicksIt)
+{
+    // More songs than a list keeps at once.
+    constexpr int canciones = 6000;
+    jet::Database musica = jet::DBEngine().OpenDatabase(MusicaPath());
+    musica.Execute("BEGIN");
+    for (int primera = 1; primera <= canciones; primera += 1000) {
+        QStringList filas;
+        for (int codigo = primera; codigo < primera + 1000; ++codigo)
+            filas << QStringLiteral("(%1,'Canción %1')").arg(codigo);
+        musica.Execute("INSERT INTO CATALOGO (CODIGO,TITULO) VALUES " + filas.join(','));
+    }
+    musica.Execute("COMMIT");
+    QStringList mostradas;
+    Abrir(1, [&](F_Buscar_Musica& buscador) {
+        auto* vista = static_cast<QTableView*>(buscador.LISTA.Widget());
+        QTest::keyClick(vista, Qt::Key_End);
+        QApplication::processEvents();   // drawn: the last rows are read
+        for (int fila = canciones - 3; fila <= canciones; ++fila)
+            mostradas << vista->model()->data(vista->model()->index(fila - 1, 2)).toString();
+        const QRect celda = vista->visualRect(vista->model()->index(canciones - 1, 2));
+        ASSERT_TRUE(vista->viewport()->rect().contains(celda.center()));
+        QTest::mouseDClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, celda.center());
+    });
+    EXPECT_EQ(mostradas, QStringList({"Canción 5997", "Canción 5998", "Canción 5999", "Canción 6000"}));
+    EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
+    EXPECT_EQ(forms::Get<F_Musica>().T_Codigo.Text(), "6000");
+    EXPECT_EQ(forms::Get<F_Musica>().T_Titulo.Text(), "Canción 6000");
     ExpectSinErrores();
 }
 
