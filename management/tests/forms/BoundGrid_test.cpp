@@ -9,8 +9,6 @@
 #include "jet/Engine.h"
 
 #include <QApplication>
-#include <QMimeData>
-#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -223,15 +221,12 @@ TEST_F(BoundGridTest, DraggingARowOntoAnotherRenumbersWhatTheGridShows)
     QTableView& view = View(form.Grid);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view.window()));
     const QPoint from = view.visualRect(view.model()->index(0, 1)).center();
+    const QPoint to = view.visualRect(view.model()->index(2, 1)).center();
     QTest::mousePress(view.viewport(), Qt::LeftButton, Qt::NoModifier, from);
     EXPECT_EQ(form.Grid.Tag(), "1");
-    QMimeData dragged;
-    dragged.setData("application/x-varnook-control", QByteArray());
-    const QPoint to = view.visualRect(view.model()->index(2, 1)).center();
-    QDragEnterEvent enter(to, Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &enter);
-    QDropEvent drop(to, Qt::MoveAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &drop);
+    for (int step = 1; step <= 4; ++step)
+        QTest::mouseMove(view.viewport(), from + (to - from) * step / 4);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, Qt::NoModifier, to);
     QStringList shown;
     for (int r = 1; r <= 4; ++r)
         shown << form.Grid.TextMatrix(r, 1);
