@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace jet::detail {
 
 namespace {
@@ -10,6 +12,11 @@ namespace {
 // enough for a grid's page and a walk's neighbourhood, small beside a
 // catalogue.
 constexpr size_t recentRowsKept = 2048;
+
+// Up to this many rows a table's rows are all read at opening, values and
+// all, and the reader goes back at once: most forms list fewer, and a
+// moment kept for long makes the write-ahead log grow.
+constexpr int smallRows = 2048;
 
 // Rows ahead of those read that are read on without counting the rows first.
 constexpr int farAhead = 256;
@@ -70,15 +77,30 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
     }
     source->store_ = RowStore(source->Width());
     source->texts_.resize(source->columns_.size());
-    // The first row read fixes the moment the reader keeps.
     if (source->byKey_)
-        source->Has(0);
+        source->KeepWholeWhenSmall();
     else
         source->ReadAll();
     return source;
 }
 
-RowSource::~RowSource()
+void RowSource::KeepWholeWhenSmall()
+{
+    // The first row read fixes the moment the reader keeps.
+    while (Read() <= smallRows && ReadRow()) {
+    }
+    if (cursor_)
+        return;
+    for (const long long key : keys_) {
+        const Value* values = RowOfKey(key);
+        std::copy(values, values + columns_.size(), store_.AppendRow());
+    }
+    recent_ = RecentRows();
+    byKey_ = false;
+    ReleaseReader();
+}
+
+void RowSource::ReleaseReader()
 {
     cursor_.reset();
     backwards_.reset();
@@ -91,6 +113,12 @@ RowSource::~RowSource()
     } catch (const Error&) {
         // A reader that cannot end its transaction is closed, not kept.
     }
+    reader_.reset();
+}
+
+RowSource::~RowSource()
+{
+    ReleaseReader();
 }
 
 void RowSource::DescribeColumns(const Statement& statement, bool lastIsKey)

@@ -1,11 +1,12 @@
 // The rows of one SELECT as the file held them when it was opened. The rows
-// of a table, on a file in write-ahead-log mode, are read as they are reached
-// through a connection of their own, whose read transaction keeps that moment
-// while other statements write: their ids in the SELECT's order, from the
-// first row on and, for a row nearer the last, from the last back, with the
-// values of the rows used lately kept and the others read again by id.
-// Otherwise (another journal, a transaction whose changes must be seen, a
-// SELECT of sums or of several tables) every row is read at opening.
+// of a large table, on a file in write-ahead-log mode, are read as they are
+// reached through a connection of their own, whose read transaction keeps
+// that moment while other statements write: their ids in the SELECT's order,
+// from the first row on and, for a row nearer the last, from the last back,
+// with the values of the rows used lately kept and the others read again by
+// id. Otherwise (a few rows, another journal, a transaction whose changes
+// must be seen, a SELECT of sums or of several tables) every row is read at
+// opening.
 #pragma once
 
 #include "ColumnValues.h"
@@ -73,6 +74,8 @@ private:
     Connection& Reading() const { return reader_ ? *reader_ : *connection_; }
     void DescribeColumns(const Statement& statement, bool lastIsKey);
     int Read() const { return table_ ? int(keys_.size()) : store_.Rows(); }
+    void KeepWholeWhenSmall();
+    void ReleaseReader();
     bool ReadRow();
     bool ReadRowBackwards();
     void ReadAll();

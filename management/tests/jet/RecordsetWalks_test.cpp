@@ -429,3 +429,31 @@ TEST_F(StationFolder, RowsOfARecordsetStayReadableAfterItIsClosed)
     EXPECT_EQ(rows.At(1, 1).toString(), "Dos");
     EXPECT_THROW(rows.At(2, 0), jet::Error);
 }
+
+// A recordset that keeps the file's moment of opening stops the write-ahead
+// log from being emptied; only a large one, read as reached, may keep it.
+TEST_F(StationFolder, OnlyALargeOpenRecordsetKeepsTheLogFromBeingEmptied)
+{
+    struct Case {
+        int songs;
+        bool keepsTheLog;
+    };
+    for (const Case c : {Case{20, false}, Case{2048, false}, Case{2049, true}}) {
+        musica.Execute("DELETE * FROM CATALOGO");
+        QStringList values;
+        for (int codigo = 1; codigo <= c.songs; ++codigo)
+            values << QStringLiteral("(%1,'Canción %1')").arg(codigo);
+        musica.Execute("INSERT INTO CATALOGO (CODIGO,TITULO) VALUES " + values.join(','));
+        jet::Recordset songs = musica.OpenRecordset("SELECT CODIGO,TITULO FROM CATALOGO ORDER BY CODIGO");
+        jet::Database other = jet::DBEngine().OpenDatabase(Path("MUSICA.MDB"));
+        other.Execute("UPDATE CATALOGO SET TITULO='otra' WHERE CODIGO=1");
+        // Columns: busy, frames in the log, frames copied into the file.
+        jet::Recordset checkpoint = other.OpenRecordset("PRAGMA wal_checkpoint(PASSIVE)");
+        EXPECT_EQ(checkpoint.ValueAt(0, 1).toInt() != checkpoint.ValueAt(0, 2).toInt(), c.keepsTheLog)
+            << c.songs << " songs";
+        EXPECT_EQ(songs.Fields("TITULO").Value().toString(), "Canción 1") << c.songs << " songs";
+        songs.Close();
+        checkpoint = other.OpenRecordset("PRAGMA wal_checkpoint(PASSIVE)");
+        EXPECT_EQ(checkpoint.ValueAt(0, 1).toInt(), checkpoint.ValueAt(0, 2).toInt()) << c.songs << " songs, closed";
+    }
+}
