@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace jet::detail {
@@ -206,8 +207,25 @@ void Connection::GiveBackReader(std::shared_ptr<Connection> reader)
         idleReaders_.push_back(std::move(reader));
 }
 
+void Connection::AddPendingRead(PendingRead* read)
+{
+    pendingReads_.push_back(read);
+}
+
+void Connection::RemovePendingRead(PendingRead* read)
+{
+    pendingReads_.erase(std::remove(pendingReads_.begin(), pendingReads_.end(), read), pendingReads_.end());
+}
+
+void Connection::FinishPendingReads()
+{
+    while (!pendingReads_.empty())
+        pendingReads_.back()->ReadAll();
+}
+
 Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 {
+    FinishPendingReads();
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
@@ -223,6 +241,7 @@ Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
 
 Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jetSql)
 {
+    FinishPendingReads();
     if (sqlite3_stmt* statement = cache_.value(sqliteSql)) {
         sqlite3_clear_bindings(statement);
         return Statement(statement, false);

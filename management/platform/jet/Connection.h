@@ -47,6 +47,15 @@ private:
     bool owned_;
 };
 
+// A recordset still reading its rows from an open statement.
+class PendingRead {
+public:
+    virtual void ReadAll() = 0;
+
+protected:
+    ~PendingRead() = default;
+};
+
 class Connection {
 public:
     static std::shared_ptr<Connection> Open(const QString& path);
@@ -68,13 +77,17 @@ public:
     long long LastInsertRowid() const;
 
     // Files in write-ahead-log mode let a recordset read its rows as they are
-    // asked for, through a second connection that keeps the file as it stood
-    // (its own read transaction) while this one writes. Inside a transaction
-    // of this connection a recordset must see its changes, so it reads here.
-    bool ReadsLazily() const { return writeAheadLog_ && !InTransaction(); }
+    // asked for: its open statement blocks no writer. Outside a transaction
+    // it reads through a second connection that keeps the file as it stood
+    // (its own read transaction) while this one writes. Inside one it must
+    // see the transaction's changes, so it reads here, and any other
+    // statement on this connection first reads the pending rows to the end.
+    bool ReadsLazily() const { return writeAheadLog_; }
     bool InTransaction() const;
     std::shared_ptr<Connection> TakeReader();
     void GiveBackReader(std::shared_ptr<Connection> reader);
+    void AddPendingRead(PendingRead* read);
+    void RemovePendingRead(PendingRead* read);
 
     // Kept by recordsets; a schema reload makes new ones.
     std::shared_ptr<const TableInfo> Table(const QString& name);
@@ -86,10 +99,12 @@ private:
     void LoadSchema();
     QString ResolveName(const QString& name);
     Error SqliteError(const QString& jetSql) const;
+    void FinishPendingReads();
 
     sqlite3* handle_;
     QString path_;
     bool writeAheadLog_ = false;
+    std::vector<PendingRead*> pendingReads_;
     std::vector<std::shared_ptr<Connection>> idleReaders_;
     bool schemaLoaded_ = false;
     std::vector<std::shared_ptr<const TableInfo>> tables_;

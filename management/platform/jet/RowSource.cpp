@@ -62,7 +62,7 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
     source->select_ = translation.select;
     if (!source->select_.table.isEmpty())
         source->table_ = source->connection_->Table(source->select_.table);
-    source->byKey_ = source->table_ && source->connection_->ReadsLazily();
+    source->byKey_ = source->table_ && source->connection_->ReadsLazily() && !source->connection_->InTransaction();
     if (source->byKey_) {
         source->reader_ = source->connection_->TakeReader();
         Connection& reader = *source->reader_;
@@ -77,10 +77,16 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
     }
     source->store_ = RowStore(source->Width());
     source->texts_.resize(source->columns_.size());
-    if (source->byKey_)
+    if (source->byKey_) {
         source->KeepWholeWhenSmall();
-    else
+    } else if (source->connection_->ReadsLazily()) {
+        // Inside a transaction: read as reached until another statement.
+        source->connection_->AddPendingRead(source.get());
+        source->pending_ = true;
+        source->Has(0);
+    } else {
         source->ReadAll();
+    }
     return source;
 }
 
@@ -102,7 +108,6 @@ void RowSource::KeepWholeWhenSmall()
 
 void RowSource::ReleaseReader()
 {
-    cursor_.reset();
     backwards_.reset();
     rowByKey_.reset();
     if (!reader_)
@@ -118,7 +123,16 @@ void RowSource::ReleaseReader()
 
 RowSource::~RowSource()
 {
+    StopReading();
     ReleaseReader();
+}
+
+void RowSource::StopReading()
+{
+    cursor_.reset();
+    if (pending_)
+        connection_->RemovePendingRead(this);
+    pending_ = false;
 }
 
 void RowSource::DescribeColumns(const Statement& statement, bool lastIsKey)
@@ -156,7 +170,7 @@ bool RowSource::ReadRow()
     if (!cursor_)
         return false;
     if (!Reading().Step(*cursor_, sql_)) {
-        cursor_.reset();
+        StopReading();
         return false;
     }
     sqlite3_stmt* handle = cursor_->get();
@@ -219,6 +233,8 @@ long long RowSource::Key(int index) const
 
 int RowSource::Count()
 {
+    if (!byKey_)
+        ReadAll();
     if (!cursor_)
         return Read();
     if (!count_) {

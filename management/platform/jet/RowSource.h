@@ -4,9 +4,10 @@
 // that moment while other statements write: their ids in the SELECT's order,
 // from the first row on and, for a row nearer the last, from the last back,
 // with the values of the rows used lately kept and the others read again by
-// id. Otherwise (a few rows, another journal, a transaction whose changes
-// must be seen, a SELECT of sums or of several tables) every row is read at
-// opening.
+// id. Inside a transaction, whose changes must be seen, the rows are read as
+// reached on the file's own connection until it runs another statement.
+// Otherwise (a few rows, another journal, a SELECT of sums or of several
+// tables) every row is read at opening.
 #pragma once
 
 #include "ColumnValues.h"
@@ -27,7 +28,7 @@ struct RecordsetColumn {
     int tableColumn;   // -1 when the column cannot be written
 };
 
-class RowSource {
+class RowSource final : public PendingRead {
 public:
     static std::shared_ptr<RowSource> Open(std::shared_ptr<Connection> connection, const QString& sql);
     ~RowSource();
@@ -51,6 +52,8 @@ public:
     // The values of a row, Width() of them, valid until the next call.
     const Value* Row(int index);
     const Value* RowOfKey(long long key);
+
+    void ReadAll() override;
 
     // Ids of the table rows whose values meet a condition (SQLite text);
     // errors name criteria.
@@ -78,7 +81,7 @@ private:
     void ReleaseReader();
     bool ReadRow();
     bool ReadRowBackwards();
-    void ReadAll();
+    void StopReading();
     void ReadValues(sqlite3_stmt* statement, Value* row);
     std::unique_ptr<Value[]> ReadValues(sqlite3_stmt* statement, std::unique_ptr<Value[]> row);
 
@@ -91,6 +94,7 @@ private:
     std::vector<RecordsetColumn> columns_;
     bool byKey_ = false;                   // values read by id, only some kept
     std::optional<Statement> cursor_;      // the rows not read yet
+    bool pending_ = false;                 // read on the file's connection as reached
     std::optional<Statement> backwards_;   // the ids from the last row on
     std::optional<Statement> rowByKey_;
     std::optional<int> count_;

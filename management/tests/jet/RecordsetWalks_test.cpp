@@ -457,3 +457,21 @@ TEST_F(StationFolder, OnlyALargeOpenRecordsetKeepsTheLogFromBeingEmptied)
         EXPECT_EQ(checkpoint.ValueAt(0, 1).toInt(), checkpoint.ValueAt(0, 2).toInt()) << c.songs << " songs, closed";
     }
 }
+
+TEST_F(StationFolder, InATransactionARecordsetSeesItsChangesAndKeepsItsRowsWhenMoreAreWritten)
+{
+    QStringList values;
+    for (int codigo = 1; codigo <= 3000; ++codigo)
+        values << QStringLiteral("(%1)").arg(codigo);
+    musica.Execute("INSERT INTO CATALOGO (CODIGO) VALUES " + values.join(','));
+    musica.Execute("BEGIN");
+    musica.Execute("DELETE * FROM CATALOGO WHERE CODIGO <= 10");
+    jet::Recordset songs = musica.OpenRecordset("SELECT CODIGO FROM CATALOGO ORDER BY CODIGO");
+    EXPECT_EQ(songs.Fields("CODIGO").Value().toInt(), 11);
+    musica.Execute("INSERT INTO CATALOGO (CODIGO) VALUES (9999)");
+    musica.Execute("DELETE * FROM CATALOGO WHERE CODIGO = 3000");
+    EXPECT_EQ(songs.RecordCount(), 2990);
+    songs.MoveLast();
+    EXPECT_EQ(songs.Fields("CODIGO").Value().toInt(), 3000);
+    musica.Execute("COMMIT");
+}
