@@ -27,10 +27,12 @@ void F_Programa_Propiedades::Design()
     Label2.Move(120, 600, 1000, 255);
     L_Duracion.Move(1200, 570, 1500, 285);
     L_Duracion.BackColor(Qt::white);
+    L_Duracion.BorderStyle(1);
     Label3.Caption("HDD");
     Label3.Move(120, 1020, 1000, 255);
     L_Hdd.Move(1200, 990, 5700, 285);
     L_Hdd.BackColor(Qt::white);
+    L_Hdd.BorderStyle(1);
     Command1.Caption("Aceptar");
     Command1.Move(3960, 1560, 1400, 375);
     Command2.Caption("Salir");

@@ -61,4 +61,10 @@ void Label::BackColor(const QColor& color)
     detail::SetBackColor(Widget(), color);
 }
 
+void Label::BorderStyle(int style)
+{
+    auto* label = static_cast<QLabel*>(Widget());
+    label->setFrameStyle(style == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+}
+
 }  // namespace forms

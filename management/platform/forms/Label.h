@@ -17,6 +17,8 @@ public:
     void Alignment(forms::Alignment alignment);
     void ForeColor(const QColor& color);
     void BackColor(const QColor& color);
+    // 0: none (the default); 1: a single line around the label.
+    void BorderStyle(int style);
 
 private:
     QWidget* CreateWidget(QWidget* parent) override;

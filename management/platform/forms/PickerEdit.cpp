@@ -1,5 +1,6 @@
 #include "forms/PickerEdit.h"
 
+#include <QDate>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -42,12 +43,20 @@ int Highest(QDateTimeEdit::Section section, int digits)
     }
 }
 
-// A year typed with two digits lies between 1930 and 2029.
+// A year typed with two digits lies within the 80 years before and the 20
+// after this one, as the database reads such years: a contract running into
+// the 2030s is not typed into the 1930s.
 int FullYear(int typed)
 {
     if (typed >= 100)
         return typed;
-    return typed < 30 ? 2000 + typed : 1900 + typed;
+    const int current = QDate::currentDate().year();
+    const int full = current - current % 100 + typed;
+    if (full > current + 20)
+        return full - 100;
+    if (full < current - 79)
+        return full + 100;
+    return full;
 }
 
 // The day of that month nearest to day: the 31st is the 30th in April.

@@ -4,6 +4,8 @@
 #include "forms/CommonDialog.h"
 #include "forms/DTPicker.h"
 #include "forms/Form.h"
+#include "forms/Frame.h"
+#include "forms/Label.h"
 #include "forms/MsgBox.h"
 #include "forms/PictureBox.h"
 #include "forms/TestSeam.h"
@@ -14,6 +16,7 @@
 #include <QCalendarWidget>
 #include <QDateTimeEdit>
 #include <QEventLoop>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -240,6 +243,48 @@ TEST(CheckBoxTest, ValueAndClick)
     EXPECT_EQ(form.Check1.Value(), 1);
     form.Check1.Value(0);
     EXPECT_EQ(form.checkClicks, 2);
+}
+
+// A one-pixel marker on a white area, as the timeline window draws its intro
+// marker and play cursor: borderless coloured frames.
+class Markers : public forms::Form {
+public:
+    forms::PictureBox Area{*this};
+    forms::Frame Marker{Area};
+    forms::Label Boxed{*this};
+
+private:
+    void Design() override
+    {
+        Width(3000);
+        Height(2000);
+        Area.Move(0, 0, 1500, 1500);
+        Area.BackColor(Qt::white);
+        Marker.Move(300, 0, 15, 1500);
+        Marker.BorderStyle(0);
+        Marker.BackColor(Qt::red);
+        Boxed.Move(1650, 150, 1200, 300);
+        Boxed.BackColor(Qt::white);
+        Boxed.BorderStyle(1);
+    }
+};
+
+TEST(FrameTest, ABorderlessColouredFrameIsDrawnInItsColour)
+{
+    ft::Seam seam;
+    Markers& form = forms::Get<Markers>();
+    const QImage area = form.Area.Widget()->grab().toImage();
+    EXPECT_EQ(area.pixelColor(20, 50), QColor(Qt::red));
+    EXPECT_EQ(area.pixelColor(40, 50), QColor(Qt::white));
+}
+
+TEST(LabelTest, ABorderedLabelHasALineAroundIt)
+{
+    ft::Seam seam;
+    Markers& form = forms::Get<Markers>();
+    const QImage label = form.Boxed.Widget()->grab().toImage();
+    EXPECT_NE(label.pixelColor(0, 10), QColor(Qt::white));
+    EXPECT_EQ(label.pixelColor(40, 10), QColor(Qt::white));
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ const Case typed[] = {
     {"T_Corta", Gesture::SelectAll, "25/03/07", Day(2007, 3, 25)},
     {"T_Corta", Gesture::TabIn, "31/12/99", Day(1999, 12, 31)},
     {"T_Corta", Gesture::ClickFirstField, "01/01/29", Day(2029, 1, 1)},
-    {"T_Corta", Gesture::ClickFirstField, "01/01/30", Day(1930, 1, 1)},
+    {"T_Corta", Gesture::ClickFirstField, "01/01/30", Day(2030, 1, 1)},
     {"T_Año", Gesture::SelectAll, "1999", Day(1999, 9, 18)},
     {"T_Año", Gesture::ClickFirstField, "2010", Day(2010, 9, 18)},
     {"T_Año", Gesture::TabIn, "85", Day(1985, 9, 18)},
