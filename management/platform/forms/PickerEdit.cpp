@@ -70,6 +70,24 @@ bool IsDigit(QChar key)
     return key >= u'0' && key <= u'9';
 }
 
+// Shift and the like, pressed on their own on the way to a separator such
+// as ":" or "/" on many keyboards: no key of the typing.
+bool IsModifierKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 PickerEdit::PickerEdit(QWidget* parent) : QDateTimeEdit(parent) {}
@@ -124,7 +142,8 @@ void PickerEdit::keyPressEvent(QKeyEvent* event)
         EndField(fields);
         return;
     }
-    StopTyping();
+    if (!IsModifierKey(event->key()))
+        StopTyping();
     QDateTimeEdit::keyPressEvent(event);
 }
 

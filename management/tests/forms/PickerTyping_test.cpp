@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 namespace ft = forms::test;
 
@@ -161,6 +162,41 @@ INSTANTIATE_TEST_SUITE_P(Keys, PickerTyping, ::testing::ValuesIn(typed), [](cons
         name += ch.isDigit() ? ch : QChar(u'_');
     return name.replace(u'ñ', u'n').toStdString();
 });
+
+// On many keyboards (a Spanish one among them) ":" and "/" need Shift: its
+// own press and release come between the digits.
+TEST(PickerShift, SeparatorsTypedWithShiftEndOneFieldOnly)
+{
+    ft::Seam seam;
+    Pickers& form = forms::Get<Pickers>();
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    const struct {
+        forms::DTPicker* picker;
+        const char* typed;
+        QDateTime expected;
+    } cases[] = {
+        {&form.T_hora, "09:30:15", Time(9, 30, 15)},
+        {&form.T_Dia, "25/03/2007", Day(2007, 3, 25)},
+    };
+    for (const auto& c : cases) {
+        auto* edit = c.picker->Widget()->findChild<QLineEdit*>();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, 1));
+        QWidget* typing = QApplication::focusWidget();
+        QTest::keyClick(typing, Qt::Key_A, Qt::ControlModifier);
+        for (const char ch : std::string(c.typed)) {
+            if (ch >= '0' && ch <= '9') {
+                QTest::keyClick(typing, ch);
+                continue;
+            }
+            QTest::keyPress(typing, Qt::Key_Shift);
+            QTest::keyClick(typing, ch, Qt::ShiftModifier);
+            QTest::keyRelease(typing, Qt::Key_Shift, Qt::ShiftModifier);
+        }
+        QTest::mouseClick(form.Text1.Widget(), Qt::LeftButton);
+        EXPECT_EQ(c.picker->Value(), c.expected) << c.typed;
+    }
+}
 
 TEST(PickerArrows, UpAndDownStepTheFieldUnderTheCaret)
 {
