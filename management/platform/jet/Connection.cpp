@@ -51,6 +51,9 @@ QString SpanishProblem(const QString& message)
         {"^(database is locked)$", "La base de datos está bloqueada por otro programa (%1)."},
         {"^(attempt to write a readonly database)$", "La base de datos es de solo lectura (%1)."},
         {"^(file is not a database)$", "El archivo no es una base de datos (%1)."},
+        {"^(database disk image is malformed)$", "La base de datos está dañada (%1)."},
+        {"^(database or disk is full)$", "El disco está lleno: no se pudo escribir en la base de datos (%1)."},
+        {"^(disk I/O error)$", "Error de lectura o escritura en el disco (%1)."},
     };
     for (const auto& [pattern, text] : known) {
         const QRegularExpression expression(QString::fromUtf8(pattern));

@@ -83,6 +83,35 @@ TEST_F(Files, FileThatIsNoDatabaseIsNamed)
     }
 }
 
+// Damage that comes after the start's check, met while reading rows.
+TEST_F(Files, DamagedFileIsNamedInSpanish)
+{
+    const QString path = Path(QStringLiteral("dañada.MDB"));
+    {
+        jet::Database database = jet::DBEngine().CreateDatabase(path);
+        database.Execute(QStringLiteral("CREATE TABLE DOS (NOMBRE TEXT)"));
+        database.Execute(QStringLiteral("BEGIN"));
+        for (int i = 0; i < 300; ++i)
+            database.Execute(
+                QStringLiteral("INSERT INTO DOS (NOMBRE) VALUES ('%1')").arg(QString(300, QChar('a' + i % 26))));
+        database.Execute(QStringLiteral("COMMIT"));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(5 * 4096);
+    file.write(QByteArray(4096, '\x5a'));
+    file.close();
+    try {
+        jet::Recordset rows = jet::DBEngine().OpenDatabase(path).OpenRecordset(QStringLiteral("SELECT * FROM DOS"));
+        for (rows.MoveFirst(); !rows.EOF(); rows.MoveNext())
+            rows.Fields(0).Value();
+        FAIL() << "the damage went unnoticed";
+    } catch (const jet::Error& error) {
+        EXPECT_TRUE(error.Text().contains(QStringLiteral("dañada"))) << error.what();
+        EXPECT_TRUE(error.Text().contains(path)) << error.what();
+    }
+}
+
 TEST_F(Files, NamesAreMatchedAsOnWindows)
 {
     for (const QString& name : {QStringLiteral("dorna.mdb"), QStringLiteral("\\DORNA.mdb")}) {
