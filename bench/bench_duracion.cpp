@@ -4,8 +4,8 @@
 // installed; prints both totals, their ratio, the largest difference between
 // the two and the largest difference from the audio written.
 // The files are made once and kept in the temporary folder for later runs.
-#include "Audio.h"
-#include "ToneFile.h"
+#include "station/Audio.h"
+#include "support/ToneFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

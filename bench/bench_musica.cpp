@@ -9,13 +9,13 @@
 // SQLite in the same run, and the ratio of those two. Targets: first search under 50 ms at 100 000 songs and under
 // 100 ms at 1 000 000, peak under 60 MB and 150 MB, the search opening under
 // 300 ms at 100 000. Build it optimised (CMAKE_BUILD_TYPE=Release).
-#include "F_Buscar_Musica.h"
-#include "F_Musica.h"
+#include "music/F_Buscar_Musica.h"
+#include "music/F_Musica.h"
 #include "Measure.h"
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/Application.h"
 #include "jet/Engine.h"

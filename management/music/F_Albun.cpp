@@ -1,6 +1,6 @@
-#include "F_Albun.h"
+#include "music/F_Albun.h"
 
-#include "F_Musica.h"
+#include "music/F_Musica.h"
 
 F_Albun::F_Albun()
     : ListaNombres("Buscar albún", "SELECT NOMBRE FROM ALBUN ORDER BY NOMBRE",

@@ -2,7 +2,7 @@
 // into the editor's album box.
 #pragma once
 
-#include "ListaNombres.h"
+#include "music/ListaNombres.h"
 
 class F_Albun : public ListaNombres {
 public:

@@ -1,10 +1,10 @@
-#include "F_Buscar_Musica.h"
+#include "music/F_Buscar_Musica.h"
 
-#include "F_Menu.h"
-#include "F_Musica.h"
-#include "F_Programacion.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "menu/F_Menu.h"
+#include "music/F_Musica.h"
+#include "programming/F_Programacion.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 namespace {
 

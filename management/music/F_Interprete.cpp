@@ -1,6 +1,6 @@
-#include "F_Interprete.h"
+#include "music/F_Interprete.h"
 
-#include "F_Musica.h"
+#include "music/F_Musica.h"
 
 F_Interprete::F_Interprete()
     : ListaNombres("Interpretes", "SELECT NOMBRE FROM INTERPRETE ORDER BY NOMBRE",

@@ -2,7 +2,7 @@
 // name goes into the editor's performer box.
 #pragma once
 
-#include "ListaNombres.h"
+#include "music/ListaNombres.h"
 
 class F_Interprete : public ListaNombres {
 public:

@@ -1,6 +1,6 @@
-#include "F_Locucion.h"
+#include "music/F_Locucion.h"
 
-#include "TwipsDeSegundos.h"
+#include "music/TwipsDeSegundos.h"
 
 #include "sound/Sound.h"
 

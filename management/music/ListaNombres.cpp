@@ -1,7 +1,7 @@
-#include "ListaNombres.h"
+#include "music/ListaNombres.h"
 
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 ListaNombres::ListaNombres(const QString& Titulo, const QString& Todos, const QString& Filtro)
     : Titulo_(Titulo), Todos_(Todos), Filtro_(Filtro)

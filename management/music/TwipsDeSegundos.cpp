@@ -1,4 +1,4 @@
-#include "TwipsDeSegundos.h"
+#include "music/TwipsDeSegundos.h"
 
 #include <algorithm>
 #include <cmath>

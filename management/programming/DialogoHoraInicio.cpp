@@ -1,4 +1,4 @@
-#include "DialogoHoraInicio.h"
+#include "programming/DialogoHoraInicio.h"
 
 DialogoHoraInicio::DialogoHoraInicio()
 {

@@ -1,7 +1,7 @@
-#include "F_Buscar_Programa.h"
+#include "programming/F_Buscar_Programa.h"
 
-#include "F_PLaylist.h"
-#include "ProgramFolder.h"
+#include "programming/F_PLaylist.h"
+#include "station/ProgramFolder.h"
 
 F_Buscar_Programa::F_Buscar_Programa()
 {

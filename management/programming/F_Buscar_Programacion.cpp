@@ -1,7 +1,7 @@
-#include "F_Buscar_Programacion.h"
+#include "programming/F_Buscar_Programacion.h"
 
-#include "F_Programacion.h"
-#include "ProgramFolder.h"
+#include "programming/F_Programacion.h"
+#include "station/ProgramFolder.h"
 
 F_Buscar_Programacion::F_Buscar_Programacion()
 {

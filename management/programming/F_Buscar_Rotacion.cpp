@@ -1,7 +1,7 @@
-#include "F_Buscar_Rotacion.h"
+#include "programming/F_Buscar_Rotacion.h"
 
-#include "F_Rotacion.h"
-#include "ProgramFolder.h"
+#include "programming/F_Rotacion.h"
+#include "station/ProgramFolder.h"
 
 F_Buscar_Rotacion::F_Buscar_Rotacion()
 {

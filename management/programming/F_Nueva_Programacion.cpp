@@ -1,9 +1,9 @@
-#include "F_Nueva_Programacion.h"
+#include "programming/F_Nueva_Programacion.h"
 
-#include "F_Programacion.h"
-#include "ProgramFolder.h"
-#include "ProgramacionAbierta.h"
-#include "SqlTexto.h"
+#include "programming/F_Programacion.h"
+#include "station/ProgramFolder.h"
+#include "programming/ProgramacionAbierta.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 

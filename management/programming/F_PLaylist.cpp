@@ -1,8 +1,8 @@
-#include "F_PLaylist.h"
+#include "programming/F_PLaylist.h"
 
-#include "ProgramFolder.h"
-#include "ProgramacionAbierta.h"
-#include "SqlTexto.h"
+#include "station/ProgramFolder.h"
+#include "programming/ProgramacionAbierta.h"
+#include "station/SqlTexto.h"
 
 #include "jet/Engine.h"
 

@@ -8,7 +8,7 @@
 //   p.Show(forms::vbModal);
 #pragma once
 
-#include "DialogoHoraInicio.h"
+#include "programming/DialogoHoraInicio.h"
 
 class F_PLaylist : public DialogoHoraInicio {
 protected:

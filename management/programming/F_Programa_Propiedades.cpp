@@ -1,9 +1,9 @@
-#include "F_Programa_Propiedades.h"
+#include "programming/F_Programa_Propiedades.h"
 
-#include "F_Programas.h"
+#include "programming/F_Programas.h"
 
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 

@@ -1,9 +1,9 @@
-#include "F_Programacion_Propiedades.h"
+#include "programming/F_Programacion_Propiedades.h"
 
-#include "Audio.h"
-#include "F_Programacion.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/Audio.h"
+#include "programming/F_Programacion.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 

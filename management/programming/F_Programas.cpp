@@ -1,12 +1,12 @@
-#include "F_Programas.h"
+#include "programming/F_Programas.h"
 
-#include "F_Buscar_Programa.h"
-#include "F_Programa_Propiedades.h"
+#include "programming/F_Buscar_Programa.h"
+#include "programming/F_Programa_Propiedades.h"
 
-#include "Audio.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
-#include "Tiempo.h"
+#include "station/Audio.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
+#include "station/Tiempo.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

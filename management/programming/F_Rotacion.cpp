@@ -1,7 +1,7 @@
-#include "F_Rotacion.h"
+#include "programming/F_Rotacion.h"
 
-#include "ProgramFolder.h"
-#include "ProgramacionAbierta.h"
+#include "station/ProgramFolder.h"
+#include "programming/ProgramacionAbierta.h"
 
 #include "jet/Engine.h"
 

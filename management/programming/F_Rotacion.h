@@ -7,7 +7,7 @@
 //   r.Show(forms::vbModal);
 #pragma once
 
-#include "DialogoHoraInicio.h"
+#include "programming/DialogoHoraInicio.h"
 
 class F_Rotacion : public DialogoHoraInicio {
 protected:

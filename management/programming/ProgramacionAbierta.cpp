@@ -1,7 +1,7 @@
-#include "ProgramacionAbierta.h"
+#include "programming/ProgramacionAbierta.h"
 
-#include "F_Programacion.h"
-#include "SqlTexto.h"
+#include "programming/F_Programacion.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 

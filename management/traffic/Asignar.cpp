@@ -1,9 +1,9 @@
-#include "Asignar.h"
+#include "traffic/Asignar.h"
 
-#include "F_Publicidad.h"
-#include "Periodo.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "traffic/F_Publicidad.h"
+#include "traffic/Periodo.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

@@ -1,11 +1,11 @@
-#include "F_BLoques.h"
+#include "traffic/F_BLoques.h"
 
-#include "F_Buscar_BLoques.h"
-#include "F_Buscar_Publicidad.h"
-#include "F_Menu.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
-#include "Tiempo.h"
+#include "traffic/F_Buscar_BLoques.h"
+#include "traffic/F_Buscar_Publicidad.h"
+#include "menu/F_Menu.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
+#include "station/Tiempo.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

@@ -1,7 +1,7 @@
-#include "F_Buscar_BLoques.h"
+#include "traffic/F_Buscar_BLoques.h"
 
-#include "F_BLoques.h"
-#include "ProgramFolder.h"
+#include "traffic/F_BLoques.h"
+#include "station/ProgramFolder.h"
 
 F_Buscar_BLoques::F_Buscar_BLoques()
 {

@@ -1,10 +1,10 @@
-#include "F_Buscar_Publicidad.h"
+#include "traffic/F_Buscar_Publicidad.h"
 
-#include "F_BLoques.h"
-#include "F_Menu.h"
-#include "F_Publicidad.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "traffic/F_BLoques.h"
+#include "menu/F_Menu.h"
+#include "traffic/F_Publicidad.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

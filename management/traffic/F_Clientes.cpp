@@ -1,8 +1,8 @@
-#include "F_Clientes.h"
+#include "traffic/F_Clientes.h"
 
-#include "F_Buscar_Clientes.h"
-#include "F_Menu.h"
-#include "ProgramFolder.h"
+#include "traffic/F_Buscar_Clientes.h"
+#include "menu/F_Menu.h"
+#include "station/ProgramFolder.h"
 
 #include "forms/MsgBox.h"
 

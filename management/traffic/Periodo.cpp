@@ -1,8 +1,8 @@
-#include "Periodo.h"
+#include "traffic/Periodo.h"
 
-#include "Asignar.h"
-#include "F_Publicidad.h"
-#include "ProgramFolder.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_Publicidad.h"
+#include "station/ProgramFolder.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

@@ -12,7 +12,7 @@ public:
 
     QString Caption() const;
     void Caption(const QString& caption);
-    // A picture shown on the button, e.g. ":/traffic/play.png".
+    // A picture shown on the button, e.g. ":/music/play.png".
     void Picture(const QString& resource);
 
     std::function<void()> OnClick;

@@ -17,7 +17,7 @@ class PictureBox : public Control, public Container {
 public:
     explicit PictureBox(Container& in);
 
-    // A picture from the resources, e.g. ":/traffic/menu.png".
+    // A picture from the resources, e.g. ":/menu/menu.png".
     void Picture(const QString& resource);
     void BackColor(const QColor& color);
 

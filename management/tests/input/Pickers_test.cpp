@@ -6,15 +6,15 @@
 #include "../music/CatalogoPrueba.h"
 #include "../traffic/BloquesFixture.h"
 
-#include "Asignar.h"
-#include "F_BLoques.h"
-#include "F_Musica.h"
-#include "F_PLaylist.h"
-#include "F_Programacion_Propiedades.h"
-#include "F_Programas.h"
-#include "F_Publicidad.h"
-#include "F_Rotacion.h"
-#include "Periodo.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_BLoques.h"
+#include "music/F_Musica.h"
+#include "programming/F_PLaylist.h"
+#include "programming/F_Programacion_Propiedades.h"
+#include "programming/F_Programas.h"
+#include "traffic/F_Publicidad.h"
+#include "programming/F_Rotacion.h"
+#include "traffic/Periodo.h"
 
 #include <QWidget>
 

@@ -5,7 +5,7 @@
 
 #include "../traffic/BloquesFixture.h"
 
-#include "F_Publicidad.h"
+#include "traffic/F_Publicidad.h"
 
 #include <cstdint>
 #include <ostream>

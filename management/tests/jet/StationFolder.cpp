@@ -1,6 +1,6 @@
 #include "StationFolder.h"
 
-#include "Databases.h"
+#include "station/Databases.h"
 #include "jet/Engine.h"
 
 #include <QDate>

@@ -1,13 +1,13 @@
 #include "EveryForm.h"
 
-#include "Asignar.h"
-#include "F_BLoques.h"
-#include "F_Buscar_Musica.h"
-#include "F_Buscar_Publicidad.h"
-#include "F_Musica.h"
-#include "F_Programas.h"
-#include "F_Publicidad.h"
-#include "Periodo.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_BLoques.h"
+#include "music/F_Buscar_Musica.h"
+#include "traffic/F_Buscar_Publicidad.h"
+#include "music/F_Musica.h"
+#include "programming/F_Programas.h"
+#include "traffic/F_Publicidad.h"
+#include "traffic/Periodo.h"
 
 #include "forms/TestSeam.h"
 

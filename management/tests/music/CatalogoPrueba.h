@@ -2,10 +2,10 @@
 // three databases, rows written with plain SQL, and generated audio files.
 #pragma once
 
-#include "ToneFile.h"
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "support/ToneFile.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"

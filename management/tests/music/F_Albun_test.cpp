@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "F_Albun.h"
-#include "F_Musica.h"
+#include "music/F_Albun.h"
+#include "music/F_Musica.h"
 
 namespace ft = forms::test;
 

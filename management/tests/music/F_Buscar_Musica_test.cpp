@@ -1,8 +1,8 @@
 #include "CatalogoPrueba.h"
-#include "F_Buscar_Musica.h"
-#include "F_Menu.h"
-#include "F_Musica.h"
-#include "F_Programacion.h"
+#include "music/F_Buscar_Musica.h"
+#include "menu/F_Menu.h"
+#include "music/F_Musica.h"
+#include "programming/F_Programacion.h"
 
 #include <QApplication>
 #include <QTableView>

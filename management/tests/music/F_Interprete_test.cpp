@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "F_Interprete.h"
-#include "F_Musica.h"
+#include "music/F_Interprete.h"
+#include "music/F_Musica.h"
 
 namespace ft = forms::test;
 

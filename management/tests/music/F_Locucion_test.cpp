@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "F_Locucion.h"
-#include "F_Musica.h"
+#include "music/F_Locucion.h"
+#include "music/F_Musica.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "F_Menu.h"
-#include "F_Musica.h"
+#include "menu/F_Menu.h"
+#include "music/F_Musica.h"
 
 #include "forms/MsgBox.h"
 

@@ -4,7 +4,7 @@
 
 #include "EditorPrueba.h"
 
-#include "Tiempo.h"
+#include "station/Tiempo.h"
 
 class DialogosPrueba : public EditorPrueba {
 protected:

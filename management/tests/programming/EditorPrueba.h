@@ -3,10 +3,10 @@
 // audio files of a given length, and the rows their cases need.
 #pragma once
 
-#include "ToneFile.h"
+#include "support/ToneFile.h"
 #include "../traffic/BloquesFixture.h"
 
-#include "F_Programacion.h"
+#include "programming/F_Programacion.h"
 
 #include "forms/MsgBox.h"
 

@@ -1,8 +1,8 @@
 #include "DialogosPrueba.h"
 
-#include "F_Buscar_Programa.h"
-#include "F_PLaylist.h"
-#include "F_Programas.h"
+#include "programming/F_Buscar_Programa.h"
+#include "programming/F_PLaylist.h"
+#include "programming/F_Programas.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "DialogosPrueba.h"
 
-#include "F_Buscar_Programacion.h"
+#include "programming/F_Buscar_Programacion.h"
 
 namespace {
 

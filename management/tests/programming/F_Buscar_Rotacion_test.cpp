@@ -1,7 +1,7 @@
 #include "DialogosPrueba.h"
 
-#include "F_Buscar_Rotacion.h"
-#include "F_Rotacion.h"
+#include "programming/F_Buscar_Rotacion.h"
+#include "programming/F_Rotacion.h"
 
 namespace {
 

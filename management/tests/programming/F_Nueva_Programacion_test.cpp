@@ -1,6 +1,6 @@
 #include "DialogosPrueba.h"
 
-#include "F_Nueva_Programacion.h"
+#include "programming/F_Nueva_Programacion.h"
 
 namespace {
 

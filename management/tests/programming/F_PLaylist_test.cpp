@@ -1,6 +1,6 @@
 #include "DialogosPrueba.h"
 
-#include "F_PLaylist.h"
+#include "programming/F_PLaylist.h"
 
 namespace {
 

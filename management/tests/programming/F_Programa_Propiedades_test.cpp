@@ -1,7 +1,7 @@
 #include "ProgramasFixture.h"
 
-#include "F_Programa_Propiedades.h"
-#include "F_Programas.h"
+#include "programming/F_Programa_Propiedades.h"
+#include "programming/F_Programas.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "EditorPrueba.h"
 
-#include "F_Programacion_Propiedades.h"
+#include "programming/F_Programacion_Propiedades.h"
 
 namespace ft = forms::test;
 

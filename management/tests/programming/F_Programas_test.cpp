@@ -1,8 +1,8 @@
 #include "ProgramasFixture.h"
 
-#include "F_Menu.h"
-#include "F_Programa_Propiedades.h"
-#include "F_Programas.h"
+#include "menu/F_Menu.h"
+#include "programming/F_Programa_Propiedades.h"
+#include "programming/F_Programas.h"
 
 #include "forms/MsgBox.h"
 

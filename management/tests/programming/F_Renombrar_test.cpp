@@ -1,4 +1,4 @@
-#include "F_Renombrar.h"
+#include "programming/F_Renombrar.h"
 
 #include "forms/TestSeam.h"
 

@@ -1,6 +1,6 @@
 #include "DialogosPrueba.h"
 
-#include "F_Rotacion.h"
+#include "programming/F_Rotacion.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // short WAV files, on the blocks tests' fresh program folder.
 #pragma once
 
-#include "ToneFile.h"
+#include "support/ToneFile.h"
 #include "../traffic/BloquesFixture.h"
 
 #include <QDataStream>

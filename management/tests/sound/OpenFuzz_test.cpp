@@ -2,7 +2,7 @@
 // must either open with a length or fail with a file error, never crash,
 // hang or print anything.
 #include "StderrCapture.h"
-#include "ToneFile.h"
+#include "support/ToneFile.h"
 
 #include "sound/AudioFile.h"
 #include "sound/Sound.h"

@@ -1,5 +1,5 @@
 #include "StderrCapture.h"
-#include "ToneFile.h"
+#include "support/ToneFile.h"
 
 #include "sound/Sound.h"
 

@@ -1,10 +1,10 @@
-#include "Asignar.h"
-#include "F_Publicidad.h"
-#include "Periodo.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_Publicidad.h"
+#include "traffic/Periodo.h"
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"

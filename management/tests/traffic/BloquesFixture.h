@@ -2,12 +2,12 @@
 // form and the contract search, and the rows their cases need.
 #pragma once
 
-#include "F_Menu.h"
+#include "menu/F_Menu.h"
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
-#include "Tiempo.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
+#include "station/Tiempo.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"

@@ -2,9 +2,9 @@
 // databases, and advertisers written with plain SQL.
 #pragma once
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"

@@ -1,6 +1,6 @@
 #include "BloquesFixture.h"
 
-#include "F_BLoques.h"
+#include "traffic/F_BLoques.h"
 
 #include "forms/MsgBox.h"
 

@@ -1,7 +1,7 @@
 #include "BloquesFixture.h"
 
-#include "F_BLoques.h"
-#include "F_Buscar_BLoques.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Buscar_BLoques.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "BloquesFixture.h"
 
-#include "F_BLoques.h"
-#include "F_Buscar_Publicidad.h"
-#include "F_Publicidad.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Buscar_Publicidad.h"
+#include "traffic/F_Publicidad.h"
 
 #include "forms/MsgBox.h"
 

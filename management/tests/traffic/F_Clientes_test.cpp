@@ -1,7 +1,7 @@
 #include "ClientesPrueba.h"
-#include "F_Buscar_Clientes.h"
-#include "F_Clientes.h"
-#include "F_Menu.h"
+#include "traffic/F_Buscar_Clientes.h"
+#include "traffic/F_Clientes.h"
+#include "menu/F_Menu.h"
 
 #include "forms/MsgBox.h"
 

@@ -1,6 +1,6 @@
-#include "Audio.h"
+#include "station/Audio.h"
 
-#include "Tiempo.h"
+#include "station/Tiempo.h"
 
 #include "forms/Form.h"
 #include "forms/MsgBox.h"

@@ -1,8 +1,8 @@
-#include "F_Añadir_Tipos.h"
+#include "music/F_Anadir_Tipos.h"
 
-#include "F_Musica.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "music/F_Musica.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

@@ -1,4 +1,4 @@
-#include "Databases.h"
+#include "station/Databases.h"
 
 #include "jet/Engine.h"
 #include "jet/Error.h"

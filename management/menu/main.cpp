@@ -1,6 +1,6 @@
-#include "Databases.h"
-#include "F_Menu.h"
-#include "ProgramFolder.h"
+#include "station/Databases.h"
+#include "menu/F_Menu.h"
+#include "station/ProgramFolder.h"
 
 #include "forms/Application.h"
 #include "forms/Form.h"

@@ -5,7 +5,7 @@
 //   readjust_until_killed TABLE N    dies at the N-th row written to TABLE
 //                                    (inserted, changed or deleted)
 //   readjust_until_killed - 0        runs to the end
-#include "F_Menu.h"
+#include "menu/F_Menu.h"
 
 #include "forms/Application.h"
 #include "forms/Form.h"

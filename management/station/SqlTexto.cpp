@@ -1,4 +1,4 @@
-#include "SqlTexto.h"
+#include "station/SqlTexto.h"
 
 QString SqlTexto(const QString& texto)
 {

@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "F_Añadir_Tipos.h"
-#include "F_Musica.h"
+#include "music/F_Anadir_Tipos.h"
+#include "music/F_Musica.h"
 
 namespace ft = forms::test;
 

@@ -1,4 +1,4 @@
-#include "Tiempo.h"
+#include "station/Tiempo.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 // The program creates the databases it misses, with every table the forms
 // use and their unique keys; a file it cannot use is named at start and left
 // as it is.
-#include "Databases.h"
-#include "ProgramFolder.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
 #include "forms/Application.h"
 #include "jet/Engine.h"
 #include "jet/Error.h"

@@ -1,5 +1,5 @@
 // Tiempo: whole seconds as "hh:mm:ss", ties to even, hours not wrapped.
-#include "Tiempo.h"
+#include "station/Tiempo.h"
 
 #include <cctype>
 #include <gtest/gtest.h>

@@ -1,14 +1,14 @@
-#include "F_Menu.h"
+#include "menu/F_Menu.h"
 
-#include "F_Clientes.h"
-#include "F_BLoques.h"
-#include "F_Musica.h"
-#include "F_Programacion.h"
-#include "F_Programas.h"
-#include "F_Publicidad.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
-#include "Tiempo.h"
+#include "traffic/F_Clientes.h"
+#include "traffic/F_BLoques.h"
+#include "music/F_Musica.h"
+#include "programming/F_Programacion.h"
+#include "programming/F_Programas.h"
+#include "traffic/F_Publicidad.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
+#include "station/Tiempo.h"
 
 #include "jet/Engine.h"
 #include "jet/Transaction.h"
@@ -62,7 +62,7 @@ void F_Menu::Design()
     Height(margin + pictureSide + gap + labelHeight + margin);
 
     Image1.Move(margin, margin, pictureSide, pictureSide);
-    Image1.Picture(":/traffic/menu.png");
+    Image1.Picture(":/menu/menu.png");
     Label1.Move(margin, margin + pictureSide + gap, Column(4) - gap - margin, labelHeight);
     Label1.Caption("Varnook V 1.1 Beta: gestión de publicidad, programación y música de la emisora");
 

@@ -1,4 +1,4 @@
-#include "ProgramFolder.h"
+#include "station/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

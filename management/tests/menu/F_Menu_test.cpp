@@ -1,9 +1,9 @@
-#include "F_Clientes.h"
-#include "F_Menu.h"
+#include "traffic/F_Clientes.h"
+#include "menu/F_Menu.h"
 
-#include "Databases.h"
-#include "ProgramFolder.h"
-#include "SqlTexto.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"
@@ -274,7 +274,7 @@ TEST_F(F_MenuTest, PictureAndCreditLine)
     const QPixmap picture = static_cast<QLabel*>(menu.Image1.Widget())->pixmap();
     EXPECT_EQ(picture.size(), QSize(400, 400));
     // 24-bit colour, no alpha.
-    EXPECT_EQ(QImage(":/traffic/menu.png").format(), QImage::Format_RGB32);
+    EXPECT_EQ(QImage(":/menu/menu.png").format(), QImage::Format_RGB32);
     EXPECT_TRUE(menu.Label1.Caption().contains("Varnook"));
 }
 

@@ -1,7 +1,7 @@
 // Literals for statements: texts keep their apostrophes, times and days take
 // the #...# forms, and such texts are stored and found intact.
-#include "Databases.h"
-#include "SqlTexto.h"
+#include "station/Databases.h"
+#include "station/SqlTexto.h"
 #include "jet/Engine.h"
 
 #include <QTemporaryDir>

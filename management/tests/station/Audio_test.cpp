@@ -1,5 +1,5 @@
-#include "ToneFile.h"
-#include "Audio.h"
+#include "support/ToneFile.h"
+#include "station/Audio.h"
 
 #include "forms/Form.h"
 #include "forms/TestSeam.h"
