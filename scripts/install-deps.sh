@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages both products need; does nothing when all are present.
+# Installs the Debian packages of the named groups; does nothing when all are present.
+#   install-deps.sh varnook          to build and run Varnook
+#   install-deps.sh varnook tests    and to build and run its tests
+#   install-deps.sh sorvane          to cross-build Sorvane and test it under Wine
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
-  fonts-liberation2
-  libsqlite3-dev sqlite3
-  libsndfile1-dev libmpg123-dev portaudio19-dev
-  googletest libgtest-dev
-  xvfb xauth
-  g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev
+declare -A groups=(
+  [varnook]="cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
+             libsqlite3-dev libsndfile1-dev libmpg123-dev portaudio19-dev"
+  [tests]="googletest libgtest-dev sqlite3"
+  [sorvane]="cmake make g++ g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev"
 )
 
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+for group in "$@"; do
+  [ -n "${groups[$group]+set}" ] || { echo "install-deps.sh: no group '$group'" >&2; exit 2; }
+  for p in ${groups[$group]}; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
 done
 
 if [ ${#missing[@]} -eq 0 ]; then

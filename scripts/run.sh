@@ -4,6 +4,6 @@
 # folder (created when missing).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh" "$root/build/release" -DVARNOOK_BENCH=OFF
+bash "$root/scripts/install-deps.sh" varnook
+bash "$root/scripts/build.sh" "$root/build/release" -DBUILD_TESTING=OFF
 exec "$root/build/release/management/Varnook" "$@"

@@ -3,7 +3,7 @@
 # AddressSanitizer + UBSan, then Sorvane cross-built and run under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" varnook tests sorvane
 
 jobs=$(nproc)
 status=0
@@ -17,9 +17,7 @@ bash "$root/scripts/build.sh" "$root/build/asan" -DVARNOOK_WERROR=ON -DVARNOOK_S
 (cd "$root/build/asan" && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j "$jobs") || status=1
 
-if [ -f "$root/control/test.sh" ]; then
-  echo "== Sorvane: cross-build and tests under Wine"
-  bash "$root/control/test.sh" "$root/build/control" || status=1
-fi
+echo "== Sorvane: cross-build and tests under Wine"
+bash "$root/control/test.sh" "$root/build/control" || status=1
 
 exit $status
