@@ -85,12 +85,18 @@ struct DatabaseFile {
     // The two files the program writes take the write-ahead log; the rotation
     // names are only read, so their file can live on read-only storage.
     bool writeAheadLog;
+    // Bytes a page. Every start rewrites Dorna.MDB's block totals and its
+    // programming rows at their times in one go: in pages four times larger
+    // that takes a quarter less time. The catalogue, read a row at a time
+    // behind long lists, keeps SQLite's usual pages, which keep those lists
+    // small.
+    int pageSize;
 };
 
 const DatabaseFile databaseFiles[] = {
-    {QStringLiteral("Dorna.MDB"), dornaTables, true},
-    {QStringLiteral("MUSICA.MDB"), musicaTables, true},
-    {QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false},
+    {QStringLiteral("Dorna.MDB"), dornaTables, true, 16384},
+    {QStringLiteral("MUSICA.MDB"), musicaTables, true, 4096},
+    {QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false, 4096},
 };
 
 // As on Windows, "dorna.mdb" is the same file as "Dorna.MDB": the name the
@@ -181,6 +187,8 @@ void Create(const QDir& folder, const DatabaseFile& file, const QString& name)
     RemoveFile(building);
     try {
         jet::Database database = jet::DBEngine().CreateDatabase(building);
+        // Before anything is written: the size is fixed by the first page.
+        database.Execute(QStringLiteral("PRAGMA page_size=%1").arg(file.pageSize));
         if (file.writeAheadLog)
             database.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         database.Execute(QStringLiteral("BEGIN"));
