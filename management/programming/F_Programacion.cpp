@@ -352,11 +352,8 @@ void F_Programacion::Command1_Click()
         CommonDialog.CancelError(true);
         CommonDialog.ShowOpen();
         const QString Fichero = CommonDialog.FileName();
-        // No chosen file is lost: while the pointer has been over no row
-        // (not over the grid yet, or pressed on its header) the file goes
-        // after the last row, as a song does.
-        const int Fila = LISTA.MouseRow() >= 1 ? LISTA.MouseRow() : LISTA.Rows() - 1;
-        const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinDeFila(Fila);
+        const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinBajoPuntero();
+        // The header's "Fin" is no start time.
         if (!EsHora(Inicio))
             return;
         InsertarFichero(Fichero, Inicio);

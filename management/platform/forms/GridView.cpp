@@ -92,15 +92,15 @@ void GridView::TrackMouse(const QPoint& at)
 
 int GridView::MouseRow() const
 {
+    const int lastRow = model_.Rows() > 1 ? model_.Rows() - 1 : -1;
+    // A pointer that has not been over the grid yet rests below its rows.
     if (!mouseAt_)
-        return 0;
+        return lastRow;
     const int y = mouseAt_->y() - viewport()->geometry().top();
     if (y < 0)
         return 0;
     const int r = rowAt(y);
-    if (r >= 0)
-        return r + 1;
-    return model_.Rows() > 1 ? model_.Rows() - 1 : -1;
+    return r >= 0 ? r + 1 : lastRow;
 }
 
 int GridView::MouseCol() const

@@ -42,7 +42,7 @@ public:
     // The cell under the pointer at the last mouse or drag event over the
     // grid: row 0 is the header; below the last row counts as the last row,
     // and as no row (-1) in a grid without rows. Before the pointer has been
-    // over the grid, its top left cell (0, 0).
+    // over the grid it counts as below the rows, in column 0.
     int MouseRow() const;
     int MouseCol() const;
     // Grid widget pixels of the middle of a cell, for events the seam raises;

@@ -60,7 +60,8 @@ public:
     // last press or drag event there (0: the header; below the last row: the
     // last row, or -1 when the grid has no rows). Moving without a button
     // across the header, as on the way to buttons above the grid, keeps the
-    // row pointed at. 0 before the pointer has been over the grid.
+    // row pointed at. Before the pointer has been over the grid, as below
+    // the last row: a file added from a button then goes after the last row.
     int MouseRow() const;
     int MouseCol() const;
 

@@ -406,8 +406,8 @@ TEST_F(GridMouseTest, MouseRowFollowsThePointerWithoutAButtonAndKeepsItAcrossThe
 {
     DragForm& form = Shown();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Grid.Widget()->window()));
-    // Before the pointer has been over the grid: its top left cell.
-    EXPECT_EQ(form.Grid.MouseRow(), 0);
+    // Before the pointer has been over the grid it rests below the rows.
+    EXPECT_EQ(form.Grid.MouseRow(), 4);
     EXPECT_EQ(form.Grid.MouseCol(), 0);
     QTest::mouseMove(Viewport(form.Grid), CellPoint(form.Grid, 3, 2));
     EXPECT_EQ(form.Grid.MouseRow(), 3);
@@ -430,6 +430,7 @@ TEST_F(GridMouseTest, BelowTheHeaderOfAnEmptyGridThereIsNoRow)
     form.Data.RecordSource = "SELECT ORDEN FROM SPOTS WHERE ORDEN=0";
     form.Data.Refresh();
     ASSERT_EQ(form.Grid.Rows(), 1);
+    EXPECT_EQ(form.Grid.MouseRow(), -1);  // before the pointer came, too
     QTest::mouseMove(Viewport(form.Grid), BelowTheRows(form.Grid));
     EXPECT_EQ(form.Grid.MouseRow(), -1);
     // The seam puts the pointer where a real one can be: row 1 of an empty

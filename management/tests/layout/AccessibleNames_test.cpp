@@ -11,9 +11,14 @@
 
 #include "forms/TestSeam.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleTableInterface>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -47,6 +52,80 @@ std::vector<std::string> ColumnNames(forms::MSFlexGrid& grid)
         names.push_back(table->columnDescription(c).toStdString());
     return names;
 }
+
+// A text box, combo box or picker of the form, not a part of another widget.
+bool IsField(const QWidget& widget)
+{
+    const QWidget* parent = widget.parentWidget();
+    if (qobject_cast<const QAbstractSpinBox*>(parent) || qobject_cast<const QComboBox*>(parent))
+        return false;
+    return qobject_cast<const QLineEdit*>(&widget) || qobject_cast<const QPlainTextEdit*>(&widget)
+           || qobject_cast<const QComboBox*>(&widget) || qobject_cast<const QAbstractSpinBox*>(&widget);
+}
+
+// The caption a user reads as the field's: the nearest label on its left,
+// on the same line, in the same container, with no other field between.
+QString CaptionBeside(const QWidget& field, const QList<QWidget*>& fields)
+{
+    const QRect at = field.geometry();
+    const QLabel* beside = nullptr;
+    for (const QLabel* label : field.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect room = label->geometry();
+        const bool onTheLeft = room.right() < at.left() && room.top() <= at.bottom() && room.bottom() >= at.top();
+        if (label->isVisibleTo(field.window()) && !label->text().isEmpty() && onTheLeft
+            && (!beside || room.right() > beside->geometry().right()))
+            beside = label;
+    }
+    if (!beside)
+        return {};
+    for (const QWidget* other : fields) {
+        const QRect between = other->geometry();
+        if (other != &field && other->parentWidget() == field.parentWidget()
+            && between.left() > beside->geometry().right() && between.right() < at.left()
+            && between.top() <= at.bottom() && between.bottom() >= at.top())
+            return {};
+    }
+    return beside->text();
+}
+
+class FieldNames : public ::testing::TestWithParam<FormEntry> {};
+
+// Whatever order a form declares its labels in, a field is named by the
+// caption the user sees beside it.
+TEST_P(FieldNames, EveryFieldWithACaptionBesideItIsNamedAndLabelledByThatCaption)
+{
+    ProgramFolder folder;
+    forms::Form& form = GetParam().get();
+    form.Show();
+    const QWidget& window = *form.Surface();
+    QList<QWidget*> fields;
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        if (widget->window() == &window && widget->isVisibleTo(&window) && IsField(*widget))
+            fields << widget;
+    for (const QWidget* field : fields) {
+        const std::string caption = CaptionBeside(*field, fields).toStdString();
+        if (caption.empty())
+            continue;
+        QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(field));
+        const auto labels = reader->relations(QAccessible::Label);
+        EXPECT_EQ(labels.isEmpty() ? std::string() : labels.front().first->text(QAccessible::Name).toStdString(),
+                  caption)
+            << field->metaObject()->className() << " beside " << caption;
+        // Desktops that read a combo box's name as its chosen entry read its label instead.
+        if (!qobject_cast<const QComboBox*>(field)) {
+            EXPECT_EQ(reader->text(QAccessible::Name).toStdString(), caption)
+                << field->metaObject()->className() << " beside " << caption;
+        }
+    }
+    EXPECT_TRUE(ft::Errors().empty()) << ft::Errors().front().toStdString();
+}
+
+std::string FormName(const ::testing::TestParamInfo<FormEntry>& form)
+{
+    return form.param.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryForm, FieldNames, ::testing::ValuesIn(EveryForm()), FormName);
 
 // The control of form F, reached through the form's single instance.
 template <class F, class C>
