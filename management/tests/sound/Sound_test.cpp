@@ -102,6 +102,8 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
         {"Cuña de l'año vbr.mp3", {Kind::Mp3VbrHeaderless, 187300, 44100, 2}},
         {"with header vbr.mp3", {Kind::Mp3Vbr, 187300, 44100, 2}},
         {"mono cbr 22.mp3", {Kind::Mp3CbrHeaderless, 7000, 22050, 1}},
+        {"frames in a WAV.mp3", {Kind::Mp3InWav, 6100, 44100, 2}},
+        {"frames in a WAV mono 48.wav", {Kind::Mp3InWav, 3900, 48000, 1}},
     };
     // Every kind of MP3 at the usual rates, mono and stereo.
     const std::pair<Kind, const char*> kinds[] = {{Kind::Mp3Cbr, "cbr"}, {Kind::Mp3Vbr, "vbr"},
