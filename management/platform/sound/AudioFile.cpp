@@ -5,23 +5,48 @@
 #include "SndFile.h"
 #include "Sound.h"
 
+#include <QByteArray>
+
 #include <climits>
+#include <cstddef>
 
 namespace sound {
 
 namespace {
 
-// MPEG audio starts with an ID3v2 tag or with a frame's sync bits; both
-// decoders would take it, only the MPEG one reads it exactly and quietly.
-bool StartsLikeMpegAudio(RegularFile& file)
+// How much of a file's start is looked at for what it holds.
+constexpr std::size_t kStartBytes = 1 << 16;
+
+// MPEG audio starts with an ID3v2 tag or with a frame's sync bits.
+bool StartsWithMpegAudio(const QByteArray& start)
 {
-    unsigned char start[3] {};
-    const bool read = file.Read(start, sizeof start) == sizeof start;
+    if (start.size() < 3) return false;
+    const auto second = static_cast<unsigned char>(start[1]);
+    return start.startsWith("ID3") || (static_cast<unsigned char>(start[0]) == 0xFF && (second & 0xE0) == 0xE0);
+}
+
+// Broadcast tools put MPEG audio in WAV files: the format tag of the "fmt "
+// chunk is 0x50 (layers I and II) or 0x55 (layer III).
+bool IsWavOfMpegAudio(const QByteArray& start)
+{
+    const bool littleEndian = start.startsWith("RIFF");
+    if ((!littleEndian && !start.startsWith("RIFX")) || start.mid(8, 4) != "WAVE") return false;
+    const qsizetype format = start.indexOf("fmt ", 12);
+    if (format < 0 || format + 10 > start.size()) return false;
+    const int first = static_cast<unsigned char>(start[format + 8]);
+    const int second = static_cast<unsigned char>(start[format + 9]);
+    const int tag = littleEndian ? first | second << 8 : second | first << 8;
+    return tag == 0x50 || tag == 0x55;
+}
+
+// Both decoders would take MPEG audio; only the MPEG one reads it exactly and
+// quietly.
+bool HoldsMpegAudio(RegularFile& file)
+{
+    QByteArray start(static_cast<qsizetype>(kStartBytes), '\0');
+    start.resize(static_cast<qsizetype>(file.Read(start.data(), kStartBytes)));
     file.Seek(0, SEEK_SET);
-    if (!read) return false;
-    const bool id3 = start[0] == 'I' && start[1] == 'D' && start[2] == '3';
-    const bool sync = start[0] == 0xFF && (start[1] & 0xE0) == 0xE0;
-    return id3 || sync;
+    return StartsWithMpegAudio(start) || IsWavOfMpegAudio(start);
 }
 
 } // namespace
@@ -30,10 +55,11 @@ std::unique_ptr<AudioFile> AudioFile::Open(const QString& path, int& error)
 {
     std::unique_ptr<RegularFile> file = RegularFile::Open(path, error);
     if (!file) return nullptr;
-    if (!StartsLikeMpegAudio(*file)) {
+    if (!HoldsMpegAudio(*file)) {
         std::unique_ptr<AudioFile> other = SndFile::Open(std::move(file), error);
         if (other || error != ErrFileFormat) return other;
-        // MPEG audio cut in the middle of a frame, or after some junk.
+        // MPEG audio cut in the middle of a frame, after some junk, or in a WAV
+        // file whose format chunk lies further in.
         file = RegularFile::Open(path, error);
         if (!file) return nullptr;
     }

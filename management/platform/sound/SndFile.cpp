@@ -46,6 +46,15 @@ bool DecodesToItsEnd(SNDFILE* sndfile, long long frames, int channels)
         && sf_readf_float(sndfile, last.data(), 1) == 1 && sf_seek(sndfile, 0, SEEK_SET) == 0;
 }
 
+// MPEG audio, bare or inside a WAV file as broadcast tools write it, is left to
+// the MPEG decoder: this one guesses its length from the bytes and is not quiet.
+bool HoldsMpegAudio(int format)
+{
+    const int encoding = format & SF_FORMAT_SUBMASK;
+    return (format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG || encoding == SF_FORMAT_MPEG_LAYER_I
+        || encoding == SF_FORMAT_MPEG_LAYER_II || encoding == SF_FORMAT_MPEG_LAYER_III;
+}
+
 } // namespace
 
 std::unique_ptr<AudioFile> SndFile::Open(std::unique_ptr<RegularFile> file, int& error)
@@ -57,7 +66,7 @@ std::unique_ptr<AudioFile> SndFile::Open(std::unique_ptr<RegularFile> file, int&
         error = ErrFileFormat;
         return nullptr;
     }
-    if ((info.format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG) {
+    if (HoldsMpegAudio(info.format)) {
         sf_close(sndfile);
         error = ErrFileFormat;
         return nullptr;

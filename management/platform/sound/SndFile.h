@@ -11,7 +11,8 @@ class RegularFile;
 
 class SndFile : public AudioFile {
 public:
-    // ErrFileFormat for content it does not know, MPEG audio included.
+    // ErrFileFormat for content it does not know, MPEG audio included, also
+    // inside a WAV file.
     static std::unique_ptr<AudioFile> Open(std::unique_ptr<RegularFile> file, int& error);
     ~SndFile() override;
 

@@ -87,6 +87,7 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         {"v.mp3", {Kind::Mp3Vbr, 600, 44100, 1}},
         {"hc.mp3", {Kind::Mp3CbrHeaderless, 500, 32000, 2}},
         {"hv.mp3", {Kind::Mp3VbrHeaderless, 500, 48000, 1}},
+        {"w.wav", {Kind::Mp3InWav, 500, 44100, 2}},
     };
     std::vector<QByteArray> seeds;
     for (const auto& sample : samples) {

@@ -4,17 +4,15 @@
 #include "station/Databases.h"
 #include "station/ProgramFolder.h"
 #include "forms/Application.h"
+#include "forms/TestSeam.h"
 #include "jet/Engine.h"
 #include "jet/Error.h"
 
-#include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -269,8 +267,8 @@ TEST(Databases, AFileLeftInTheMiddleOfAChangeIsRecoveredAndUsed)
     EXPECT_EQ(names.Fields("NOMBRE").Value().toString(), QStringLiteral("Noche"));
 }
 
-// What the program does at start with a file it cannot use: one message box,
-// then it ends with status 1.
+// What the program does at start with a file it cannot use: the boxes it
+// shows, answered by the seam, go to stderr, and it ends with its status.
 void StartOnFolder(const QString& folder)
 {
     int status = 0;
@@ -279,24 +277,25 @@ void StartOnFolder(const QString& folder)
         char name[] = "traffic_tests";
         char* argv[] = {name, nullptr};
         forms::Application application(argc, argv);
-        QTimer::singleShot(100, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                std::fprintf(stderr, "box: %s\n", qPrintable(box->text()));
-                box->close();
-            }
-        });
+        forms::test::Seam seam;
         status = application.Run([&folder] { CreateMissingDatabases(folder); });
+        std::fprintf(stderr, "boxes: %zu\n", forms::test::Messages().size());
+        for (const forms::test::Message& message : forms::test::Messages())
+            std::fprintf(stderr, "box %d: %s\n", message.Buttons, qPrintable(message.Prompt));
     }
     std::exit(status);
 }
 
-TEST(DatabasesDeathTest, AFileThatIsNotADatabaseEndsTheProgramWithOneMessage)
+TEST(DatabasesDeathTest, AFileThatIsNotADatabaseEndsTheProgramWithOneMessageAndIsLeftAsItWas)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     QTemporaryDir folder;
     Write(folder.filePath(QStringLiteral("Dorna.MDB")), "no es una base de datos");
+    const auto before = Contents(folder.path());
     EXPECT_EXIT(StartOnFolder(folder.path()), ::testing::ExitedWithCode(1),
-                "box: El archivo .*/Dorna.MDB.* no es una base de datos.\nEl programa termina");
+                "boxes: 1\nbox 16: El archivo «.*/Dorna.MDB» no es una base de datos.\n"
+                "El programa termina sin modificar ningún archivo.\n");
+    EXPECT_EQ(Contents(folder.path()), before);
 }
 
 TEST(Databases, DataFolderVariableNamesTheProgramFolder)

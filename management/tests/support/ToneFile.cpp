@@ -24,6 +24,7 @@ int FormatOf(Kind kind)
     case Kind::Mp3Vbr:
     case Kind::Mp3CbrHeaderless:
     case Kind::Mp3VbrHeaderless:
+    case Kind::Mp3InWav:
         return SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
     }
     return 0;
@@ -36,7 +37,48 @@ bool Variable(Kind kind)
 
 bool Headerless(Kind kind)
 {
-    return kind == Kind::Mp3CbrHeaderless || kind == Kind::Mp3VbrHeaderless;
+    return kind == Kind::Mp3CbrHeaderless || kind == Kind::Mp3VbrHeaderless || kind == Kind::Mp3InWav;
+}
+
+void AppendLittleEndian(QByteArray& bytes, quint32 value, int size)
+{
+    for (int i = 0; i < size; ++i) bytes.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+QByteArray Chunk(const char* id, const QByteArray& body)
+{
+    QByteArray chunk(id);
+    AppendLittleEndian(chunk, static_cast<quint32>(body.size()), 4);
+    chunk += body;
+    if (body.size() % 2 == 1) chunk.append('\0');
+    return chunk;
+}
+
+// Puts the MP3 frames at path in a WAV file: format tag 0x55 with its MPEG
+// layer III fields, the sample count and the frames as data.
+bool WrapInWav(const QString& path, const Tone& tone, long long samples)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+    const QByteArray frames = file.readAll();
+    QByteArray format;
+    AppendLittleEndian(format, 0x55, 2);
+    AppendLittleEndian(format, static_cast<quint32>(tone.channels), 2);
+    AppendLittleEndian(format, static_cast<quint32>(tone.sampleRate), 4);
+    AppendLittleEndian(format, 16000, 4); // bytes a second
+    AppendLittleEndian(format, 1, 2); // block align
+    AppendLittleEndian(format, 0, 2); // bits a sample
+    AppendLittleEndian(format, 12, 2); // size of the fields that follow
+    AppendLittleEndian(format, 1, 2); // MPEG layer III
+    AppendLittleEndian(format, 2, 4); // padding off
+    AppendLittleEndian(format, 417, 2); // block size
+    AppendLittleEndian(format, 1, 2); // frames a block
+    AppendLittleEndian(format, 1393, 2); // codec delay
+    QByteArray sampleCount;
+    AppendLittleEndian(sampleCount, static_cast<quint32>(samples), 4);
+    const QByteArray wave = "WAVE" + Chunk("fmt ", format) + Chunk("fact", sampleCount) + Chunk("data", frames);
+    const QByteArray riff = Chunk("RIFF", wave);
+    return file.resize(0) && file.seek(0) && file.write(riff) == riff.size();
 }
 
 // Bytes of the layer III frame whose four header bytes start at frame; 0 when
@@ -91,7 +133,8 @@ bool WriteTone(const QString& path, const Tone& tone)
         written = sf_writef_float(file, block.data(), count) == count;
         done += count;
     }
-    return sf_close(file) == 0 && written && (!Headerless(tone.kind) || DropInfoFrame(path));
+    return sf_close(file) == 0 && written && (!Headerless(tone.kind) || DropInfoFrame(path))
+        && (tone.kind != Kind::Mp3InWav || WrapInWav(path, tone, frames));
 }
 
 bool DropInfoFrame(const QString& path)

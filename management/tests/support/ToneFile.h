@@ -7,8 +7,10 @@ namespace soundtest {
 
 // The MP3 kinds start with an Info/Xing frame holding the encoder's delay and
 // padding; the header-less ones are the same files without it, as older
-// encoders, hardware recorders and stream rippers write them.
-enum class Kind { Wav, Flac, Ogg, Mp3Cbr, Mp3Vbr, Mp3CbrHeaderless, Mp3VbrHeaderless };
+// encoders, hardware recorders and stream rippers write them. Mp3InWav holds
+// header-less constant bit rate frames in a WAV file, as broadcast tools and
+// converters write them.
+enum class Kind { Wav, Flac, Ogg, Mp3Cbr, Mp3Vbr, Mp3CbrHeaderless, Mp3VbrHeaderless, Mp3InWav };
 
 struct Tone {
     Kind kind = Kind::Wav;
