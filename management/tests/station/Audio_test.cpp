@@ -2,6 +2,7 @@
 #include "station/Audio.h"
 
 #include "forms/Form.h"
+#include "forms/TestSeam.h"
 #include "sound/Sound.h"
 
 #include <QDir>
