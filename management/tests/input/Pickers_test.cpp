@@ -70,7 +70,7 @@ TEST_F(TypedTimes, ANewBlockTakesTheTimeAndMaximumLengthTypedIntoItsPickers)
     }
     EXPECT_EQ(Filas("SELECT HORA,DURACION FROM BLOQUES ORDER BY HORA"),
               QStringList({cases[1].guardado, cases[0].guardado, cases[2].guardado}));
-    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join('|').toStdString();
 }
 
 TEST_F(TypedTimes, TheTimeTypedOverASelectedTimeReplacesEveryField)
@@ -169,10 +169,7 @@ TEST_F(TypedDates, APeriodTypedIntoBothPickersBecomesTheContractsDays)
     EXPECT_EQ(Dias(12), QStringList({"30/03/2026", "31/03/2026", "01/04/2026", "02/04/2026"}));
 }
 
-class TypedYears : public CatalogoPrueba {
-protected:
-    forms::test::Seam seam_;
-};
+class TypedYears : public CatalogoPrueba {};
 
 TEST_F(TypedYears, TheYearPickerTakesAFullOrATwoDigitYear)
 {

@@ -115,7 +115,7 @@ TEST_F(Files, DamagedFileIsNamedInSpanish)
 TEST_F(Files, NamesAreMatchedAsOnWindows)
 {
     for (const QString& name : {QStringLiteral("dorna.mdb"), QStringLiteral("\\DORNA.mdb")}) {
-        jet::Database database = jet::DBEngine().OpenDatabase(folder.path() + (name.startsWith('\\') ? "" : "/") + name);
+        jet::Database database = jet::DBEngine().OpenDatabase(Folder() + (name.startsWith('\\') ? "" : "/") + name);
         EXPECT_TRUE(database.Name().endsWith(QStringLiteral("/Dorna.MDB"))) << database.Name().toStdString();
     }
 }

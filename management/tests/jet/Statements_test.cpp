@@ -137,6 +137,13 @@ const StatementCase cases[] = {
 
 class Statements : public StationFolder, public ::testing::WithParamInterface<StatementCase> {};
 
+// "#MM/dd/yyyy#" of today plus some days.
+QString SqlDay(int daysFromToday)
+{
+    return QLatin1Char('#') + QDate::currentDate().addDays(daysFromToday).toString(QStringLiteral("MM/dd/yyyy"))
+        + QLatin1Char('#');
+}
+
 QString WithDays(QString sql)
 {
     return sql.replace(QStringLiteral("{AYER}"), SqlDay(-1))

@@ -1,24 +1,20 @@
-// A fresh program folder with the three real databases, for one test.
+// The engine's tests: a fresh program folder with Dorna.MDB and MUSICA.MDB
+// open for the test.
 #pragma once
 
-#include "jet/Database.h"
+#include "support/StationFixture.h"
 
-#include <QStringList>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include "jet/Engine.h"
 
-// "#MM/dd/yyyy#" of today plus some days.
-QString SqlDay(int daysFromToday);
-
-class StationFolder : public ::testing::Test {
+class StationFolder : public ProgramFolderFixture {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(ProgramFolderFixture::SetUp());
+        dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+        musica = jet::DBEngine().OpenDatabase(Path(QStringLiteral("MUSICA.MDB")));
+    }
 
-    QString Path(const QString& file) const { return folder.filePath(file); }
-    // Every row of a SELECT as "value|value|...", values as a grid shows them.
-    static QStringList Rows(jet::Database& database, const QString& select);
-
-    QTemporaryDir folder;
     jet::Database dorna;
     jet::Database musica;
 };

@@ -1,4 +1,4 @@
-#include "EveryForm.h"
+#include "support/StationFixture.h"
 
 #include "traffic/Asignar.h"
 #include "traffic/F_BLoques.h"
@@ -134,10 +134,7 @@ std::function<C&()> Of(C F::*control)
     return [control]() -> C& { return forms::Get<F>().*control; };
 }
 
-class AccessibleNames : public ::testing::Test {
-protected:
-    ProgramFolder folder;
-};
+class AccessibleNames : public StationFixture {};
 
 TEST_F(AccessibleNames, ControlsWithoutACaptionAreNamedAndLabelledByTheirOwnLabel)
 {

@@ -1,7 +1,6 @@
 #include "EveryForm.h"
 
 #include "traffic/Asignar.h"
-#include "station/Databases.h"
 #include "music/F_Albun.h"
 #include "music/F_Anadir_Tipos.h"
 #include "traffic/F_BLoques.h"
@@ -69,10 +68,4 @@ const std::vector<FormEntry>& EveryForm()
         Entry<F_Locucion>("F_Locucion"),
     };
     return forms;
-}
-
-ProgramFolder::ProgramFolder()
-{
-    qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-    CreateMissingDatabases(dir_.path());
 }

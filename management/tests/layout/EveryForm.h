@@ -1,11 +1,7 @@
-// Every form of the program, by name, and a fresh program folder to load
-// them in.
+// Every form of the program, by name.
 #pragma once
 
 #include "forms/Form.h"
-#include "forms/TestSeam.h"
-
-#include <QTemporaryDir>
 
 #include <functional>
 #include <ostream>
@@ -23,13 +19,3 @@ inline std::ostream& operator<<(std::ostream& out, const FormEntry& entry)
 }
 
 const std::vector<FormEntry>& EveryForm();
-
-// Empty databases in a temporary program folder, and the test seam.
-class ProgramFolder {
-public:
-    ProgramFolder();
-
-private:
-    QTemporaryDir dir_;
-    forms::test::Seam seam_;
-};

@@ -1,6 +1,8 @@
 #include "CutTexts.h"
 #include "EveryForm.h"
 
+#include "support/StationFixture.h"
+
 #include "forms/TestSeam.h"
 
 #include <QFontInfo>
@@ -14,12 +16,11 @@ namespace ft = forms::test;
 
 namespace {
 
-class TextsFit : public ::testing::TestWithParam<FormEntry> {};
+class TextsFit : public StationFixture, public ::testing::WithParamInterface<FormEntry> {};
 
 // No form is given a caption longer than its box, so nothing is excepted.
 TEST_P(TextsFit, EveryCaptionHeadingLabelAndButtonTextFitsItsControlAtTheDesignSize)
 {
-    ProgramFolder folder;
     forms::Form& form = GetParam().get();
     // Shown, as a user sees it: grids get their headings when the form is first sized.
     form.Show();

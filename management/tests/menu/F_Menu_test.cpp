@@ -1,12 +1,11 @@
 #include "traffic/F_Clientes.h"
 #include "menu/F_Menu.h"
 
-#include "station/Databases.h"
+#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
 #include "forms/TestSeam.h"
-#include "jet/Engine.h"
 #include "jet/Error.h"
 
 #include <QDate>
@@ -24,34 +23,10 @@ namespace ft = forms::test;
 
 namespace {
 
-class F_MenuTest : public ::testing::Test {
+class F_MenuTest : public StationFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-        CreateMissingDatabases(dir_.path());
-    }
-
-    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(DornaPath()).Execute(sql); }
-
-    // Each row as its fields joined by "|", times of day as hh:mm:ss.
-    static QStringList Filas(const QString& sql)
-    {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(sql);
-        QStringList filas;
-        for (; !rs.EOF(); rs.MoveNext()) {
-            QStringList campos;
-            for (int i = 0; i < rs.FieldCount(); ++i) {
-                const jet::Value v = rs.Fields(i).Value();
-                campos << (v.kind() == jet::Value::Kind::DateTime && v.toDate() == QDate(1899, 12, 30)
-                               ? v.toTimeText()
-                               : v.toString());
-            }
-            filas << campos.join('|');
-        }
-        return filas;
-    }
+    static void Ejecutar(const QString& sql) { Execute(DornaPath(), sql); }
+    static QStringList Filas(const QString& sql) { return Rows(DornaPath(), sql); }
 
     static void Bloque(const char* hora, int tiempo, const char* tiempoVer)
     {
@@ -83,9 +58,6 @@ protected:
 
     static QDate Hoy() { return QDate::currentDate(); }
     static QDate Ayer() { return QDate::currentDate().addDays(-1); }
-
-    QTemporaryDir dir_;
-    ft::Seam seam_;
 };
 
 TEST_F(F_MenuTest, StartPurgesPlacementsOfYesterdayButNotOfToday)
@@ -187,9 +159,9 @@ TEST_F(F_MenuTest, AStartKilledMidwayLeavesTheOldTotalsOrTheNewOnes)
         "Martes|12:00:00|viejo|12:00:00"};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + " " + std::to_string(c.row));
+        // Each case on a folder of its own: a killed start leaves its file behind.
         QTemporaryDir folder;
-        qputenv("VARNOOK_DATA_DIR", folder.path().toUtf8());
-        CreateMissingDatabases(folder.path());
+        ASSERT_NO_FATAL_FAILURE(MakeProgramFolder(folder.path()));
         Bloque("08:30:00", 999, "00:16:39");
         Bloque("09:00:00", 30, "00:00:30");
         Bloque("10:00:00", 0, "");

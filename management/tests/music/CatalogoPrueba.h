@@ -1,38 +1,20 @@
-// What the tests of the music forms share: a fresh program folder with the
-// three databases, rows written with plain SQL, and generated audio files.
+// What the tests of the music forms share: rows written with plain SQL and
+// the grids' columns read back.
 #pragma once
 
-#include "support/ToneFile.h"
-#include "station/Databases.h"
+#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
-#include "forms/TestSeam.h"
-#include "jet/Engine.h"
-
-#include <QDataStream>
-#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <map>
 
-class CatalogoPrueba : public ::testing::Test {
+class CatalogoPrueba : public StationFixture {
 protected:
     using Fila = std::map<QString, QString>;
 
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-        CreateMissingDatabases(dir_.path());
-    }
-
-    QString Ruta(const QString& nombre) const { return dir_.filePath(nombre); }
-
-    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(MusicaPath()).Execute(sql); }
+    static void Ejecutar(const QString& sql) { Execute(MusicaPath(), sql); }
 
     static void Nombres(const QString& tabla, const QStringList& nombres)
     {
@@ -61,14 +43,7 @@ protected:
     }
 
     // The NOMBRE column of a list in the table's own order.
-    static QStringList Lista(const QString& tabla)
-    {
-        QStringList nombres;
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(MusicaPath()).OpenRecordset("SELECT NOMBRE FROM " + tabla);
-        for (; !rs.EOF(); rs.MoveNext())
-            nombres << rs.Fields("NOMBRE").Value().toString();
-        return nombres;
-    }
+    static QStringList Lista(const QString& tabla) { return Rows(MusicaPath(), "SELECT NOMBRE FROM " + tabla); }
 
     // Column 1 of every data row of a grid.
     template <class Grid>
@@ -79,20 +54,4 @@ protected:
             textos << grid.TextMatrix(fila, 1);
         return textos;
     }
-
-    static void ExpectSinErrores()
-    {
-        const auto& errores = forms::test::Errors();
-        EXPECT_TRUE(errores.empty()) << errores.front().toStdString();
-    }
-
-    // A mono WAV file of the given length.
-    static void EscribirWav(const QString& path, int milisegundos)
-    {
-        ASSERT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, milisegundos, 8000, 1}));
-    }
-
-private:
-    QTemporaryDir dir_;
-    forms::test::Seam seam_;
 };

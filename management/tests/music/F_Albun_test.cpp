@@ -31,7 +31,7 @@ TEST_F(F_AlbunTest, ListsAndNarrowsTheAlbumsAndPutsThePickInTheAlbumBox)
     EXPECT_EQ(editor.T_Albun.Text(), "Mondo");
     EXPECT_EQ(editor.T_Interprete.Text(), "");
     EXPECT_EQ(ft::ShownModally().back(), "F_Albun");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

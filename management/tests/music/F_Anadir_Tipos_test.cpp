@@ -66,7 +66,7 @@ TEST_F(F_Añadir_TiposTest, EachButtonAddsToItsOwnListAndTheEditorRefillsAllThre
     EXPECT_EQ(Lista("ESTILOS").size(), 3);
     EXPECT_EQ(Lista("TIPO").size(), 3);
     EXPECT_EQ(Lista("RITMO").size(), 3);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen)
@@ -83,7 +83,7 @@ TEST_F(F_Añadir_TiposTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen)
     EXPECT_EQ(ft::Messages()[0].Prompt, "Debe poner algun nombre");
     EXPECT_EQ(ft::Messages()[0].Buttons, 64);
     EXPECT_EQ(Lista("ESTILOS").size(), 2);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, ANameTheListHoldsIsAddedASecondTime)
@@ -96,7 +96,7 @@ TEST_F(F_Añadir_TiposTest, ANameTheListHoldsIsAddedASecondTime)
     ASSERT_TRUE(ft::Click(editor.Command5));
     EXPECT_EQ(Lista("ESTILOS").count("Rock"), 2);
     EXPECT_EQ(editor.T_Estilo.ListCount(), 3);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, EliminarDeletesTheNameShownInTheEditorsList)
@@ -118,7 +118,7 @@ TEST_F(F_Añadir_TiposTest, EliminarDeletesTheNameShownInTheEditorsList)
     EXPECT_EQ(Lista("RITMO"), QStringList({"Alto"}));
     EXPECT_EQ(Lista("ESTILOS").size(), 2);
     EXPECT_EQ(Lista("TIPO").size(), 2);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, ANameNotInTheListDeletesNothingButRefillsAndCloses)
@@ -135,7 +135,7 @@ TEST_F(F_Añadir_TiposTest, ANameNotInTheListDeletesNothingButRefillsAndCloses)
     EXPECT_TRUE(cerrado);
     EXPECT_EQ(Lista("TIPO").size(), 2);
     EXPECT_EQ(editor.T_Tipo.ListIndex(), 0);   // refilled
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, DeletingFromAnEmptyListOnlyCloses)
@@ -151,7 +151,7 @@ TEST_F(F_Añadir_TiposTest, DeletingFromAnEmptyListOnlyCloses)
     ASSERT_TRUE(ft::Click(editor.Command7));
     EXPECT_TRUE(cerrado);
     EXPECT_EQ(editor.T_Estilo.ListIndex(), 1);   // not refilled
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Añadir_TiposTest, CancelarClosesAndChangesNothing)
@@ -166,7 +166,7 @@ TEST_F(F_Añadir_TiposTest, CancelarClosesAndChangesNothing)
     ASSERT_TRUE(ft::Click(editor.Command5));
     EXPECT_EQ(Lista("ESTILOS").size(), 2);
     EXPECT_EQ(editor.T_Estilo.ListIndex(), 1);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include "music/F_Musica.h"
 #include "programming/F_Programacion.h"
 
+#include "jet/Engine.h"
+
 #include <QApplication>
 #include <QTableView>
 #include <QTest>
@@ -63,7 +65,7 @@ TEST_F(F_Buscar_MusicaTest, ListsEverySongByCodeWithItsFourteenColumns)
     EXPECT_EQ(anchos, std::vector<int>({1, 800, 4000, 4000, 4000, 800, 800, 800, 800, 800, 800, 4000, 4000, 4000, 800}));
     EXPECT_EQ(fila.mid(1), QStringList({"12", "Doce", "Ana", "Uno", "00:03:05", "1999", "Pop", "Lenta", "Alto", "S1",
                                         "/m/doce.mp3", "/p/1.wav", "/p/2.wav", "7"}));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, TypingListsTheSongsWhoseColumnBeginsWithTheTextSortedByIt)
@@ -98,7 +100,7 @@ TEST_F(F_Buscar_MusicaTest, TypingListsTheSongsWhoseColumnBeginsWithTheTextSorte
             EXPECT_EQ(buscador.LISTA.ColWidth(0), 1);
         }
     });
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, ChoosingAnotherColumnEmptiesTheBoxAndListsAgain)
@@ -117,7 +119,7 @@ TEST_F(F_Buscar_MusicaTest, ChoosingAnotherColumnEmptiesTheBoxAndListsAgain)
     EXPECT_EQ(antes, QStringList({"2"}));
     EXPECT_EQ(texto, "");
     EXPECT_EQ(despues, QStringList({"2", "1"}));   // every title, sorted by title
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, APickFromTheCatalogueEditorShowsThatSongThere)
@@ -137,7 +139,7 @@ TEST_F(F_Buscar_MusicaTest, APickFromTheCatalogueEditorShowsThatSongThere)
     EXPECT_EQ(editor.T_Titulo.Text(), "Seis");
     EXPECT_TRUE(editor.B_Eliminar.Enabled());
     EXPECT_FALSE(Cargado(typeid(F_Programacion)));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, APickForTheProgrammingAddsTheSongThereAndLeavesTheEditorAlone)
@@ -160,7 +162,7 @@ TEST_F(F_Buscar_MusicaTest, APickForTheProgrammingAddsTheSongThereAndLeavesTheEd
     ASSERT_EQ(filas.RecordCount(), 1);
     EXPECT_EQ(filas.Fields("DESCRIPCION").Value().toString(), "Ocho");
     EXPECT_EQ(filas.Fields("TIPO").Value().toString(), "MUS");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, APickWithAnyOtherRouteHandsTheSongToNobodyAndCloses)
@@ -170,7 +172,7 @@ TEST_F(F_Buscar_MusicaTest, APickWithAnyOtherRouteHandsTheSongToNobodyAndCloses)
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
     EXPECT_FALSE(Cargado(typeid(F_Programacion)));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, ADoubleClickOnAnEmptyListDoesNothingAndSalirCloses)
@@ -186,7 +188,7 @@ TEST_F(F_Buscar_MusicaTest, ADoubleClickOnAnEmptyListDoesNothingAndSalirCloses)
     EXPECT_TRUE(abierto);
     EXPECT_TRUE(cerrado);
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, InALargeCatalogueTheEndKeyReachesTheLastSongAndADoubleClickPicksIt)
@@ -217,7 +219,7 @@ TEST_F(F_Buscar_MusicaTest, InALargeCatalogueTheEndKeyReachesTheLastSongAndADoub
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
     EXPECT_EQ(forms::Get<F_Musica>().T_Codigo.Text(), "6000");
     EXPECT_EQ(forms::Get<F_Musica>().T_Titulo.Text(), "Canción 6000");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_Buscar_MusicaTest, EachShowingListsTheWholeCatalogueByCodeAgain)
@@ -236,7 +238,7 @@ TEST_F(F_Buscar_MusicaTest, EachShowingListsTheWholeCatalogueByCodeAgain)
     });
     EXPECT_EQ(codigos, QStringList({"1", "2"}));
     EXPECT_EQ(entrada, 0);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

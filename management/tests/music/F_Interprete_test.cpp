@@ -34,7 +34,7 @@ TEST_F(F_InterpreteTest, ListsEveryPerformerInOrderUnderOneHeading)
     });
     EXPECT_EQ(listados, QStringList({"alaska", "Bunbury", "Zoe"}));
     EXPECT_EQ(ft::ShownModally().back(), "F_Interprete");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_InterpreteTest, TypingNarrowsToNamesThatBeginWithTheTextInAnyCase)
@@ -59,7 +59,7 @@ TEST_F(F_InterpreteTest, TypingNarrowsToNamesThatBeginWithTheTextInAnyCase)
             EXPECT_EQ(lista.LISTA.ColWidth(0), 1) << caso.tecleado;
         }
     });
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_InterpreteTest, ADoubleClickPutsTheNameInThePerformerBoxAndCloses)
@@ -71,7 +71,7 @@ TEST_F(F_InterpreteTest, ADoubleClickPutsTheNameInThePerformerBoxAndCloses)
     });
     EXPECT_EQ(editor.T_Interprete.Text(), "L'Arc");
     EXPECT_EQ(editor.T_Albun.Text(), "");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_InterpreteTest, ADoubleClickOnAnEmptyListChangesNothingAndStaysOpen)
@@ -90,7 +90,7 @@ TEST_F(F_InterpreteTest, ADoubleClickOnAnEmptyListChangesNothingAndStaysOpen)
     ASSERT_TRUE(ft::Click(editor.Command10));
     EXPECT_TRUE(abierta);
     EXPECT_EQ(editor.T_Interprete.Text(), "Escrito");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_InterpreteTest, ClosingTheListChangesNothingAndTheNextShowingListsAllAgain)
@@ -105,7 +105,7 @@ TEST_F(F_InterpreteTest, ClosingTheListChangesNothingAndTheNextShowingListsAllAg
     });
     ASSERT_TRUE(ft::Click(editor.Command10));
     EXPECT_EQ(listados, QStringList({"Alaska", "Bunbury"}));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

@@ -37,9 +37,7 @@ protected:
 
 TEST_F(F_LocucionTest, DrawsTheSongAndPresentationBarsWithTheIntroMarker)
 {
-    const QString cancion = Ruta("tema.wav"), voz = Ruta("voz.wav");
-    EscribirWav(cancion, 185600);
-    EscribirWav(voz, 30000);
+    const QString cancion = Wav("tema.wav", 185600), voz = Wav("voz.wav", 30000);
     F_Musica& editor = Editor(cancion, voz, "15");
     ft::WhenShown<F_Locucion>([&](F_Locucion& ventana) {
         EXPECT_EQ(ventana.Caption(), "Editor de locución");
@@ -77,7 +75,7 @@ TEST_F(F_LocucionTest, DrawsTheSongAndPresentationBarsWithTheIntroMarker)
         EXPECT_EQ(ventana.Label1.Caption(), "Label1");
     });
     ASSERT_TRUE(ft::Click(editor.Command12));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_LocucionTest, TheIntroIsTheNumberAtTheStartOfTheBoxRoundedHalvesToEven)
@@ -98,12 +96,12 @@ TEST_F(F_LocucionTest, TheIntroIsTheNumberAtTheStartOfTheBoxRoundedHalvesToEven)
         ASSERT_TRUE(ft::Click(editor.Command12));
         EXPECT_EQ(intro, caso.intro) << caso.texto;
     }
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_LocucionTest, FilesThatDoNotOpenGiveEmptyBarsAndPlayNothing)
 {
-    F_Musica& editor = Editor("-Vacio-", Ruta("no-existe.wav"), "0");
+    F_Musica& editor = Editor("-Vacio-", Path("no-existe.wav"), "0");
     ft::WhenShown<F_Locucion>([](F_Locucion& ventana) {
         EXPECT_EQ(ventana.L1.Width(), 0);
         EXPECT_EQ(ventana.L2.Width(), 0);
@@ -119,13 +117,12 @@ TEST_F(F_LocucionTest, FilesThatDoNotOpenGiveEmptyBarsAndPlayNothing)
     });
     ASSERT_TRUE(ft::Click(editor.Command12));
     EXPECT_TRUE(ft::Messages().empty());
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_LocucionTest, PlayingStartsTheCursorAtTheSongBarsEdgeAndStopEndsIt)
 {
-    const QString cancion = Ruta("tema.wav");
-    EscribirWav(cancion, 20000);
+    const QString cancion = Wav("tema.wav", 20000);
     F_Musica& editor = Editor(cancion, "-Vacio-", "0");
     ft::WhenShown<F_Locucion>([](F_Locucion& ventana) {
         ASSERT_TRUE(ft::Scroll(ventana.H, -30));
@@ -139,7 +136,7 @@ TEST_F(F_LocucionTest, PlayingStartsTheCursorAtTheSongBarsEdgeAndStopEndsIt)
         EXPECT_FALSE(ventana.Timer1.Enabled());
     });
     ASSERT_TRUE(ft::Click(editor.Command12));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_LocucionTest, DraggingMovesThePresentationBarsLeftEdgeToThePointer)
@@ -162,7 +159,7 @@ TEST_F(F_LocucionTest, DraggingMovesThePresentationBarsLeftEdgeToThePointer)
     });
     ASSERT_TRUE(ft::Click(editor.Command12));
     EXPECT_EQ(lefts, std::vector<int>({2400, 2700, 2850, 2850}));
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "music/F_Musica.h"
 
 #include "forms/MsgBox.h"
+#include "jet/Engine.h"
 
 #include <QElapsedTimer>
 #include <QThread>
@@ -39,14 +40,6 @@ protected:
         return jet::DBEngine().OpenDatabase(MusicaPath()).OpenRecordset("SELECT * FROM " + tabla).RecordCount();
     }
 
-    static QStringList Mensajes()
-    {
-        QStringList mensajes;
-        for (const auto& mensaje : ft::Messages())
-            mensajes << mensaje.Prompt;
-        return mensajes;
-    }
-
     static void ExpectReposo(F_Musica& f)
     {
         EXPECT_FALSE(f.Frame2.Enabled());
@@ -78,7 +71,7 @@ TEST_F(F_MusicaTest, OpensIdleWithTheListsFilledAndTheMixEditorHidden)
     EXPECT_EQ(f.T_Tipo.ListIndex(), 0);
     EXPECT_EQ(f.T_Ritmo.Text(), "Alto");
     EXPECT_EQ(f.T_Año.Value().date().year(), 2006);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, TheMenusMusicaShowsTheEditorModallyUntilSalir)
@@ -93,7 +86,7 @@ TEST_F(F_MusicaTest, TheMenusMusicaShowsTheEditorModallyUntilSalir)
     EXPECT_TRUE(visto);
     ASSERT_FALSE(ft::ShownModally().empty());
     EXPECT_EQ(ft::ShownModally().back(), "F_Musica");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, AnEmptyListLeavesTheLaterListsEmptyAndNothingSelected)
@@ -137,8 +130,7 @@ TEST_F(F_MusicaTest, NewSongIsSavedWithEveryColumnAndTheFormClears)
     Nombres("RITMO", {"Alto", "Bajo"});
     Nombres("INTERPRETE", {"Ana"});
     Nombres("ALBUN", {"Uno"});
-    const QString cancion = Ruta("Canción.wav");
-    EscribirWav(cancion, 2000);
+    const QString cancion = Wav("Canción.wav", 2000);
     F_Musica& f = forms::Get<F_Musica>();
 
     ASSERT_TRUE(ft::Click(f.B_Añadir));
@@ -158,7 +150,7 @@ TEST_F(F_MusicaTest, NewSongIsSavedWithEveryColumnAndTheFormClears)
     ft::Type(f.T_Comentario, "nota");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
 
-    EXPECT_TRUE(Mensajes().isEmpty()) << Mensajes().join('|').toStdString();
+    EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join('|').toStdString();
     const Fila esperada = {
         {"CODIGO", "1"},          {"TITULO", "Canción"},  {"INTERPRETE", "Ana"},
         {"ALBUN", "Uno"},         {"AÑO", "1999"},        {"SLOT", "A1"},
@@ -174,7 +166,7 @@ TEST_F(F_MusicaTest, NewSongIsSavedWithEveryColumnAndTheFormClears)
     // The year and the lists keep what the user chose.
     EXPECT_EQ(f.T_Año.Value().date().year(), 1999);
     EXPECT_EQ(f.T_Estilo.ListIndex(), 1);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, SongWithoutFilesOrIntroStoresTheEmptyMarks)
@@ -194,7 +186,7 @@ TEST_F(F_MusicaTest, SongWithoutFilesOrIntroStoresTheEmptyMarks)
     // Empty lists: no position chosen.
     EXPECT_EQ(fila->at("estilo_n"), "-1");
     EXPECT_EQ(fila->at("ESTILO"), "");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, LoadingShowsTheSongAndSavingRewritesAllButCodeAndAirplays)
@@ -246,7 +238,7 @@ TEST_F(F_MusicaTest, LoadingShowsTheSongAndSavingRewritesAllButCodeAndAirplays)
     EXPECT_EQ(f.T_Titulo.Text(), "Nuevo título");
     EXPECT_EQ(f.T_Intro.Text(), "0");
     EXPECT_TRUE(f.B_Eliminar.Enabled());
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, AddingWhileASongIsShownSavesACopyUnderTheNextCode)
@@ -280,7 +272,7 @@ TEST_F(F_MusicaTest, AddingWhileASongIsShownSavesACopyUnderTheNextCode)
     // The song just saved is the new last row.
     ASSERT_TRUE(ft::Click(f.B_Añadir));
     EXPECT_EQ(f.T_Codigo.Text(), "9");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, DeletingAsksFirstThenRemovesTheSongAndClearsTheForm)
@@ -307,7 +299,7 @@ TEST_F(F_MusicaTest, DeletingAsksFirstThenRemovesTheSongAndClearsTheForm)
     // The proposal after a deletion still follows the songs that remain.
     ASSERT_TRUE(ft::Click(f.B_Añadir));
     EXPECT_EQ(f.T_Codigo.Text(), "42");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, RefusedCodeTitleOrIntroSaysWhyAndWritesNothing)
@@ -344,7 +336,7 @@ TEST_F(F_MusicaTest, RefusedCodeTitleOrIntroSaysWhyAndWritesNothing)
         // A failed check keeps the new-song state.
         EXPECT_TRUE(f.B_Guardar.Enabled());
     }
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, MissingPerformerOrAlbumIsCreatedOnlyWhenTheUserAgrees)
@@ -379,7 +371,7 @@ TEST_F(F_MusicaTest, MissingPerformerOrAlbumIsCreatedOnlyWhenTheUserAgrees)
         for (int respuesta : caso.respuestas)
             ft::AnswerMsgBox(respuesta);
         ASSERT_TRUE(ft::Click(f.B_Guardar));
-        QStringList preguntas = Mensajes().mid(qsizetype(antes));
+        QStringList preguntas = Prompts().mid(qsizetype(antes));
         EXPECT_EQ(preguntas, caso.preguntas);
         EXPECT_EQ(ft::Messages().back().Buttons, 68);
         EXPECT_EQ(Guardada(1).has_value(), caso.guardada);
@@ -387,7 +379,7 @@ TEST_F(F_MusicaTest, MissingPerformerOrAlbumIsCreatedOnlyWhenTheUserAgrees)
         EXPECT_EQ(Filas("ALBUN"), caso.albunes);
         ft::Click(f.B_Cancelar);
     }
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, EmptyPerformerAndAlbumAreSavedWithoutAnyQuestion)
@@ -396,7 +388,7 @@ TEST_F(F_MusicaTest, EmptyPerformerAndAlbumAreSavedWithoutAnyQuestion)
     ASSERT_TRUE(ft::Click(f.B_Añadir));
     ft::Type(f.T_Titulo, "   ");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     ASSERT_TRUE(Guardada(1));
     EXPECT_EQ(Guardada(1)->at("TITULO"), "   ");
     EXPECT_EQ(Filas("INTERPRETE"), 0);
@@ -440,7 +432,7 @@ TEST_F(F_MusicaTest, NamesWithApostrophesAreStoredAndFoundIntact)
     EXPECT_EQ(f.T_Estilo.Text(), "Rock'n'Roll");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
     EXPECT_EQ(ft::Messages().size(), 1u);
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, AStoredPositionPastTheEndOfItsListSelectsNothing)
@@ -466,13 +458,12 @@ TEST_F(F_MusicaTest, AStoredPositionPastTheEndOfItsListSelectsNothing)
     EXPECT_EQ(f.T_Estilo.ListIndex(), -1);
     EXPECT_EQ(f.T_Estilo.Text(), "");
     EXPECT_EQ(f.T_Tipo.Text(), "T");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, ChoosingFiles)
 {
-    const QString cancion = Ruta("tema.wav");
-    EscribirWav(cancion, 1500);
+    const QString cancion = Wav("tema.wav", 1500);
     F_Musica& f = forms::Get<F_Musica>();
     ASSERT_TRUE(ft::Click(f.B_Añadir));
     ft::Type(f.T_Titulo, "Mío");
@@ -489,18 +480,18 @@ TEST_F(F_MusicaTest, ChoosingFiles)
     EXPECT_EQ(f.L_Fichero.Caption(), cancion);
     EXPECT_EQ(f.L_Duracion.Caption(), "00:00:02");
 
-    ft::ChooseFile(Ruta("no-existe.mp3"));
+    ft::ChooseFile(Path("no-existe.mp3"));
     ASSERT_TRUE(ft::Click(f.Command1));
-    EXPECT_EQ(Mensajes(), QStringList{"Fichero invalido"});
+    EXPECT_EQ(Prompts(), QStringList{"Fichero invalido"});
     EXPECT_EQ(f.L_Duracion.Caption(), "");
 
-    ft::ChooseFile(Ruta("voz2.wav"));
+    ft::ChooseFile(Path("voz2.wav"));
     ASSERT_TRUE(ft::Click(f.Command3));
-    EXPECT_EQ(f.L_Presentacion2.Caption(), Ruta("voz2.wav"));
+    EXPECT_EQ(f.L_Presentacion2.Caption(), Path("voz2.wav"));
     ft::CancelFileDialog();
     ASSERT_TRUE(ft::Click(f.Command3));
-    EXPECT_EQ(f.L_Presentacion2.Caption(), Ruta("voz2.wav"));
-    ExpectSinErrores();
+    EXPECT_EQ(f.L_Presentacion2.Caption(), Path("voz2.wav"));
+    ExpectNoUntrappedErrors();
 }
 
 // Ticks the preview's timer until the intro box shows texto (the silent
@@ -521,8 +512,7 @@ bool TickHasta(F_Musica& f, const QString& texto)
 
 TEST_F(F_MusicaTest, PlayingTimesTheIntroInWholeSecondsUntilStop)
 {
-    const QString cancion = Ruta("tema.wav");
-    EscribirWav(cancion, 20000);
+    const QString cancion = Wav("tema.wav", 20000);
     F_Musica& f = forms::Get<F_Musica>();
     f.L_Fichero.Caption(cancion);
     f.T_Intro.Text("9");
@@ -549,16 +539,15 @@ TEST_F(F_MusicaTest, PlayingTimesTheIntroInWholeSecondsUntilStop)
     EXPECT_TRUE(f.Timer1.Enabled());
     ASSERT_TRUE(ft::Tick(f.Timer1));
     EXPECT_EQ(f.T_Intro.Text(), "0");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, PlayingAFileThatDoesNotOpenPlaysNothingAndStoppingIsHarmless)
 {
-    const QString cancion = Ruta("tema.wav");
-    EscribirWav(cancion, 20000);
+    const QString cancion = Wav("tema.wav", 20000);
     F_Musica& f = forms::Get<F_Musica>();
     f.T_Intro.Text("9");
-    for (const QString& fichero : {QString("-Vacio-"), Ruta("no-existe.mp3"), QString()}) {
+    for (const QString& fichero : {QString("-Vacio-"), Path("no-existe.mp3"), QString()}) {
         f.L_Fichero.Caption(fichero);
         ASSERT_TRUE(ft::Click(f.Command8));
         EXPECT_FALSE(f.Timer1.Enabled()) << fichero.toStdString();
@@ -570,19 +559,18 @@ TEST_F(F_MusicaTest, PlayingAFileThatDoesNotOpenPlaysNothingAndStoppingIsHarmles
     // A file that does not open stops the song that played but not the timer.
     f.L_Fichero.Caption(cancion);
     ASSERT_TRUE(ft::Click(f.Command8));
-    f.L_Fichero.Caption(Ruta("no-existe.mp3"));
+    f.L_Fichero.Caption(Path("no-existe.mp3"));
     ASSERT_TRUE(ft::Click(f.Command8));
     EXPECT_TRUE(f.Timer1.Enabled());
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     ASSERT_TRUE(ft::Click(f.Command4));
     EXPECT_FALSE(f.Loaded());
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 TEST_F(F_MusicaTest, WithoutASoundDevicePlayingLeavesTheIntroAlone)
 {
-    const QString cancion = Ruta("tema.wav");
-    EscribirWav(cancion, 20000);
+    const QString cancion = Wav("tema.wav", 20000);
     qputenv("VARNOOK_SOUND_OUTPUT", "none");
     F_Musica& f = forms::Get<F_Musica>();
     qputenv("VARNOOK_SOUND_OUTPUT", "silent");
@@ -592,7 +580,7 @@ TEST_F(F_MusicaTest, WithoutASoundDevicePlayingLeavesTheIntroAlone)
     ASSERT_TRUE(ft::Click(f.Command8));
     EXPECT_FALSE(f.Timer1.Enabled());
     EXPECT_EQ(f.T_Intro.Text(), "9");
-    ExpectSinErrores();
+    ExpectNoUntrappedErrors();
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ protected:
 
     static void Rotacion(const QString& nombre)
     {
-        jet::DBEngine().OpenDatabase(ContinuidadPath()).Execute("INSERT INTO NOMBRE (NOMBRE) VALUES (" +
-                                                                SqlTexto(nombre) + ")");
+        Execute(ContinuidadPath(), "INSERT INTO NOMBRE (NOMBRE) VALUES (" + SqlTexto(nombre) + ")");
     }
 
     // A row of 60 seconds.

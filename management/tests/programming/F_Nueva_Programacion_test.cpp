@@ -36,7 +36,7 @@ TEST_F(F_Nueva_ProgramacionTest, CreatingStoresTheDaysAndOpensTheProgrammingInTh
     EXPECT_TRUE(editor.B_Eliminar.Enabled());
     EXPECT_EQ(editor.LISTA.Rows(), 1);
     EXPECT_EQ(editor.LISTA.TextMatrix(0, 1), "Inicio");
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
 }
 
 TEST_F(F_Nueva_ProgramacionTest, EmptyOrStoredNamesAreRefusedAndTheDialogKeepsWhatWasTyped)
@@ -85,7 +85,7 @@ TEST_F(F_Nueva_ProgramacionTest, NamesOfBlanksOrWithAnApostropheAreCreatedWithou
                   QStringList{"0 0 0 0 0 0 0"});
         EXPECT_EQ(forms::Get<F_Programacion>().Caption(), "Programacion [" + nombre + "]");
     }
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
 }
 
 TEST_F(F_Nueva_ProgramacionTest, SalirWritesNothing)

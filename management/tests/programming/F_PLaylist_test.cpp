@@ -48,7 +48,7 @@ TEST_F(F_PLaylistTest, AceptarInsertsTheProgramRowAndReloadsTheEditor)
     ASSERT_EQ(editor.LISTA.Rows(), 3);
     EXPECT_EQ(editor.LISTA.TextMatrix(0, 1), "Inicio");
     EXPECT_EQ(editor.LISTA.TextMatrix(2, 3), "Nocturno");
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
 }
 
 TEST_F(F_PLaylistTest, AStartTimeTakenInTheOpenProgrammingIsRefused)
@@ -78,7 +78,7 @@ TEST_F(F_PLaylistTest, AStartTimeTakenInTheOpenProgrammingIsRefused)
     EXPECT_EQ(Filas("SELECT HORA,TIPO,FIN FROM PROGRAMACION WHERE PROGRAMACION='Tardes' ORDER BY HORA"),
               (QStringList{"16:00:00 PRO 16:10:00", "17:00:00 BLO 17:01:00"}));
     EXPECT_EQ(editor.LISTA.Rows(), 3);
-    EXPECT_EQ(Mensajes().size(), 1);
+    EXPECT_EQ(Prompts().size(), 1);
 }
 
 TEST_F(F_PLaylistTest, TheFirstOfTwoProgramsOfOneNameGivesTheLength)

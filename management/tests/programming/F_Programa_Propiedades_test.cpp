@@ -62,7 +62,7 @@ TEST_F(F_Programa_PropiedadesTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen)
         abierto = d.Visible();
     });
     EXPECT_TRUE(abierto);
-    EXPECT_EQ(Mensajes(), QStringList{"Debe poner un nombre"});
+    EXPECT_EQ(Prompts(), QStringList{"Debe poner un nombre"});
     EXPECT_EQ(ft::Messages().back().Buttons, 64);
     EXPECT_EQ(Items(Diez), (QStringList{"1 a.wav", "2 b.wav"}));
 }
@@ -87,7 +87,7 @@ TEST_F(F_Programa_PropiedadesTest, AnItemGoneMeanwhileIsNotFoundAndTheDialogStay
         abierto = d.Visible();
     });
     EXPECT_TRUE(abierto);
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_EQ(Items(Diez), QStringList{"1 a.wav"});
 }
 

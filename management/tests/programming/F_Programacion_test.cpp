@@ -207,7 +207,7 @@ TEST_F(F_Programacion_test, FicherosOfAnUnreadableFileAddsARowWithoutLength)
 {
     Programacion("P");
     F_Programacion& f = Abrir("P");
-    const QString ruta = dir_.filePath("no es audio.wav");
+    const QString ruta = Path("no es audio.wav");
     QFile texto(ruta);
     ASSERT_TRUE(texto.open(QIODevice::WriteOnly));
     texto.write("nada");
@@ -269,8 +269,8 @@ TEST_F(F_Programacion_test, MusicaAppendsAfterTheLastRowWithTheMeasuredEnd)
     Fila("P", QTime(8, 0), "FIC", "x", "00:00:10", QTime(8, 0, 10), "x");
     Fila("P", QTime(9, 0), "ROT", "R", "Indefinido", QTime(9, 0), "ROTACION");
     const QString cancion = Wav("canción.wav", 185000);
-    SqlMusica("INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (12,'La del ''Pilar'''," +
-              SqlTexto(cancion) + ",'00:03:00')");
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (12,'La del ''Pilar'''," +
+                              SqlTexto(cancion) + ",'00:03:00')");
     F_Programacion& f = Abrir("P");
     double codigo = 12;
     f.Musica(codigo);
@@ -286,8 +286,8 @@ TEST_F(F_Programacion_test, ASongAfterAProgramPastMidnightStartsAtItsTimeOfDay)
     Programacion("P");
     Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (#23:30:00#,'Noche','',3600,'01:00:00')");
     Fila("P", QTime(23, 30), "PRO", "Noche", "01:00:00", QTime(0, 30), "PROGRAMA");
-    SqlMusica("INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (1,'Tema'," + SqlTexto(Wav("t.wav", 60000)) +
-              ",'00:01:00')");
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (1,'Tema'," +
+                              SqlTexto(Wav("t.wav", 60000)) + ",'00:01:00')");
     // The refresh stores the engine's own sum, a day after day zero.
     F_Programacion& f = Abrir("P");
     double codigo = 1;

@@ -5,6 +5,7 @@
 #include "programming/F_Programas.h"
 
 #include "forms/MsgBox.h"
+#include "jet/Engine.h"
 
 #include <vector>
 
@@ -99,7 +100,7 @@ TEST_P(RefusedNewPrograms, ShowTheirMessageAndWriteNothing)
     Bloque(Nueve, 0);
     F_Programas& f = Nuevo(c.hora, c.programa);
     ASSERT_TRUE(ft::Click(f.B_Guardar));
-    EXPECT_EQ(Mensajes(), QStringList{c.mensaje});
+    EXPECT_EQ(Prompts(), QStringList{c.mensaje});
     EXPECT_EQ(ft::Messages().back().Buttons, 0);
     EXPECT_EQ(Filas("SELECT NOMBRE FROM PROGRAMAS ORDER BY HORA"), (QStringList{"Temprano", "Mañana"}));
     EXPECT_TRUE(f.B_Guardar.Enabled());
@@ -120,7 +121,7 @@ TEST_F(F_ProgramasTest, NewProgramInsideAnotherOnesSpanIsStoredEmptyAndShown)
     Programa(Nueve, "Temprano", 3600);
     F_Programas& f = Nuevo(Diez, "L'Hora del té");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_EQ(Filas("SELECT NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER FROM PROGRAMAS WHERE HORA=" + SqlHora(Diez)),
               QStringList{"L'Hora del té Luis 0 00:00:00"});
     EXPECT_FALSE(f.T_hora.Enabled());
@@ -152,7 +153,7 @@ TEST_F(F_ProgramasTest, LoadingAProgramShowsItAndSavingRewritesNameAndProducerOn
     ft::Type(f.T_Realizacion, "");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
     EXPECT_EQ(Filas("SELECT NOMBRE,REALIZACION,TIEMPO FROM PROGRAMAS"), QStringList{"Mañana's  125"});
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
 }
 
 TEST_F(F_ProgramasTest, DeletingAsksThenRemovesTheProgramAndAllItsItems)
@@ -222,10 +223,10 @@ TEST_F(F_ProgramasTest, AddingAFileAppendsItAfterTheItemCountAndAddsItsSeconds)
     Item(Diez, 1, "a.wav", 3);
     Item(Diez, 4, "b.wav", 4);
     F_Programas& f = Mostrar(Diez);
-    const QString fichero = Wav("Sintonía año.wav", 5);
+    const QString fichero = Wav("Sintonía año.wav", 5000);
     ft::ChooseFile(fichero);
     ASSERT_TRUE(ft::Click(f.Command1));
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_EQ(Filas("SELECT NUMERO,NOMBRE,FICHERO,TIEMPO,TIEMPO_VER FROM PROGRAMAS_CONTENIDO WHERE NUMERO=3"),
               QStringList{"3 Sintonía año.wav " + fichero + " 5 00:00:05"});
     EXPECT_EQ(Total(Diez), "12 00:00:12");
@@ -239,7 +240,7 @@ TEST_F(F_ProgramasTest, CancellingTheFileDialogChangesNothing)
     F_Programas& f = Mostrar(Diez);
     ft::CancelFileDialog();
     ASSERT_TRUE(ft::Click(f.Command1));
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_TRUE(Items(Diez).isEmpty());
     EXPECT_EQ(Total(Diez), "0 00:00:00");
 }
@@ -248,15 +249,15 @@ TEST_F(F_ProgramasTest, AnUnreadableFileIsAddedWithoutLengthNorTheLastFilesSecon
 {
     Programa(Diez, "Mañana", 0);
     F_Programas& f = Mostrar(Diez);
-    ft::ChooseFile(Wav("a.wav", 6));
+    ft::ChooseFile(Wav("a.wav", 6000));
     ASSERT_TRUE(ft::Click(f.Command1));
-    QFile roto(dir_.filePath("roto.wav"));
+    QFile roto(Path("roto.wav"));
     ASSERT_TRUE(roto.open(QIODevice::WriteOnly));
     roto.write("no audio");
     roto.close();
     ft::ChooseFile(roto.fileName());
     ASSERT_TRUE(ft::Click(f.Command1));
-    EXPECT_EQ(Mensajes(), QStringList{"Fichero invalido"});
+    EXPECT_EQ(Prompts(), QStringList{"Fichero invalido"});
     EXPECT_EQ(Filas("SELECT NOMBRE,TIEMPO,TIEMPO_VER FROM PROGRAMAS_CONTENIDO WHERE NUMERO=2"),
               QStringList{"roto.wav 0 "});
     EXPECT_EQ(Total(Diez), "6 00:00:06");
@@ -268,7 +269,7 @@ TEST_F(F_ProgramasTest, DroppedFilesAreAppendedInTheirOrderWhateverTheRow)
     Item(Diez, 1, "a.wav", 1);
     Item(Diez, 2, "b.wav", 0);
     F_Programas& f = Mostrar(Diez);
-    ASSERT_TRUE(ft::OLEDragDrop(f.LISTA, {Wav("z.wav", 2), Wav("y.wav", 3), Wav("x.wav", 4)}, 1));
+    ASSERT_TRUE(ft::OLEDragDrop(f.LISTA, {Wav("z.wav", 2000), Wav("y.wav", 3000), Wav("x.wav", 4000)}, 1));
     EXPECT_EQ(Items(Diez), (QStringList{"1 a.wav", "2 b.wav", "3 z.wav", "4 y.wav", "5 x.wav"}));
     EXPECT_EQ(Total(Diez), "10 00:00:10");
     EXPECT_EQ(f.L_Total.Caption(), "00:00:10");
@@ -299,7 +300,7 @@ TEST_F(F_ProgramasTest, RemovingAnItemAsksAndSubtractsItsSeconds)
     EXPECT_EQ(f.L_Total.Caption(), "00:00:08");
 
     // The next item takes the count + 1, a position already in use.
-    ft::ChooseFile(Wav("5.wav", 2));
+    ft::ChooseFile(Wav("5.wav", 2000));
     ASSERT_TRUE(ft::Click(f.Command1));
     EXPECT_EQ(Items(Diez), (QStringList{"1 1.wav", "3 3.wav", "4 4.wav", "4 5.wav"}));
     EXPECT_EQ(Total(Diez), "10 00:00:10");
@@ -376,7 +377,7 @@ TEST_F(F_ProgramasTest, ItemsGoToTheListedProgramWhileANewTimeIsTyped)
     F_Programas& f = Mostrar(Diez);
     ASSERT_TRUE(ft::Click(f.B_Añadir));
     f.T_hora.Value(Once);
-    ASSERT_TRUE(ft::OLEDragDrop(f.LISTA, {Wav("a.wav", 2)}, 1));
+    ASSERT_TRUE(ft::OLEDragDrop(f.LISTA, {Wav("a.wav", 2000)}, 1));
     EXPECT_EQ(Items(Diez), QStringList{"1 a.wav"});
     EXPECT_TRUE(Items(Once).isEmpty());
     EXPECT_EQ(Total(Diez), "2 00:00:02");

@@ -28,7 +28,7 @@ TEST_F(F_RotacionTest, AceptarInsertsARotationThatEndsWhereItStarts)
     });
     forms::Get<F_Rotacion>().Show(forms::vbModal);
 
-    EXPECT_EQ(Mensajes(), QStringList{"La hora de inicio ya existe"});
+    EXPECT_EQ(Prompts(), QStringList{"La hora de inicio ya existe"});
     EXPECT_EQ(Filas("SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO,LUNES FROM PROGRAMACION "
                     "WHERE TIPO='ROT'"),
               QStringList{"16:00:30 ROT Éxitos d'ahir Indefinido 16:00:30 ROTACION "});

@@ -1,12 +1,8 @@
-// The rows the tests of the program editor and its item dialog need, and
-// short WAV files, on the blocks tests' fresh program folder.
+// The rows the tests of the program editor and its item dialog need, on the
+// blocks tests' fixture.
 #pragma once
 
-#include "support/ToneFile.h"
 #include "../traffic/BloquesFixture.h"
-
-#include <QDataStream>
-#include <QFile>
 
 class ProgramasFixture : public BloquesFixture {
 protected:
@@ -34,13 +30,5 @@ protected:
     {
         return Filas("SELECT NUMERO,NOMBRE FROM PROGRAMAS_CONTENIDO WHERE HORA=" + SqlHora(hora) +
                      " ORDER BY NUMERO,NOMBRE");
-    }
-
-    // A mono WAV of exactly the given seconds, in the test's folder.
-    QString Wav(const QString& nombre, quint32 segundos) const
-    {
-        const QString path = dir_.filePath(nombre);
-        EXPECT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, 1000LL * segundos, 8000, 1}));
-        return path;
     }
 };

@@ -1,14 +1,12 @@
-#include "support/ToneFile.h"
+#include "support/StationFixture.h"
 #include "station/Audio.h"
 
 #include "forms/Form.h"
 #include "forms/TestSeam.h"
 #include "sound/Sound.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,21 +17,7 @@ protected:
     void Design() override { }
 };
 
-// A mono WAV of exactly ms milliseconds.
-QString WriteWav(const QString& path, quint32 ms)
-{
-    EXPECT_TRUE(soundtest::WriteTone(path, {soundtest::Kind::Wav, ms, 8000, 1}));
-    return path;
-}
-
-QStringList Prompts()
-{
-    QStringList prompts;
-    for (const auto& message : forms::test::Messages()) prompts << message.Prompt;
-    return prompts;
-}
-
-class AudioTest : public ::testing::Test {
+class AudioTest : public StationFixture {
 protected:
     // Other forms' tests in this program start the engine too: leave the output as found.
     ~AudioTest() override
@@ -42,15 +26,7 @@ protected:
         qputenv("VARNOOK_SOUND_OUTPUT", output_);
     }
 
-    QString Path(const QString& name) const
-    {
-        EXPECT_TRUE(dir_.isValid());
-        return dir_.filePath(name);
-    }
-
     const QByteArray output_ = qgetenv("VARNOOK_SOUND_OUTPUT");
-    forms::test::Seam seam_;
-    QTemporaryDir dir_;
 };
 
 TEST_F(AudioTest, LengthsGiveTheTextTheSecondsAndBothVariantsOfDuracion2)
@@ -69,7 +45,7 @@ TEST_F(AudioTest, LengthsGiveTheTextTheSecondsAndBothVariantsOfDuracion2)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.ms);
-        const QString path = WriteWav(Path(QString("Cuña año %1.wav").arg(c.ms)), c.ms);
+        const QString path = Wav(QString("Cuña año %1.wav").arg(c.ms), c.ms);
         double seconds = -1;
         EXPECT_EQ(Duracion(path, &seconds), c.text);
         EXPECT_EQ(seconds, c.seconds);
@@ -111,7 +87,7 @@ TEST_F(AudioTest, AFailedStartShowsTheEngineErrorOnTheNextLine)
     EXPECT_EQ(
         Prompts(), QStringList {"Erro al inicar el Driver de Audio\r\nError initializing output device."});
     // Measuring needs no device.
-    EXPECT_EQ(Duracion2(WriteWav(Path("a.wav"), 1500), false), 1.5);
+    EXPECT_EQ(Duracion2(Wav("a.wav", 1500), false), 1.5);
 }
 
 TEST_F(AudioTest, StartingAgainClosesTheRunningEngineFirst)
@@ -121,7 +97,7 @@ TEST_F(AudioTest, StartingAgainClosesTheRunningEngineFirst)
     IniciarAudio(forms::Get<F_Prueba>());
     EXPECT_TRUE(Prompts().isEmpty());
     const int stream = sound::Stream_Open(
-        WriteWav(Path("a.wav"), 1000), sound::SIGNED | sound::STEREO | sound::BITS16, 0, 0);
+        Wav("a.wav", 1000), sound::SIGNED | sound::STEREO | sound::BITS16, 0, 0);
     EXPECT_EQ(sound::Stream_Play(1, stream), 1);
 }
 

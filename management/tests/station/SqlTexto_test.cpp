@@ -1,10 +1,9 @@
 // Literals for statements: texts keep their apostrophes, times and days take
 // the #...# forms, and such texts are stored and found intact.
-#include "station/Databases.h"
+#include "support/StationFixture.h"
 #include "station/SqlTexto.h"
 #include "jet/Engine.h"
 
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(SqlTexto, LiteralsHaveTheirFixedForms)
@@ -17,13 +16,11 @@ TEST(SqlTexto, LiteralsHaveTheirFixedForms)
     EXPECT_EQ(SqlFecha(jet::Value(QDate(2031, 1, 2))), QStringLiteral("#01/02/31#"));
 }
 
-class QuotedNames : public ::testing::TestWithParam<const char*> {};
+class QuotedNames : public ProgramFolderFixture, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(QuotedNames, AreStoredAndFoundIntact)
 {
-    QTemporaryDir folder;
-    CreateMissingDatabases(folder.path());
-    jet::Database dorna = jet::DBEngine().OpenDatabase(folder.filePath(QStringLiteral("Dorna.MDB")));
+    jet::Database dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
     const QString name = QString::fromUtf8(GetParam());
     dorna.Execute("INSERT INTO PROGRAMACION_NOMBRE (NOMBRE) VALUES (" + SqlTexto(name) + ")");
     jet::Recordset names = dorna.OpenRecordset(QStringLiteral("SELECT NOMBRE FROM PROGRAMACION_NOMBRE"));

@@ -2,15 +2,13 @@
 #include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
 
-#include "station/Databases.h"
+#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
-#include "forms/TestSeam.h"
 #include "jet/Engine.h"
 
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,16 +17,9 @@ namespace {
 using forms::test::Click;
 using forms::test::CloseUp;
 
-class AsignarTest : public ::testing::Test {
+class AsignarTest : public StationFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-        CreateMissingDatabases(dir_.path());
-    }
-
-    static void Ejecutar(const QString& sql) { jet::DBEngine().OpenDatabase(DornaPath()).Execute(sql); }
+    static void Ejecutar(const QString& sql) { Execute(DornaPath(), sql); }
 
     static void Contrato(int orden, const QDate& periodo, const QDate& periodo2)
     {
@@ -92,16 +83,7 @@ protected:
         asignar.Show(forms::vbModal);
     }
 
-    static int Mensajes(const char* texto)
-    {
-        int n = 0;
-        for (const auto& mensaje : forms::test::Messages())
-            n += mensaje.Prompt == QString::fromUtf8(texto);
-        return n;
-    }
-
-    QTemporaryDir dir_;
-    forms::test::Seam seam_;
+    static int Mensajes(const char* texto) { return int(Prompts().count(QString::fromUtf8(texto))); }
 };
 
 TEST_F(AsignarTest, AddsRefusesADuplicateAndDeletesDaysUnderItsHeading)

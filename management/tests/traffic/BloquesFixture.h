@@ -1,23 +1,19 @@
-// A fresh program folder with empty databases for the tests of the blocks
-// form and the contract search, and the rows their cases need.
+// The tests of the blocks form and the contract search, and of the forms that
+// work on their rows: the menu loaded first, the rows their cases need, and no
+// error left untrapped at the end.
 #pragma once
+
+#include "support/StationFixture.h"
 
 #include "menu/F_Menu.h"
 
-#include "station/Databases.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
 
-#include "forms/TestSeam.h"
-#include "jet/Engine.h"
-
 #include <QDate>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QTime>
-
-#include <gtest/gtest.h>
 
 struct Contrato {
     int orden;
@@ -26,37 +22,21 @@ struct Contrato {
     int duracion = 30;
 };
 
-class BloquesFixture : public ::testing::Test {
+class BloquesFixture : public StationFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
-        CreateMissingDatabases(dir_.path());
+        ASSERT_NO_FATAL_FAILURE(StationFixture::SetUp());
         // The menu's start-up readjustment runs on the empty database, not on a case's rows.
         forms::Get<F_Menu>();
     }
 
-    void TearDown() override
-    {
-        EXPECT_TRUE(forms::test::Errors().empty()) << forms::test::Errors().front().toStdString();
-    }
+    void TearDown() override { ExpectNoUntrappedErrors(); }
 
-    static void Sql(const QString& sql) { jet::DBEngine().OpenDatabase(DornaPath()).Execute(sql); }
+    static void Sql(const QString& sql) { Execute(DornaPath(), sql); }
 
-    // The rows of a query, each as its values joined by blanks.
-    static QStringList Filas(const QString& sql)
-    {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(sql);
-        QStringList filas;
-        for (; !rs.EOF(); rs.MoveNext()) {
-            QStringList valores;
-            for (int c = 0; c < rs.FieldCount(); ++c)
-                valores << rs.Fields(c).Value().toString();
-            filas << valores.join(' ');
-        }
-        return filas;
-    }
+    // The rows of a query on Dorna.MDB, each as its values joined by blanks.
+    static QStringList Filas(const QString& sql) { return Rows(DornaPath(), sql, u' '); }
 
     static void Bloque(const QTime& hora, int tiempo)
     {
@@ -88,15 +68,4 @@ protected:
                 .arg(tiempo)
                 .arg(SqlTexto(Tiempo(tiempo)), SqlFecha(QDate::currentDate().addDays(5))));
     }
-
-    static QStringList Mensajes()
-    {
-        QStringList mensajes;
-        for (const auto& mensaje : forms::test::Messages())
-            mensajes << mensaje.Prompt;
-        return mensajes;
-    }
-
-    QTemporaryDir dir_;
-    forms::test::Seam seam_;
 };

@@ -3,6 +3,7 @@
 #include "traffic/F_BLoques.h"
 
 #include "forms/MsgBox.h"
+#include "jet/Engine.h"
 
 #include <vector>
 
@@ -94,7 +95,7 @@ TEST_F(F_BLoquesTest, NewBlockIsSavedEmptyAndItsTimeIsThenFixed)
     EXPECT_EQ(rs.Fields("TIEMPO").Value().toInt(), 0);
     EXPECT_EQ(rs.Fields("TIEMPO_VER").Value().toString(), "00:00:00");
     EXPECT_TRUE(rs.Fields("NOMBRE").Value().toString().isEmpty());
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_EQ(f.L_Total.Caption(), "00:00:00");
     EXPECT_FALSE(f.T_hora.Enabled());
     EXPECT_TRUE(f.B_Eliminar.Enabled());
@@ -149,7 +150,7 @@ TEST_F(F_BLoquesTest, EditSavesLengthAndPriorityOnly)
     ASSERT_TRUE(ft::Click(f.C_Prioritario));
     ASSERT_TRUE(ft::Click(f.B_Guardar));
 
-    EXPECT_EQ(Mensajes(), QStringList{" El bloque fue Guardado"});
+    EXPECT_EQ(Prompts(), QStringList{" El bloque fue Guardado"});
     EXPECT_EQ(ft::Messages().back().Buttons, 0);
     jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset("SELECT * FROM BLOQUES");
     ASSERT_EQ(rs.RecordCount(), 1);
@@ -180,7 +181,7 @@ TEST_F(F_BLoquesTest, DeletingTheBlockDeletesItsSpotsAndItsBlockRowsEverywhere)
 
     ft::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
-    EXPECT_EQ(Mensajes(), (QStringList{"¿Desea eliminar el bloque y su contenido?",
+    EXPECT_EQ(Prompts(), (QStringList{"¿Desea eliminar el bloque y su contenido?",
                                        "¿Desea eliminar el bloque y su contenido?"}));
     EXPECT_EQ(ft::Messages().back().Buttons, 36);
     EXPECT_EQ(Total(Ocho), "");

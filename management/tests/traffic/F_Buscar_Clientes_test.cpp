@@ -4,6 +4,8 @@
 #include "menu/F_Menu.h"
 #include "traffic/F_Publicidad.h"
 
+#include "jet/Engine.h"
+
 #include <QStringList>
 
 namespace {

@@ -4,6 +4,7 @@
 #include "menu/F_Menu.h"
 
 #include "forms/MsgBox.h"
+#include "jet/Engine.h"
 
 #include <QStringList>
 
@@ -29,14 +30,6 @@ protected:
                                 texto("NIF"), texto("POBLACION"), texto("COMENTARIO")});
         }
         return clientes;
-    }
-
-    static QStringList Mensajes()
-    {
-        QStringList mensajes;
-        for (const auto& mensaje : forms::test::Messages())
-            mensajes << mensaje.Prompt;
-        return mensajes;
     }
 
     static void Escribir(F_Clientes& f, const Cliente& c)
@@ -127,7 +120,7 @@ TEST_F(F_ClientesTest, SavingANewAdvertiserStoresEveryBoxAndEmptiesTheForm)
     const std::vector<Cliente> guardados = Guardados();
     ASSERT_EQ(guardados.size(), 1u);
     ExpectIgual(guardados[0], nuevo);
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     ExpectIgual(Mostrado(f), Cliente{});
     EXPECT_FALSE(f.T_Nombre.Enabled());
     EXPECT_FALSE(f.B_Guardar.Enabled());
@@ -222,7 +215,7 @@ TEST_F(F_ClientesTest, AnEditMayEmptyTheName)
     Type(f.T_Nombre, "");
     ASSERT_TRUE(Click(f.B_Guardar));
     EXPECT_EQ(Guardados()[0].nombre, "");
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
 }
 
 TEST_F(F_ClientesTest, DeleteAsksAndRemovesOnlyOnYes)
@@ -265,7 +258,7 @@ TEST_F(F_ClientesTest, DeleteWithANumberNobodyHasTouchesNoAdvertiser)
         EXPECT_EQ(Guardados().size(), 2u);
         f.Unload();
     }
-    EXPECT_TRUE(Mensajes().isEmpty());
+    EXPECT_TRUE(Prompts().isEmpty());
     EXPECT_TRUE(forms::test::Errors().empty());
 }
 

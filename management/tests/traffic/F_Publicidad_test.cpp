@@ -1,8 +1,7 @@
-#include "support/ToneFile.h"
+#include "support/StationFixture.h"
 #include "traffic/F_Publicidad.h"
 
 #include "traffic/Asignar.h"
-#include "station/Databases.h"
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
@@ -11,12 +10,8 @@
 #include "station/Tiempo.h"
 
 #include "forms/MsgBox.h"
-#include "forms/TestSeam.h"
-#include "jet/Database.h"
-#include "jet/Engine.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -49,57 +44,22 @@ Estado EstadoDe(F_Publicidad& f)
             f.B_Guardar_p.Enabled(),      f.B_Eliminar_P.Enabled(), f.T_Orden.Enabled()};
 }
 
-QStringList Avisos()
-{
-    QStringList avisos;
-    for (const ft::Message& m : ft::Messages())
-        avisos << m.Prompt;
-    return avisos;
-}
-
-class F_Publicidad_Test : public ::testing::Test {
+class F_Publicidad_Test : public StationFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir_.isValid());
-        qputenv("VARNOOK_DATA_DIR", dir_.path().toUtf8());
+        ASSERT_NO_FATAL_FAILURE(StationFixture::SetUp());
         qputenv("VARNOOK_SOUND_OUTPUT", "silent");
-        CreateMissingDatabases(dir_.path());
     }
 
-    void TearDown() override
-    {
-        EXPECT_TRUE(ft::Errors().empty()) << ft::Errors().front().toStdString();
-    }
+    void TearDown() override { ExpectNoUntrappedErrors(); }
 
-    void Sql(const QString& sql) { jet::DBEngine().OpenDatabase(DornaPath()).Execute(sql); }
-
-    // Every row of a query, its fields as shown and joined by "|".
-    QStringList Filas(const QString& sql)
-    {
-        jet::Database db = jet::DBEngine().OpenDatabase(DornaPath());
-        jet::Recordset rs = db.OpenRecordset(sql);
-        QStringList filas;
-        for (; rs.AbsolutePosition() != -1 && !rs.EOF(); rs.MoveNext()) {
-            QStringList campos;
-            for (int c = 0; c < rs.FieldCount(); ++c)
-                campos << rs.Fields(c).Value().toString();
-            filas << campos.join('|');
-        }
-        return filas;
-    }
-
-    // A mono WAV exactly ms long.
-    QString Wav(const QString& nombre, int ms)
-    {
-        const QString ruta = dir_.filePath(nombre);
-        EXPECT_TRUE(soundtest::WriteTone(ruta, {soundtest::Kind::Wav, ms, 8000, 1}));
-        return ruta;
-    }
+    void Sql(const QString& sql) { Execute(DornaPath(), sql); }
+    QStringList Filas(const QString& sql) { return Rows(DornaPath(), sql); }
 
     QString Fichero(const QString& nombre, const QByteArray& contenido)
     {
-        const QString ruta = dir_.filePath(nombre);
+        const QString ruta = Path(nombre);
         QFile file(ruta);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contenido);
@@ -111,7 +71,7 @@ protected:
         Sql("INSERT INTO PUBLICIDAD (ORDEN,CLIENTE,CLIENTE_NOMBRE,CAMPAÑA,PERIODO,PERIODO2,CUÑA,NOMBRE,DURACION,"
             "DURACION_MOSTRAR,VOZ,COMENTARIO,EMISIONES) VALUES ("
             + QString::number(orden) + ",3,'Radio'," + SqlTexto(campana) + "," + SqlFecha(Hoy.addDays(1)) + ","
-            + SqlFecha(Hoy.addDays(30)) + "," + SqlTexto(dir_.filePath(nombre)) + "," + SqlTexto(nombre) + ","
+            + SqlFecha(Hoy.addDays(30)) + "," + SqlTexto(Path(nombre)) + "," + SqlTexto(nombre) + ","
             + QString::number(segundos) + "," + SqlTexto(Tiempo(segundos))
             + ",'Voz','',0)");
     }
@@ -142,9 +102,6 @@ protected:
     }
 
     QStringList Bloques() { return Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES ORDER BY HORA"); }
-
-    QTemporaryDir dir_;
-    ft::Seam seam_;
 };
 
 const QTime Ocho(8, 0);
@@ -209,7 +166,7 @@ TEST_F(F_Publicidad_Test, WalksIdleAddingShownAndSavedStatesKeepingApostrophes)
 
     ASSERT_TRUE(ft::Click(f.Command3));
     EXPECT_EQ(ft::ShownModally().back(), "Asignar");
-    EXPECT_EQ(Avisos(), QStringList{});
+    EXPECT_EQ(Prompts(), QStringList{});
 
     // Every opening starts idle, from the menu as from here.
     ASSERT_TRUE(ft::Click(f.Command2));
@@ -251,7 +208,7 @@ TEST_F(F_Publicidad_Test, NewContractChecksRunInOrderAndTheFirstFailureRefusesTh
             ft::Click(f.Command5);
         }
         ASSERT_TRUE(ft::Click(f.B_Guardar_p));
-        const QStringList nuevos = Avisos().mid(int(antes));
+        const QStringList nuevos = Prompts().mid(int(antes));
         EXPECT_EQ(nuevos, c.aviso ? QStringList{c.aviso} : QStringList{});
         EXPECT_EQ(EstadoDe(f), Anadiendo);
         EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD"), QStringList{"7"});
@@ -342,7 +299,7 @@ TEST_F(F_Publicidad_Test, PlacingA30SecondSpotInA90SecondBlockAndTakingItOutAgai
     ft::Click(f.Lista1, 1, 2);
     f.Lista1.Col(3);
     ASSERT_TRUE(ft::Click(f.Poner_p));
-    EXPECT_EQ(Avisos(), QStringList{"Seleccione un Bloque"});
+    EXPECT_EQ(Prompts(), QStringList{"Seleccione un Bloque"});
 
     ft::Click(f.Lista1, 1, 1);
     ASSERT_TRUE(ft::Click(f.Poner_p));
@@ -350,7 +307,7 @@ TEST_F(F_Publicidad_Test, PlacingA30SecondSpotInA90SecondBlockAndTakingItOutAgai
     EXPECT_EQ(Bloques(), (QStringList{"08:00:00|120|00:02:00", "09:00:00|30|00:00:30"}));
     EXPECT_EQ(Filas("SELECT ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,FECHA1,FECHA2 FROM "
                     "PUBLICIDAD_CONTENIDO WHERE BLOQUE=#08:00:00#"),
-              QStringList{"12|08:00:00|2|" + dir_.filePath("spot.wav") + "|spot.wav|30|00:00:30|"
+              QStringList{"12|08:00:00|2|" + Path("spot.wav") + "|spot.wav|30|00:00:30|"
                           + Hoy.addDays(1).toString("dd/MM/yyyy") + "|" + Hoy.addDays(30).toString("dd/MM/yyyy")});
     EXPECT_EQ(f.L_Pases.Caption(), "2");
     EXPECT_EQ(f.lista2.TextMatrix(1, 1), "08:00:00");
@@ -470,7 +427,7 @@ TEST_F(F_Publicidad_Test, ASpotFileTheSoundLibraryCannotOpenIsNotTaken)
     ASSERT_TRUE(ft::Click(f.Command5));
     EXPECT_EQ(f.L_Cuña.Caption(), "");
     ft::Click(f.B_Guardar_p);
-    EXPECT_EQ(Avisos(), (QStringList{"Fichero invalido", "Debe selecionar una Cuña"}));
+    EXPECT_EQ(Prompts(), (QStringList{"Fichero invalido", "Debe selecionar una Cuña"}));
     ft::Click(f.B_Cancelar_P);
 
     Mostrar(12);
@@ -480,7 +437,7 @@ TEST_F(F_Publicidad_Test, ASpotFileTheSoundLibraryCannotOpenIsNotTaken)
     EXPECT_EQ(f.L_Duracion.Caption(), "00:00:30");
     ft::Click(f.B_Guardar_p);
     EXPECT_EQ(Filas("SELECT CUÑA,DURACION,DURACION_MOSTRAR FROM PUBLICIDAD"),
-              QStringList{dir_.filePath("viejo.wav") + "|30|00:00:30"});
+              QStringList{Path("viejo.wav") + "|30|00:00:30"});
 }
 
 TEST_F(F_Publicidad_Test, AContractThatIsGoneLeavesEveryOtherContractAlone)
@@ -538,7 +495,7 @@ TEST_F(F_Publicidad_Test, ClicksOnEmptyListsAndOnHeaderRowsEndQuietly)
     ft::Click(f.Poner_p);
     ft::Click(f.Quitar_P);
     EXPECT_EQ(Filas("SELECT * FROM PUBLICIDAD_CONTENIDO"), QStringList{});
-    EXPECT_EQ(Avisos(), QStringList({"Seleccione un Bloque", "Seleccione un Bloque"}));
+    EXPECT_EQ(Prompts(), QStringList({"Seleccione un Bloque", "Seleccione un Bloque"}));
 }
 
 }  // namespace
