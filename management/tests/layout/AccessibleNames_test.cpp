@@ -1,3 +1,4 @@
+#include "EveryForm.h"
 #include "support/StationFixture.h"
 
 #include "traffic/Asignar.h"
@@ -88,13 +89,12 @@ QString CaptionBeside(const QWidget& field, const QList<QWidget*>& fields)
     return beside->text();
 }
 
-class FieldNames : public ::testing::TestWithParam<FormEntry> {};
+class FieldNames : public StationFixture, public ::testing::WithParamInterface<FormEntry> {};
 
 // Whatever order a form declares its labels in, a field is named by the
 // caption the user sees beside it.
 TEST_P(FieldNames, EveryFieldWithACaptionBesideItIsNamedAndLabelledByThatCaption)
 {
-    ProgramFolder folder;
     forms::Form& form = GetParam().get();
     form.Show();
     const QWidget& window = *form.Surface();
