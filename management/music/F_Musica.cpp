@@ -7,6 +7,7 @@
 #include "music/F_Interprete.h"
 #include "music/F_Locucion.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "music/TwipsDeSegundos.h"
@@ -20,28 +21,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace {
 
 const QString Vacio = QStringLiteral("-Vacio-");
-
-// The whole number a box holds; nothing when its text is no number, has a
-// fraction or does not fit the database's whole-number columns.
-std::optional<int> Entero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || std::floor(numero) != numero || std::fabs(numero) > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(numero);
-}
-
-QString Decimal(double numero)
-{
-    return QString::number(numero, 'g', 15);
-}
 
 // A stored list position selects its entry; one past the end of the list
 // (names deleted since the song was saved) selects nothing.
@@ -248,7 +232,7 @@ void F_Musica::B_Añadir_Click()
         T_Codigo.Text("1");
     } else {
         catalogo.MoveLast();
-        T_Codigo.Text(Decimal(catalogo.Fields("CODIGO").Value().toDouble() + 1));
+        T_Codigo.Text(SqlNumero(catalogo.Fields("CODIGO").Value().toDouble() + 1));
     }
 }
 
@@ -263,7 +247,7 @@ void F_Musica::B_Buscar_Click()
 void F_Musica::Buscar(double& codigo)
 {
     jet::Recordset& catalogo = Data1.Recordset();
-    catalogo.FindFirst("CODIGO=" + Decimal(codigo));
+    catalogo.FindFirst("CODIGO=" + SqlNumero(codigo));
     if (catalogo.NoMatch())
         return;
     T_Codigo.Text(catalogo.Fields("CODIGO").Value().toString());

@@ -2,6 +2,7 @@
 
 #include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
@@ -20,9 +21,7 @@ Asignar::Asignar()
 
 QString Asignar::Contrato(const QString& Texto)
 {
-    bool ok = false;
-    const double numero = Texto.trimmed().toDouble(&ok);
-    return ok ? QString::number(std::abs(numero), 'g', 15) : QStringLiteral("0");
+    return SqlNumero(std::fabs(Numero(Texto).value_or(0)));
 }
 
 void Asignar::Design()

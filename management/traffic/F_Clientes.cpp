@@ -2,31 +2,11 @@
 
 #include "traffic/F_Buscar_Clientes.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
-
-#include <cmath>
-
-namespace {
-
-// The number a box holds, or nothing when its text is not a number ("nan"
-// and "inf" included: no advertiser can have them).
-std::optional<double> Numero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(numero))
-        return std::nullopt;
-    return numero;
-}
-
-QString NumeroSql(double numero)
-{
-    return QString::number(numero, 'g', 15);
-}
-
-}  // namespace
 
 F_Clientes::F_Clientes()
 {
@@ -107,7 +87,7 @@ void F_Clientes::B_Añadir_Click()
         T_Codigo.Text("1");
     } else {
         clientes.MoveLast();
-        T_Codigo.Text(NumeroSql(clientes.Fields("NUMERO").Value().toDouble() + 1));
+        T_Codigo.Text(SqlNumero(clientes.Fields("NUMERO").Value().toDouble() + 1));
     }
     B_Guardar.Enabled(true);
     B_Buscar.Enabled(false);
@@ -225,7 +205,7 @@ void F_Clientes::BuscarCliente(double& Cliente)
 bool F_Clientes::IrACliente(double Numero)
 {
     jet::Recordset& clientes = D_Clientes.Recordset();
-    clientes.FindFirst("NUMERO=" + NumeroSql(Numero));
+    clientes.FindFirst("NUMERO=" + SqlNumero(Numero));
     return !clientes.NoMatch();
 }
 

@@ -5,6 +5,7 @@
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
@@ -31,29 +32,6 @@ const QString ListaBloques = "SELECT HORA,TIEMPO_VER,TIEMPO FROM BLOQUES ORDER B
 const QString Lista2Vacia = "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE NOMBRE =\"[\" ORDER BY BLOQUE";
 const QString Lista3Vacia =
     "SELECT ORDEN,NOMBRE,TIEMPO_VER FROM PUBLICIDAD_CONTENIDO WHERE NOMBRE =\"[\" ORDER BY NUMERO";
-
-std::optional<double> Numero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(numero))
-        return std::nullopt;
-    return numero;
-}
-
-// A contract number is a whole number from 1 up.
-std::optional<long long> NumeroEntero(double numero)
-{
-    if (numero < 1 || numero > 2147483647.0 || numero != std::floor(numero))
-        return std::nullopt;
-    return static_cast<long long>(numero);
-}
-
-// A number written into SQL text: digits, never an exponent.
-QString NumeroSql(double numero)
-{
-    return QString::number(numero, 'f', numero == std::floor(numero) ? 0 : 6);
-}
 
 // The name of an ordinary file without its folder; empty for a hidden file or
 // one that does not exist.
@@ -227,10 +205,11 @@ void F_Publicidad::Form_Resize()
 
 std::optional<long long> F_Publicidad::NumeroContrato() const
 {
-    const std::optional<double> numero = Numero(T_Orden.Text());
-    if (!numero)
+    // A contract number is a whole number from 1 up; a minus typed before it is dropped.
+    const std::optional<int> numero = Entero(T_Orden.Text());
+    if (!numero || *numero == 0)
         return std::nullopt;
-    return NumeroEntero(std::fabs(*numero));
+    return std::abs(*numero);
 }
 
 bool F_Publicidad::EncontrarContrato(long long Orden)
@@ -290,7 +269,7 @@ void F_Publicidad::B_Añadir_p_Click()
         T_Orden.Text("1");
     } else {
         contratos.MoveLast();
-        T_Orden.Text(NumeroSql(contratos.Fields("ORDEN").Value().toDouble() + 1));
+        T_Orden.Text(SqlNumero(contratos.Fields("ORDEN").Value().toDouble() + 1));
     }
     T_Orden.SetFocus();
 }
@@ -312,9 +291,8 @@ void F_Publicidad::GuardarNuevo()
         return;
     }
     // Negative or fractional numbers would be stored but never found again.
-    const std::optional<double> escrito = Numero(T_Orden.Text());
-    const std::optional<long long> orden = escrito ? NumeroEntero(*escrito) : std::nullopt;
-    if (!orden) {
+    const std::optional<int> orden = Entero(T_Orden.Text());
+    if (!orden || *orden < 1) {
         forms::MsgBox("Numero de orden incorrecto", 0);
         T_Orden.SetFocus();
         return;
@@ -739,7 +717,7 @@ void F_Publicidad::Renumerar(forms::MSFlexGrid& Lista, const QTime& Bloque)
 void F_Publicidad::Filtrar(double& Orden)
 {
     D_Lista2.RecordSource =
-        "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE ORDEN =" + NumeroSql(std::fabs(Orden)) + " ORDER BY BLOQUE";
+        "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE ORDEN =" + SqlNumero(std::fabs(Orden)) + " ORDER BY BLOQUE";
     D_Lista2.Refresh();
     Pases();
     TitulosListas();

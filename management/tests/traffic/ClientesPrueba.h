@@ -23,7 +23,7 @@ protected:
     }
 
     // Advertiser numero named nombre; its other columns "t<numero>", "d<numero>" ...
-    static void Insertar(int numero, const QString& nombre)
+    static void Insertar(long long numero, const QString& nombre)
     {
         jet::DBEngine().OpenDatabase(DornaPath()).Execute(
             QString("INSERT INTO CLIENTES (NUMERO,NOMBRE,TELEFONO,DIRECCION,NIF,POBLACION,COMENTARIO) "

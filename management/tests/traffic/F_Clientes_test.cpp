@@ -96,14 +96,16 @@ TEST_F(F_ClientesTest, OpensIdleWithBoxesAndSaveAndDeleteDisabled)
 TEST_F(F_ClientesTest, AddProposesTheHighestNumberPlusOne)
 {
     struct Caso {
-        std::vector<int> numeros;
+        std::vector<long long> numeros;
         const char* propuesto;
     };
-    const Caso casos[] = {{{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}};
+    // The proposal is typed back on saving: digits, never "1e+15".
+    const Caso casos[] = {
+        {{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}, {{999999999999999}, "1000000000000000"}};
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.propuesto);
         jet::DBEngine().OpenDatabase(DornaPath()).Execute("DELETE * FROM CLIENTES");
-        for (int numero : caso.numeros)
+        for (long long numero : caso.numeros)
             Insertar(numero, "X");
         F_Clientes& f = forms::Get<F_Clientes>();
         ASSERT_TRUE(Click(f.B_Añadir));
