@@ -412,7 +412,7 @@ void F_Programacion::Musica(double& codigo)
         return;
     jet::Database Catalogo = jet::DBEngine().OpenDatabase(MusicaPath());
     jet::Recordset Canciones = Catalogo.OpenRecordset("SELECT * FROM CATALOGO;");
-    Canciones.FindFirst("CODIGO=" + jet::Value(codigo).toString());
+    Canciones.FindFirst("CODIGO=" + SqlNumero(codigo));
     if (Canciones.NoMatch())
         return;
     const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinDeFila(LISTA.Rows() - 1);

@@ -239,7 +239,7 @@ void F_BLoques::Insertar(double& Buscar)
         return;
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Recordset Contratos = Db.OpenRecordset("SELECT * FROM PUBLICIDAD ORDER BY ORDEN;");
-    Contratos.FindFirst("ORDEN=" + jet::Value(Buscar).toString());
+    Contratos.FindFirst("ORDEN=" + SqlNumero(Buscar));
     if (Contratos.NoMatch())
         return;
     jet::Recordset Spots = Db.OpenRecordset("SELECT * FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN;");
@@ -279,7 +279,7 @@ void F_BLoques::Command2_Click()
         return;
     jet::Recordset& Spots = Data_BLoque_Ver.Recordset();
     const double Orden = jet::Value(LISTA.TextMatrix(LISTA.Row(), 1)).toDouble();
-    Spots.FindFirst("ORDEN=" + jet::Value(std::abs(Orden)).toString());
+    Spots.FindFirst("ORDEN=" + SqlNumero(std::fabs(Orden)));
     if (Spots.NoMatch())
         return;
 
