@@ -280,13 +280,13 @@ void F_Musica::B_Guardar_Click()
     const std::optional<int> codigo = Entero(T_Codigo.Text());
     if (Nuevo) {
         if (!codigo) {
-            forms::MsgBox("El codigo no es correcto", 64);
+            forms::MsgBox("El codigo no es correcto", forms::vbInformation);
             T_Codigo.SetFocus();
             return;
         }
         catalogo.FindFirst("codigo=" + QString::number(std::abs(*codigo)));
         if (!catalogo.NoMatch()) {
-            forms::MsgBox("El codigo ya existe", 64);
+            forms::MsgBox("El codigo ya existe", forms::vbInformation);
             T_Codigo.SetFocus();
             return;
         }
@@ -313,14 +313,14 @@ void F_Musica::B_Guardar_Click()
 bool F_Musica::ComprobarCampos()
 {
     if (T_Titulo.Text().isEmpty()) {
-        forms::MsgBox("El título no es correcto", 64);
+        forms::MsgBox("El título no es correcto", forms::vbInformation);
         T_Titulo.SetFocus();
         return false;
     }
     // Checked before the performer and album, which may be created on the way.
     const std::optional<int> intro = Entero(T_Intro.Text());
     if (!T_Intro.Text().isEmpty() && (!intro || *intro < 0)) {
-        forms::MsgBox("La intro debe ser un número entero de segundos", 64);
+        forms::MsgBox("La intro debe ser un número entero de segundos", forms::vbInformation);
         T_Intro.SetFocus();
         return false;
     }
@@ -379,7 +379,7 @@ bool F_Musica::BuscarNombre(const QString& Lista, const QString& Nombre, const Q
     const QString pregunta = Palabras + Nombre + " no existe" + "\r\n" +
                              "Asegurese de que el nombre está escrito correctamente" + "\r\n" +
                              "¿Desea Crearlo?";
-    if (forms::MsgBox(pregunta, 68) != forms::vbYes)
+    if (forms::MsgBox(pregunta, forms::vbYesNo + forms::vbInformation) != forms::vbYes)
         return false;
     nombres.AddNew();
     nombres.Fields("NOMBRE") = Caja.Text();
@@ -392,7 +392,7 @@ void F_Musica::B_Eliminar_Click()
     jet::Recordset& catalogo = Data1.Recordset();
     if (catalogo.AbsolutePosition() == -1)
         return;
-    if (forms::MsgBox("Desea eliminar el registro", 36) != forms::vbYes)
+    if (forms::MsgBox("Desea eliminar el registro", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     const std::optional<int> codigo = Entero(T_Codigo.Text());
     if (!codigo)

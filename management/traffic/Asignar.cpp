@@ -73,7 +73,7 @@ void Asignar::DTPicker1_CloseUp()
     jet::Recordset& dias = Data1.Recordset();
     dias.FindFirst("DIA=" + SqlFecha(dia));
     if (!dias.NoMatch()) {
-        forms::MsgBox("El dia yá está asignado", 0);
+        forms::MsgBox("El dia yá está asignado", forms::vbOKOnly);
         return;
     }
     dias.AddNew();

@@ -102,16 +102,16 @@ void F_Clientes::B_Guardar_Click()
     if (Nuevo_Cliente) {
         const std::optional<double> numero = Numero(T_Codigo.Text());
         if (!numero) {
-            forms::MsgBox("El Numero de Cliente no es valido", 0);
+            forms::MsgBox("El Numero de Cliente no es valido", forms::vbOKOnly);
             T_Codigo.SetFocus();
             return;
         }
         if (IrACliente(*numero)) {
-            forms::MsgBox("El cliente ya existe", 0);
+            forms::MsgBox("El cliente ya existe", forms::vbOKOnly);
             return;
         }
         if (T_Nombre.Text().isEmpty()) {
-            forms::MsgBox("El nombre del cliente no es correcto", 0);
+            forms::MsgBox("El nombre del cliente no es correcto", forms::vbOKOnly);
             T_Nombre.SetFocus();
             return;
         }
@@ -151,7 +151,7 @@ void F_Clientes::B_Eliminar_Click()
     const std::optional<double> numero = Numero(T_Codigo.Text());
     if (!numero || !IrACliente(*numero))
         return;
-    if (forms::MsgBox("Desea eliminar el cliente", 36) != forms::vbYes)
+    if (forms::MsgBox("Desea eliminar el cliente", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     D_Clientes.Recordset().Delete();
     B_Cancelar_Click();

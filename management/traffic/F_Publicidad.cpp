@@ -287,23 +287,23 @@ void F_Publicidad::GuardarNuevo()
     if (T_Orden.Text().isEmpty())
         return;
     if (!Numero(T_Cliente.Caption())) {
-        forms::MsgBox("Numero de cliente incorrecto", 0);
+        forms::MsgBox("Numero de cliente incorrecto", forms::vbOKOnly);
         return;
     }
     // Negative or fractional numbers would be stored but never found again.
     const std::optional<int> orden = Entero(T_Orden.Text());
     if (!orden || *orden < 1) {
-        forms::MsgBox("Numero de orden incorrecto", 0);
+        forms::MsgBox("Numero de orden incorrecto", forms::vbOKOnly);
         T_Orden.SetFocus();
         return;
     }
     if (EncontrarContrato(*orden)) {
-        forms::MsgBox("El Nº de contrato ya existe", 0);
+        forms::MsgBox("El Nº de contrato ya existe", forms::vbOKOnly);
         T_Orden.SetFocus();
         return;
     }
     if (L_Cuña.Caption().isEmpty()) {
-        forms::MsgBox("Debe selecionar una Cuña", 0);
+        forms::MsgBox("Debe selecionar una Cuña", forms::vbOKOnly);
         return;
     }
 
@@ -380,7 +380,7 @@ void F_Publicidad::AjustarBloques(const QString& N, double Segundos)
 
 void F_Publicidad::B_Eliminar_P_Click()
 {
-    if (forms::MsgBox("¿Desea eliminar el contrato?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar el contrato?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     const std::optional<long long> orden = NumeroContrato();
     if (!orden)
@@ -504,7 +504,7 @@ void F_Publicidad::Command3_Click()
 {
     const std::optional<long long> orden = NumeroContrato();
     if (Nuevo_Contrato || !orden || !EncontrarContrato(*orden)) {
-        forms::MsgBox("Debe guardar antes el contrato", 0);
+        forms::MsgBox("Debe guardar antes el contrato", forms::vbOKOnly);
         return;
     }
     Asignar& dias = forms::Get<Asignar>();
@@ -526,7 +526,7 @@ void F_Publicidad::Poner_p_Click()
         return;
     const std::optional<QTime> hora = HoraDeTexto(Lista1.Text());
     if (!hora) {
-        forms::MsgBox("Seleccione un Bloque", 0);
+        forms::MsgBox("Seleccione un Bloque", forms::vbOKOnly);
         return;
     }
     // Only the stored contract shown may be placed.
@@ -537,7 +537,7 @@ void F_Publicidad::Poner_p_Click()
     jet::Recordset& bloques = D_Lista1.Recordset();
     bloques.FindFirst("HORA=" + SqlHora(*hora));
     if (bloques.NoMatch()) {
-        forms::MsgBox("Seleccione un Bloque", 0);
+        forms::MsgBox("Seleccione un Bloque", forms::vbOKOnly);
         return;
     }
 
@@ -607,7 +607,7 @@ void F_Publicidad::lista2_Click()
 void F_Publicidad::Quitar_P_Click()
 {
     if (L_Caducada.Visible()) {
-        forms::MsgBox("Imposible el contrato está caducado", 64);
+        forms::MsgBox("Imposible el contrato está caducado", forms::vbInformation);
         return;
     }
     if (Nuevo_Contrato)

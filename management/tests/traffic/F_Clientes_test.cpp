@@ -166,7 +166,7 @@ TEST_F(F_ClientesTest, ARefusedSaveShowsItsMessageAndWritesNothing)
         ASSERT_TRUE(Click(f.B_Guardar));
         ASSERT_EQ(forms::test::Messages().size(), antes + 1);
         EXPECT_EQ(forms::test::Messages().back().Prompt, caso.mensaje);
-        EXPECT_EQ(forms::test::Messages().back().Buttons, 0);
+        EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbOKOnly);
         EXPECT_EQ(Guardados().size(), 1u);
         EXPECT_TRUE(f.B_Guardar.Enabled());   // still entering
         EXPECT_EQ(f.T_Nombre.Text(), caso.nombre);
@@ -239,7 +239,7 @@ TEST_F(F_ClientesTest, DeleteAsksAndRemovesOnlyOnYes)
     ASSERT_TRUE(Click(f.B_Eliminar));
     EXPECT_EQ(Guardados().size(), 2u);
     EXPECT_EQ(forms::test::Messages().back().Prompt, "Desea eliminar el cliente");
-    EXPECT_EQ(forms::test::Messages().back().Buttons, 36);
+    EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
 
     forms::test::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(Click(f.B_Eliminar));
