@@ -32,7 +32,7 @@ void F_Añadir_Tipos::Design()
 void F_Añadir_Tipos::Command1_Click()
 {
     if (Text1.Text().isEmpty()) {
-        forms::MsgBox("Debe poner algun nombre", 64);
+        forms::MsgBox("Debe poner algun nombre", forms::vbInformation);
         Text1.SetFocus();
         return;
     }

@@ -7,6 +7,7 @@
 #include "music/F_Interprete.h"
 #include "music/F_Locucion.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "music/TwipsDeSegundos.h"
@@ -20,28 +21,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 
 namespace {
 
 const QString Vacio = QStringLiteral("-Vacio-");
-
-// The whole number a box holds; nothing when its text is no number, has a
-// fraction or does not fit the database's whole-number columns.
-std::optional<int> Entero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || std::floor(numero) != numero || std::fabs(numero) > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(numero);
-}
-
-QString Decimal(double numero)
-{
-    return QString::number(numero, 'g', 15);
-}
 
 // A stored list position selects its entry; one past the end of the list
 // (names deleted since the song was saved) selects nothing.
@@ -248,7 +232,7 @@ void F_Musica::B_Añadir_Click()
         T_Codigo.Text("1");
     } else {
         catalogo.MoveLast();
-        T_Codigo.Text(Decimal(catalogo.Fields("CODIGO").Value().toDouble() + 1));
+        T_Codigo.Text(SqlNumero(catalogo.Fields("CODIGO").Value().toDouble() + 1));
     }
 }
 
@@ -263,7 +247,7 @@ void F_Musica::B_Buscar_Click()
 void F_Musica::Buscar(double& codigo)
 {
     jet::Recordset& catalogo = Data1.Recordset();
-    catalogo.FindFirst("CODIGO=" + Decimal(codigo));
+    catalogo.FindFirst("CODIGO=" + SqlNumero(codigo));
     if (catalogo.NoMatch())
         return;
     T_Codigo.Text(catalogo.Fields("CODIGO").Value().toString());
@@ -296,13 +280,13 @@ void F_Musica::B_Guardar_Click()
     const std::optional<int> codigo = Entero(T_Codigo.Text());
     if (Nuevo) {
         if (!codigo) {
-            forms::MsgBox("El codigo no es correcto", 64);
+            forms::MsgBox("El codigo no es correcto", forms::vbInformation);
             T_Codigo.SetFocus();
             return;
         }
         catalogo.FindFirst("codigo=" + QString::number(std::abs(*codigo)));
         if (!catalogo.NoMatch()) {
-            forms::MsgBox("El codigo ya existe", 64);
+            forms::MsgBox("El codigo ya existe", forms::vbInformation);
             T_Codigo.SetFocus();
             return;
         }
@@ -329,14 +313,14 @@ void F_Musica::B_Guardar_Click()
 bool F_Musica::ComprobarCampos()
 {
     if (T_Titulo.Text().isEmpty()) {
-        forms::MsgBox("El título no es correcto", 64);
+        forms::MsgBox("El título no es correcto", forms::vbInformation);
         T_Titulo.SetFocus();
         return false;
     }
     // Checked before the performer and album, which may be created on the way.
     const std::optional<int> intro = Entero(T_Intro.Text());
     if (!T_Intro.Text().isEmpty() && (!intro || *intro < 0)) {
-        forms::MsgBox("La intro debe ser un número entero de segundos", 64);
+        forms::MsgBox("La intro debe ser un número entero de segundos", forms::vbInformation);
         T_Intro.SetFocus();
         return false;
     }
@@ -395,7 +379,7 @@ bool F_Musica::BuscarNombre(const QString& Lista, const QString& Nombre, const Q
     const QString pregunta = Palabras + Nombre + " no existe" + "\r\n" +
                              "Asegurese de que el nombre está escrito correctamente" + "\r\n" +
                              "¿Desea Crearlo?";
-    if (forms::MsgBox(pregunta, 68) != forms::vbYes)
+    if (forms::MsgBox(pregunta, forms::vbYesNo + forms::vbInformation) != forms::vbYes)
         return false;
     nombres.AddNew();
     nombres.Fields("NOMBRE") = Caja.Text();
@@ -408,7 +392,7 @@ void F_Musica::B_Eliminar_Click()
     jet::Recordset& catalogo = Data1.Recordset();
     if (catalogo.AbsolutePosition() == -1)
         return;
-    if (forms::MsgBox("Desea eliminar el registro", 36) != forms::vbYes)
+    if (forms::MsgBox("Desea eliminar el registro", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     const std::optional<int> codigo = Entero(T_Codigo.Text());
     if (!codigo)

@@ -68,14 +68,14 @@ void F_Nueva_Programacion::Command1_Click()
 {
     const QString Nombre = Text1.Text();
     if (Nombre.isEmpty()) {
-        forms::MsgBox("Debe poner un nombre a la programación", 0);
+        forms::MsgBox("Debe poner un nombre a la programación", forms::vbOKOnly);
         Text1.SetFocus();
         return;
     }
     jet::Recordset& Programaciones = Data1.Recordset();
     Programaciones.FindFirst("NOMBRE=" + SqlTexto(Nombre));
     if (!Programaciones.NoMatch()) {
-        forms::MsgBox("La programación ya existe", 0);
+        forms::MsgBox("La programación ya existe", forms::vbOKOnly);
         Text1.SetFocus();
         return;
     }

@@ -49,7 +49,7 @@ void F_Programa_Propiedades::Form_Load()
 void F_Programa_Propiedades::Command1_Click()
 {
     if (T_Nombre.Text().isEmpty()) {
-        forms::MsgBox("Debe poner un nombre", 64);
+        forms::MsgBox("Debe poner un nombre", forms::vbInformation);
         T_Nombre.SetFocus();
         return;
     }

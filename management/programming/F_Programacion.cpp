@@ -207,7 +207,8 @@ void F_Programacion::B_Eliminar_Click()
 {
     if (LISTA.Rows() == 1)
         return;
-    if (forms::MsgBox("Esta operación eliminará toda la programación\r\nDesea continuar", 20) != forms::vbYes)
+    if (forms::MsgBox("Esta operación eliminará toda la programación\r\nDesea continuar",
+                      forms::vbYesNo + forms::vbCritical) != forms::vbYes)
         return;
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     Db.Execute("DELETE * FROM PROGRAMACION WHERE PROGRAMACION=" + SqlTexto(Programacion_Nombre));
@@ -375,7 +376,7 @@ void F_Programacion::LISTA_OLEDragDrop(const QStringList& Files, float, float)
             return;
         Filas.FindFirst("HORA=" + SqlHora(QTime::fromString(Inicio, "hh:mm:ss")));
         if (!Filas.NoMatch()) {
-            forms::MsgBox("Imposible poner la misma hora de inicio", 0);
+            forms::MsgBox("Imposible poner la misma hora de inicio", forms::vbOKOnly);
             return;
         }
     }
@@ -409,7 +410,7 @@ void F_Programacion::Musica(double& codigo)
         return;
     jet::Database Catalogo = jet::DBEngine().OpenDatabase(MusicaPath());
     jet::Recordset Canciones = Catalogo.OpenRecordset("SELECT * FROM CATALOGO;");
-    Canciones.FindFirst("CODIGO=" + jet::Value(codigo).toString());
+    Canciones.FindFirst("CODIGO=" + SqlNumero(codigo));
     if (Canciones.NoMatch())
         return;
     const QString Inicio = LISTA.Rows() == 1 ? QString("00:00:00") : FinDeFila(LISTA.Rows() - 1);

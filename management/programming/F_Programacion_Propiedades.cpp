@@ -49,7 +49,7 @@ void F_Programacion_Propiedades::Command1_Click()
     jet::Recordset& Filas = Data1.Recordset();
     Filas.FindFirst("HORA=" + SqlHora(Inicio));
     if (!Filas.NoMatch()) {
-        forms::MsgBox("La hora de inicio ya existe", 0);
+        forms::MsgBox("La hora de inicio ya existe", forms::vbOKOnly);
         T_Inicio.SetFocus();
         return;
     }

@@ -137,7 +137,7 @@ void F_Programas::B_Añadir_Click()
 void F_Programas::B_Guardar_Click()
 {
     if (T_Nombre.Text().isEmpty()) {
-        forms::MsgBox("El nombre es incorrecto", 0);
+        forms::MsgBox("El nombre es incorrecto", forms::vbOKOnly);
         return;
     }
     if (Nuevo_Programa)
@@ -150,14 +150,14 @@ void F_Programas::GuardarNuevo()
 {
     const QTime Hora = T_hora.Value().time();
     if (EncontrarPrograma(Hora)) {
-        forms::MsgBox("La hora  ya existe", 0);
+        forms::MsgBox("La hora  ya existe", forms::vbOKOnly);
         T_hora.SetFocus();
         return;
     }
     jet::Recordset& Bloques = Data_Bloques.Recordset();
     Bloques.FindFirst("HORA=" + SqlHora(Hora));
     if (!Bloques.NoMatch()) {
-        forms::MsgBox("La hora  ya existe En bloques publicitarios", 0);
+        forms::MsgBox("La hora  ya existe En bloques publicitarios", forms::vbOKOnly);
         T_hora.SetFocus();
         return;
     }
@@ -200,7 +200,7 @@ void F_Programas::GuardarEditado()
 
 void F_Programas::B_Eliminar_Click()
 {
-    if (forms::MsgBox("¿Desea eliminar el progrma Y su contenido?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar el progrma Y su contenido?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     const QTime Hora = T_hora.Value().time();
     if (!EncontrarPrograma(Hora))
@@ -346,7 +346,7 @@ void F_Programas::LISTA_OLEDragDrop(const QStringList& Files, float, float)
 
 void F_Programas::Command2_Click()
 {
-    if (forms::MsgBox("Desea eliminar el corte", 36) != forms::vbYes)
+    if (forms::MsgBox("Desea eliminar el corte", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     if (LISTA.Rows() == 1)
         return;

@@ -27,7 +27,7 @@ std::optional<jet::Recordset> FilasConHoraLibre(jet::Database& db, const QTime& 
                                             SqlTexto(NombreProgramacionAbierta()));
     Filas.FindFirst("HORA=" + SqlHora(Hora));
     if (!Filas.NoMatch()) {
-        forms::MsgBox("La hora de inicio ya existe", 0);
+        forms::MsgBox("La hora de inicio ya existe", forms::vbOKOnly);
         return std::nullopt;
     }
     return Filas;

@@ -35,7 +35,7 @@ void IniciarAudio(forms::Form& form)
     QWidget* surface = form.Surface();
     sound::SetHWND(surface ? surface->window()->winId() : 0);
     if (!sound::Init(44100, 32, sound::INIT_GLOBALFOCUS | sound::INIT_ACCURATEVULEVELS)) {
-        forms::MsgBox("Erro al inicar el Driver de Audio\r\n" + TextoErrorSonido(sound::GetError()), 0);
+        forms::MsgBox("Erro al inicar el Driver de Audio\r\n" + TextoErrorSonido(sound::GetError()), forms::vbOKOnly);
     }
 }
 
@@ -43,7 +43,7 @@ QString Duracion(const QString& Fichero, double* Segundos_Fichero)
 {
     const std::optional<double> ms = LengthMs(Fichero);
     if (!ms) {
-        forms::MsgBox("Fichero invalido", 0);
+        forms::MsgBox("Fichero invalido", forms::vbOKOnly);
         return QString();
     }
     // Tiempo and the seconds round the same way (halves to even), so they agree.

@@ -1,8 +1,15 @@
 #include "station/SqlTexto.h"
 
+#include <QLocale>
+
 QString SqlTexto(const QString& texto)
 {
     return QLatin1Char('\'') + QString(texto).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
+}
+
+QString SqlNumero(double numero)
+{
+    return QString::number(numero, 'f', QLocale::FloatingPointShortest);
 }
 
 QString SqlHora(const QTime& hora)

@@ -6,6 +6,7 @@
 //   rs.FindFirst("HORA=" + SqlHora(T_hora->time()));          // HORA=#08:30:00#
 //   db.Execute("UPDATE PUBLICIDAD SET PERIODO=" + SqlFecha(dia) + " WHERE ORDEN=7");
 //                                                            // #03/25/07#
+//   clientes.FindFirst("NUMERO=" + SqlNumero(numero));         // NUMERO=1000000000000000
 #pragma once
 
 #include "jet/Value.h"
@@ -16,6 +17,10 @@
 
 // 'text' with every ' doubled.
 QString SqlTexto(const QString& texto);
+
+// The digits of a finite number, never an exponent, with as many decimals as
+// it takes to find that very number again: 1000000000000000, -2.5, 0.0000001.
+QString SqlNumero(double numero);
 
 // #hh:mm:ss# of a time of day (of a date/time value: its time of day).
 QString SqlHora(const QTime& hora);

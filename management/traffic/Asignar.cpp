@@ -2,6 +2,7 @@
 
 #include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
@@ -20,9 +21,7 @@ Asignar::Asignar()
 
 QString Asignar::Contrato(const QString& Texto)
 {
-    bool ok = false;
-    const double numero = Texto.trimmed().toDouble(&ok);
-    return ok ? QString::number(std::abs(numero), 'g', 15) : QStringLiteral("0");
+    return SqlNumero(std::fabs(Numero(Texto).value_or(0)));
 }
 
 void Asignar::Design()
@@ -74,7 +73,7 @@ void Asignar::DTPicker1_CloseUp()
     jet::Recordset& dias = Data1.Recordset();
     dias.FindFirst("DIA=" + SqlFecha(dia));
     if (!dias.NoMatch()) {
-        forms::MsgBox("El dia yá está asignado", 0);
+        forms::MsgBox("El dia yá está asignado", forms::vbOKOnly);
         return;
     }
     dias.AddNew();

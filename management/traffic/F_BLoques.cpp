@@ -139,12 +139,12 @@ void F_BLoques::GuardarNuevo()
 {
     QTime Hora = T_hora.Value().time();
     if (EncontrarBloque(Hora)) {
-        forms::MsgBox("El bloque ya existe", 64);
+        forms::MsgBox("El bloque ya existe", forms::vbInformation);
         T_hora.SetFocus();
         return;
     }
     if (!Buscar_Programa(Hora)) {
-        forms::MsgBox("El bloque ya existe como programa", 64);
+        forms::MsgBox("El bloque ya existe como programa", forms::vbInformation);
         T_hora.SetFocus();
         return;
     }
@@ -172,7 +172,7 @@ void F_BLoques::GuardarEditado()
     Bloques.Fields("DURACION") = T_Duracion.Value().time();
     Bloques.Fields("PRIORITARIO") = C_Prioritario.Value();
     Bloques.Update();
-    forms::MsgBox(" El bloque fue Guardado", 0);
+    forms::MsgBox(" El bloque fue Guardado", forms::vbOKOnly);
 }
 
 void F_BLoques::B_Eliminar_Click()
@@ -180,7 +180,7 @@ void F_BLoques::B_Eliminar_Click()
     const QTime Hora = T_hora.Value().time();
     if (!EncontrarBloque(Hora))
         return;
-    if (forms::MsgBox("¿Desea eliminar el bloque y su contenido?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar el bloque y su contenido?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     Data_Bloques.Recordset().Delete();
 
@@ -239,7 +239,7 @@ void F_BLoques::Insertar(double& Buscar)
         return;
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Recordset Contratos = Db.OpenRecordset("SELECT * FROM PUBLICIDAD ORDER BY ORDEN;");
-    Contratos.FindFirst("ORDEN=" + jet::Value(Buscar).toString());
+    Contratos.FindFirst("ORDEN=" + SqlNumero(Buscar));
     if (Contratos.NoMatch())
         return;
     jet::Recordset Spots = Db.OpenRecordset("SELECT * FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN;");
@@ -275,11 +275,11 @@ void F_BLoques::Command2_Click()
     // The spots listed belong to the block at the list's time.
     if (!EncontrarBloque(Hora_Lista))
         return;
-    if (forms::MsgBox("¿Desea eliminar el Contrato del bloque?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar el Contrato del bloque?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     jet::Recordset& Spots = Data_BLoque_Ver.Recordset();
     const double Orden = jet::Value(LISTA.TextMatrix(LISTA.Row(), 1)).toDouble();
-    Spots.FindFirst("ORDEN=" + jet::Value(std::abs(Orden)).toString());
+    Spots.FindFirst("ORDEN=" + SqlNumero(std::fabs(Orden)));
     if (Spots.NoMatch())
         return;
 

@@ -115,7 +115,7 @@ void F_Buscar_Publicidad::Command2_Click()
 
 void F_Buscar_Publicidad::Command3_Click()
 {
-    if (forms::MsgBox("¿Desea eliminar los contratos finalizados?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar los contratos finalizados?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     Db.Execute("DELETE * FROM PUBLICIDAD WHERE PERIODO < DATE()");

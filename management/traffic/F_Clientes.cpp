@@ -2,31 +2,11 @@
 
 #include "traffic/F_Buscar_Clientes.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
+#include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"
-
-#include <cmath>
-
-namespace {
-
-// The number a box holds, or nothing when its text is not a number ("nan"
-// and "inf" included: no advertiser can have them).
-std::optional<double> Numero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(numero))
-        return std::nullopt;
-    return numero;
-}
-
-QString NumeroSql(double numero)
-{
-    return QString::number(numero, 'g', 15);
-}
-
-}  // namespace
 
 F_Clientes::F_Clientes()
 {
@@ -107,7 +87,7 @@ void F_Clientes::B_Añadir_Click()
         T_Codigo.Text("1");
     } else {
         clientes.MoveLast();
-        T_Codigo.Text(NumeroSql(clientes.Fields("NUMERO").Value().toDouble() + 1));
+        T_Codigo.Text(SqlNumero(clientes.Fields("NUMERO").Value().toDouble() + 1));
     }
     B_Guardar.Enabled(true);
     B_Buscar.Enabled(false);
@@ -122,16 +102,16 @@ void F_Clientes::B_Guardar_Click()
     if (Nuevo_Cliente) {
         const std::optional<double> numero = Numero(T_Codigo.Text());
         if (!numero) {
-            forms::MsgBox("El Numero de Cliente no es valido", 0);
+            forms::MsgBox("El Numero de Cliente no es valido", forms::vbOKOnly);
             T_Codigo.SetFocus();
             return;
         }
         if (IrACliente(*numero)) {
-            forms::MsgBox("El cliente ya existe", 0);
+            forms::MsgBox("El cliente ya existe", forms::vbOKOnly);
             return;
         }
         if (T_Nombre.Text().isEmpty()) {
-            forms::MsgBox("El nombre del cliente no es correcto", 0);
+            forms::MsgBox("El nombre del cliente no es correcto", forms::vbOKOnly);
             T_Nombre.SetFocus();
             return;
         }
@@ -171,7 +151,7 @@ void F_Clientes::B_Eliminar_Click()
     const std::optional<double> numero = Numero(T_Codigo.Text());
     if (!numero || !IrACliente(*numero))
         return;
-    if (forms::MsgBox("Desea eliminar el cliente", 36) != forms::vbYes)
+    if (forms::MsgBox("Desea eliminar el cliente", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     D_Clientes.Recordset().Delete();
     B_Cancelar_Click();
@@ -225,7 +205,7 @@ void F_Clientes::BuscarCliente(double& Cliente)
 bool F_Clientes::IrACliente(double Numero)
 {
     jet::Recordset& clientes = D_Clientes.Recordset();
-    clientes.FindFirst("NUMERO=" + NumeroSql(Numero));
+    clientes.FindFirst("NUMERO=" + SqlNumero(Numero));
     return !clientes.NoMatch();
 }
 

@@ -5,6 +5,7 @@
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
+#include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
@@ -31,29 +32,6 @@ const QString ListaBloques = "SELECT HORA,TIEMPO_VER,TIEMPO FROM BLOQUES ORDER B
 const QString Lista2Vacia = "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE NOMBRE =\"[\" ORDER BY BLOQUE";
 const QString Lista3Vacia =
     "SELECT ORDEN,NOMBRE,TIEMPO_VER FROM PUBLICIDAD_CONTENIDO WHERE NOMBRE =\"[\" ORDER BY NUMERO";
-
-std::optional<double> Numero(const QString& texto)
-{
-    bool ok = false;
-    const double numero = texto.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(numero))
-        return std::nullopt;
-    return numero;
-}
-
-// A contract number is a whole number from 1 up.
-std::optional<long long> NumeroEntero(double numero)
-{
-    if (numero < 1 || numero > 2147483647.0 || numero != std::floor(numero))
-        return std::nullopt;
-    return static_cast<long long>(numero);
-}
-
-// A number written into SQL text: digits, never an exponent.
-QString NumeroSql(double numero)
-{
-    return QString::number(numero, 'f', numero == std::floor(numero) ? 0 : 6);
-}
 
 // The name of an ordinary file without its folder; empty for a hidden file or
 // one that does not exist.
@@ -227,10 +205,11 @@ void F_Publicidad::Form_Resize()
 
 std::optional<long long> F_Publicidad::NumeroContrato() const
 {
-    const std::optional<double> numero = Numero(T_Orden.Text());
-    if (!numero)
+    // A contract number is a whole number from 1 up; a minus typed before it is dropped.
+    const std::optional<int> numero = Entero(T_Orden.Text());
+    if (!numero || *numero == 0)
         return std::nullopt;
-    return NumeroEntero(std::fabs(*numero));
+    return std::abs(*numero);
 }
 
 bool F_Publicidad::EncontrarContrato(long long Orden)
@@ -290,7 +269,7 @@ void F_Publicidad::B_Añadir_p_Click()
         T_Orden.Text("1");
     } else {
         contratos.MoveLast();
-        T_Orden.Text(NumeroSql(contratos.Fields("ORDEN").Value().toDouble() + 1));
+        T_Orden.Text(SqlNumero(contratos.Fields("ORDEN").Value().toDouble() + 1));
     }
     T_Orden.SetFocus();
 }
@@ -308,24 +287,23 @@ void F_Publicidad::GuardarNuevo()
     if (T_Orden.Text().isEmpty())
         return;
     if (!Numero(T_Cliente.Caption())) {
-        forms::MsgBox("Numero de cliente incorrecto", 0);
+        forms::MsgBox("Numero de cliente incorrecto", forms::vbOKOnly);
         return;
     }
     // Negative or fractional numbers would be stored but never found again.
-    const std::optional<double> escrito = Numero(T_Orden.Text());
-    const std::optional<long long> orden = escrito ? NumeroEntero(*escrito) : std::nullopt;
-    if (!orden) {
-        forms::MsgBox("Numero de orden incorrecto", 0);
+    const std::optional<int> orden = Entero(T_Orden.Text());
+    if (!orden || *orden < 1) {
+        forms::MsgBox("Numero de orden incorrecto", forms::vbOKOnly);
         T_Orden.SetFocus();
         return;
     }
     if (EncontrarContrato(*orden)) {
-        forms::MsgBox("El Nº de contrato ya existe", 0);
+        forms::MsgBox("El Nº de contrato ya existe", forms::vbOKOnly);
         T_Orden.SetFocus();
         return;
     }
     if (L_Cuña.Caption().isEmpty()) {
-        forms::MsgBox("Debe selecionar una Cuña", 0);
+        forms::MsgBox("Debe selecionar una Cuña", forms::vbOKOnly);
         return;
     }
 
@@ -402,7 +380,7 @@ void F_Publicidad::AjustarBloques(const QString& N, double Segundos)
 
 void F_Publicidad::B_Eliminar_P_Click()
 {
-    if (forms::MsgBox("¿Desea eliminar el contrato?", 36) != forms::vbYes)
+    if (forms::MsgBox("¿Desea eliminar el contrato?", forms::vbYesNo + forms::vbQuestion) != forms::vbYes)
         return;
     const std::optional<long long> orden = NumeroContrato();
     if (!orden)
@@ -526,7 +504,7 @@ void F_Publicidad::Command3_Click()
 {
     const std::optional<long long> orden = NumeroContrato();
     if (Nuevo_Contrato || !orden || !EncontrarContrato(*orden)) {
-        forms::MsgBox("Debe guardar antes el contrato", 0);
+        forms::MsgBox("Debe guardar antes el contrato", forms::vbOKOnly);
         return;
     }
     Asignar& dias = forms::Get<Asignar>();
@@ -548,7 +526,7 @@ void F_Publicidad::Poner_p_Click()
         return;
     const std::optional<QTime> hora = HoraDeTexto(Lista1.Text());
     if (!hora) {
-        forms::MsgBox("Seleccione un Bloque", 0);
+        forms::MsgBox("Seleccione un Bloque", forms::vbOKOnly);
         return;
     }
     // Only the stored contract shown may be placed.
@@ -559,7 +537,7 @@ void F_Publicidad::Poner_p_Click()
     jet::Recordset& bloques = D_Lista1.Recordset();
     bloques.FindFirst("HORA=" + SqlHora(*hora));
     if (bloques.NoMatch()) {
-        forms::MsgBox("Seleccione un Bloque", 0);
+        forms::MsgBox("Seleccione un Bloque", forms::vbOKOnly);
         return;
     }
 
@@ -629,7 +607,7 @@ void F_Publicidad::lista2_Click()
 void F_Publicidad::Quitar_P_Click()
 {
     if (L_Caducada.Visible()) {
-        forms::MsgBox("Imposible el contrato está caducado", 64);
+        forms::MsgBox("Imposible el contrato está caducado", forms::vbInformation);
         return;
     }
     if (Nuevo_Contrato)
@@ -739,7 +717,7 @@ void F_Publicidad::Renumerar(forms::MSFlexGrid& Lista, const QTime& Bloque)
 void F_Publicidad::Filtrar(double& Orden)
 {
     D_Lista2.RecordSource =
-        "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE ORDEN =" + NumeroSql(std::fabs(Orden)) + " ORDER BY BLOQUE";
+        "SELECT BLOQUE FROM PUBLICIDAD_CONTENIDO WHERE ORDEN =" + SqlNumero(std::fabs(Orden)) + " ORDER BY BLOQUE";
     D_Lista2.Refresh();
     Pases();
     TitulosListas();

@@ -42,7 +42,7 @@ void Periodo::Command1_Click()
     const QDate final = T_Final.Value().date();
     // An empty range replaces nothing: the contract keeps its days.
     if (final < inicio) {
-        forms::MsgBox("La fecha final es anterior a la inicial", 0);
+        forms::MsgBox("La fecha final es anterior a la inicial", forms::vbOKOnly);
         return;
     }
     Asignar& asignar = forms::Get<Asignar>();

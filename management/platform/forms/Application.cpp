@@ -28,7 +28,7 @@ int Application::Run(const std::function<void()>& start)
     try {
         start();
     } catch (...) {
-        MsgBox(detail::ErrorText(std::current_exception()), 16);
+        MsgBox(detail::ErrorText(std::current_exception()), vbCritical);
         return 1;
     }
     if (!detail::AnyFormLoaded())

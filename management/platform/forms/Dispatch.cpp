@@ -26,7 +26,7 @@ void Untrapped(const QString& text)
         SeamRecordError(text);
         return;
     }
-    MsgBox(text, 16);
+    MsgBox(text, vbCritical);
     std::fflush(nullptr);
     // Ending at once, as an untrapped error does: no handler resumes.
     std::_Exit(1);

@@ -86,11 +86,11 @@ TEST(MsgBoxTest, StylesAndAnswers)
         int answer;
     };
     const Case cases[] = {
-        {0, 0, forms::vbOK},
-        {64, 0, forms::vbOK},
-        {36, forms::vbYes, forms::vbYes},
-        {68, forms::vbNo, forms::vbNo},
-        {20, forms::vbYes, forms::vbYes},
+        {forms::vbOKOnly, 0, forms::vbOK},
+        {forms::vbInformation, 0, forms::vbOK},
+        {forms::vbYesNo + forms::vbQuestion, forms::vbYes, forms::vbYes},
+        {forms::vbYesNo + forms::vbInformation, forms::vbNo, forms::vbNo},
+        {forms::vbYesNo + forms::vbCritical, forms::vbYes, forms::vbYes},
     };
     ft::Seam seam;
     for (const Case& c : cases) {

@@ -240,7 +240,7 @@ public:
             picker.chosen.clear();
             picker.Show(forms::vbModal);
             received = picker.chosen;
-            if (forms::MsgBox("Desea eliminar el contrato", 36) == forms::vbYes)
+            if (forms::MsgBox("Desea eliminar el contrato", forms::vbYesNo + forms::vbQuestion) == forms::vbYes)
                 deleted = true;
         };
     }
@@ -267,7 +267,7 @@ TEST(FormTest, AModalDialogIsDrivenByTheScriptAndReturnsToItsOpener)
     EXPECT_EQ(ft::ShownModally()[0], "(anonymous namespace)::Picker");
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Desea eliminar el contrato");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 36);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_TRUE(ft::Errors().empty());
 }
 

@@ -2,6 +2,8 @@
 #include "music/F_Anadir_Tipos.h"
 #include "music/F_Musica.h"
 
+#include "forms/MsgBox.h"
+
 namespace ft = forms::test;
 
 namespace {
@@ -81,7 +83,7 @@ TEST_F(F_Añadir_TiposTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen)
     EXPECT_TRUE(abierto);
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Debe poner algun nombre");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 64);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbInformation);
     EXPECT_EQ(Lista("ESTILOS").size(), 2);
     ExpectNoUntrappedErrors();
 }

@@ -288,7 +288,7 @@ TEST_F(F_MusicaTest, DeletingAsksFirstThenRemovesTheSongAndClearsTheForm)
     EXPECT_TRUE(Guardada(2));
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Desea eliminar el registro");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 36);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbYesNo + forms::vbQuestion);
 
     ft::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
@@ -330,7 +330,7 @@ TEST_F(F_MusicaTest, RefusedCodeTitleOrIntroSaysWhyAndWritesNothing)
         ASSERT_TRUE(ft::Click(f.B_Guardar));
         ASSERT_EQ(ft::Messages().size(), vistos + 1);
         EXPECT_EQ(ft::Messages().back().Prompt, caso.mensaje);
-        EXPECT_EQ(ft::Messages().back().Buttons, 64);
+        EXPECT_EQ(ft::Messages().back().Buttons, forms::vbInformation);
         vistos = ft::Messages().size();
         EXPECT_EQ(Filas("CATALOGO"), 1);
         // A failed check keeps the new-song state.
@@ -373,7 +373,7 @@ TEST_F(F_MusicaTest, MissingPerformerOrAlbumIsCreatedOnlyWhenTheUserAgrees)
         ASSERT_TRUE(ft::Click(f.B_Guardar));
         QStringList preguntas = Prompts().mid(qsizetype(antes));
         EXPECT_EQ(preguntas, caso.preguntas);
-        EXPECT_EQ(ft::Messages().back().Buttons, 68);
+        EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbInformation);
         EXPECT_EQ(Guardada(1).has_value(), caso.guardada);
         EXPECT_EQ(Filas("INTERPRETE"), caso.interpretes);
         EXPECT_EQ(Filas("ALBUN"), caso.albunes);

@@ -2,6 +2,8 @@
 
 #include "programming/F_Nueva_Programacion.h"
 
+#include "forms/MsgBox.h"
+
 namespace {
 
 namespace ft = forms::test;
@@ -66,7 +68,7 @@ TEST_F(F_Nueva_ProgramacionTest, EmptyOrStoredNamesAreRefusedAndTheDialogKeepsWh
         forms::Get<F_Nueva_Programacion>().Show(forms::vbModal);
         ASSERT_FALSE(ft::Messages().empty());
         EXPECT_EQ(ft::Messages().back().Prompt, QString::fromUtf8(caso.mensaje));
-        EXPECT_EQ(ft::Messages().back().Buttons, 0);
+        EXPECT_EQ(ft::Messages().back().Buttons, forms::vbOKOnly);
     }
     EXPECT_EQ(Filas("SELECT NOMBRE FROM PROGRAMACION_NOMBRE ORDER BY NOMBRE"), (QStringList{"L'Alba", "mañanas"}));
     EXPECT_EQ(forms::Get<F_Programacion>().Programacion_Nombre, "");

@@ -2,6 +2,8 @@
 
 #include "programming/F_PLaylist.h"
 
+#include "forms/MsgBox.h"
+
 namespace {
 
 namespace ft = forms::test;
@@ -67,7 +69,7 @@ TEST_F(F_PLaylistTest, AStartTimeTakenInTheOpenProgrammingIsRefused)
         EXPECT_TRUE(p.Loaded());
         ASSERT_EQ(ft::Messages().size(), 1u);
         EXPECT_EQ(ft::Messages()[0].Prompt, "La hora de inicio ya existe");
-        EXPECT_EQ(ft::Messages()[0].Buttons, 0);
+        EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbOKOnly);
         // Overlapping the block, and at a time only another programming uses: accepted.
         p.T_hora.Value(QTime(16, 0));
         ASSERT_TRUE(ft::Click(p.Command1));

@@ -3,6 +3,8 @@
 #include "programming/F_Programa_Propiedades.h"
 #include "programming/F_Programas.h"
 
+#include "forms/MsgBox.h"
+
 namespace {
 
 namespace ft = forms::test;
@@ -63,7 +65,7 @@ TEST_F(F_Programa_PropiedadesTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen)
     });
     EXPECT_TRUE(abierto);
     EXPECT_EQ(Prompts(), QStringList{"Debe poner un nombre"});
-    EXPECT_EQ(ft::Messages().back().Buttons, 64);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbInformation);
     EXPECT_EQ(Items(Diez), (QStringList{"1 a.wav", "2 b.wav"}));
 }
 

@@ -2,6 +2,8 @@
 
 #include "programming/F_Programacion_Propiedades.h"
 
+#include "forms/MsgBox.h"
+
 namespace ft = forms::test;
 
 namespace {
@@ -52,7 +54,7 @@ TEST_F(F_Programacion_Propiedades_test, AStartUsedInTheProgrammingIsRefused)
         Mover(1, hacia);
         ASSERT_FALSE(ft::Messages().empty());
         EXPECT_EQ(ft::Messages().back().Prompt, "La hora de inicio ya existe");
-        EXPECT_EQ(ft::Messages().back().Buttons, 0);
+        EXPECT_EQ(ft::Messages().back().Buttons, forms::vbOKOnly);
     }
     EXPECT_EQ(ft::Messages().size(), 2u);
     EXPECT_EQ(Filas("SELECT HORA FROM PROGRAMACION ORDER BY HORA"), QStringList({"08:00:00", "09:00:00"}));

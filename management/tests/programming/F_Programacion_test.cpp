@@ -2,6 +2,8 @@
 
 #include "programming/F_Programacion_Propiedades.h"
 
+#include "forms/MsgBox.h"
+
 namespace ft = forms::test;
 
 namespace {
@@ -93,7 +95,7 @@ TEST_F(F_Programacion_test, DeletingTheProgrammingAsksThenLeavesNinguna)
     EXPECT_TRUE(ft::Click(f.B_Eliminar));
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Esta operación eliminará toda la programación\r\nDesea continuar");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 20);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbYesNo + forms::vbCritical);
     EXPECT_EQ(Filas("SELECT NOMBRE FROM PROGRAMACION_NOMBRE ORDER BY NOMBRE").size(), 2);
 
     ft::AnswerMsgBox(forms::vbYes);
@@ -245,7 +247,7 @@ TEST_F(F_Programacion_test, DropAddsTheFirstFileUnlessTheStartIsTaken)
     EXPECT_TRUE(ft::OLEDragDrop(f.LISTA, {c}, 2));
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Imposible poner la misma hora de inicio");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 0);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbOKOnly);
     // The header row takes nothing.
     EXPECT_TRUE(ft::OLEDragDrop(f.LISTA, {c}, 0));
     EXPECT_EQ(Filas("SELECT HORA FROM PROGRAMACION WHERE DESCRIPCION='c.wav'"), QStringList());

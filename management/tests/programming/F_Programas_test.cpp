@@ -101,7 +101,7 @@ TEST_P(RefusedNewPrograms, ShowTheirMessageAndWriteNothing)
     F_Programas& f = Nuevo(c.hora, c.programa);
     ASSERT_TRUE(ft::Click(f.B_Guardar));
     EXPECT_EQ(Prompts(), QStringList{c.mensaje});
-    EXPECT_EQ(ft::Messages().back().Buttons, 0);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbOKOnly);
     EXPECT_EQ(Filas("SELECT NOMBRE FROM PROGRAMAS ORDER BY HORA"), (QStringList{"Temprano", "Mañana"}));
     EXPECT_TRUE(f.B_Guardar.Enabled());
     EXPECT_TRUE(f.T_hora.Enabled());
@@ -168,7 +168,7 @@ TEST_F(F_ProgramasTest, DeletingAsksThenRemovesTheProgramAndAllItsItems)
     ft::AnswerMsgBox(forms::vbNo);
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
     EXPECT_EQ(ft::Messages().back().Prompt, "¿Desea eliminar el progrma Y su contenido?");
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Items(Diez).size(), 2);
 
     ft::AnswerMsgBox(forms::vbYes);
@@ -290,7 +290,7 @@ TEST_F(F_ProgramasTest, RemovingAnItemAsksAndSubtractsItsSeconds)
     ft::AnswerMsgBox(forms::vbNo);
     ASSERT_TRUE(ft::Click(f.Command2));
     EXPECT_EQ(ft::Messages().back().Prompt, "Desea eliminar el corte");
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Items(Diez).size(), 4);
 
     ft::AnswerMsgBox(forms::vbYes);

@@ -1,5 +1,5 @@
 // Literals for statements: texts keep their apostrophes, times and days take
-// the #...# forms, and such texts are stored and found intact.
+// the #...# forms, numbers their digits, and such literals find what was stored.
 #include "support/StationFixture.h"
 #include "station/SqlTexto.h"
 #include "jet/Engine.h"
@@ -15,6 +15,52 @@ TEST(SqlTexto, LiteralsHaveTheirFixedForms)
     EXPECT_EQ(SqlFecha(QDate(2007, 3, 25)), QStringLiteral("#03/25/07#"));
     EXPECT_EQ(SqlFecha(jet::Value(QDate(2031, 1, 2))), QStringLiteral("#01/02/31#"));
 }
+
+TEST(SqlNumero, WritesDigitsNeverAnExponent)
+{
+    struct Caso {
+        double numero;
+        const char* sql;
+    };
+    const Caso casos[] = {
+        {8, "8"},
+        {-12, "-12"},
+        {-0.0, "0"},
+        {1e15, "1000000000000000"},
+        {1234567890123456, "1234567890123456"},
+        {-2.5, "-2.5"},
+        {0.1, "0.1"},
+        {1.0 / 3, "0.3333333333333333"},
+        {1e-7, "0.0000001"},
+    };
+    for (const Caso& caso : casos)
+        EXPECT_EQ(SqlNumero(caso.numero), QString::fromUtf8(caso.sql)) << caso.sql;
+}
+
+class NumbersInCriteria : public ProgramFolderFixture, public ::testing::WithParamInterface<double> {};
+
+// Fifteen significant digits or six decimals would miss some of these rows.
+TEST_P(NumbersInCriteria, FindTheNumberStored)
+{
+    jet::Database dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    jet::Recordset clientes = dorna.OpenRecordset(QStringLiteral("SELECT * FROM CLIENTES"));
+    for (const double otro : {GetParam() + 1, GetParam() * 2 + 1}) {
+        clientes.AddNew();
+        clientes.Fields("NUMERO") = otro;
+        clientes.Update();
+    }
+    clientes.AddNew();
+    clientes.Fields("NUMERO") = GetParam();
+    clientes.Fields("NOMBRE") = QStringLiteral("buscado");
+    clientes.Update();
+    clientes.FindFirst("NUMERO=" + SqlNumero(GetParam()));
+    ASSERT_FALSE(clientes.NoMatch());
+    EXPECT_EQ(clientes.Fields("NOMBRE").Value().toString(), QStringLiteral("buscado"));
+    EXPECT_EQ(dorna.OpenRecordset("SELECT * FROM CLIENTES WHERE NUMERO=" + SqlNumero(GetParam())).RecordCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Numbers, NumbersInCriteria,
+                         ::testing::Values(7.0, -12.0, 1e15, 1234567890123456.0, -2.5, 1.0 / 3, 1e-7));
 
 class QuotedNames : public ProgramFolderFixture, public ::testing::WithParamInterface<const char*> {};
 

@@ -6,6 +6,8 @@
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
+#include "forms/MsgBox.h"
+#include "forms/TestSeam.h"
 #include "jet/Engine.h"
 
 #include <QStringList>
@@ -110,7 +112,7 @@ TEST_F(AsignarTest, AddsRefusesADuplicateAndDeletesDaysUnderItsHeading)
         EXPECT_EQ(a.LISTA.TextMatrix(0, 2), "Días de emisión");
     });
     EXPECT_EQ(Mensajes("El dia yá está asignado"), 1);
-    EXPECT_EQ(forms::test::Messages().back().Buttons, 0);
+    EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbOKOnly);
     EXPECT_EQ(tras_anadir, QStringList({"04/03/2007", "25/03/2007", "03/04/2007"}));
     EXPECT_EQ(cabecera, "Días de emisión");
     EXPECT_EQ(tras_borrar, QStringList({"04/03/2007", "03/04/2007"}));

@@ -9,7 +9,7 @@
 class ClientesPrueba : public StationFixture {
 protected:
     // Advertiser numero named nombre; its other columns "t<numero>", "d<numero>" ...
-    static void Insertar(int numero, const QString& nombre)
+    static void Insertar(long long numero, const QString& nombre)
     {
         Execute(DornaPath(),
                 QString("INSERT INTO CLIENTES (NUMERO,NOMBRE,TELEFONO,DIRECCION,NIF,POBLACION,COMENTARIO) "

@@ -128,7 +128,7 @@ TEST_F(F_BLoquesTest, NewBlockAtATakenTimeIsRefusedAndStaysInAddMode)
 
         ASSERT_EQ(ft::Messages().size(), antes + 1);
         EXPECT_EQ(ft::Messages().back().Prompt, caso.mensaje);
-        EXPECT_EQ(ft::Messages().back().Buttons, 64);
+        EXPECT_EQ(ft::Messages().back().Buttons, forms::vbInformation);
         EXPECT_EQ(Filas("SELECT * FROM BLOQUES").size(), caso.bloque ? 1 : 0);
         EXPECT_EQ(Total(Diez), caso.bloque ? "90 00:01:30" : "");
         EXPECT_TRUE(f.T_hora.Enabled());
@@ -151,7 +151,7 @@ TEST_F(F_BLoquesTest, EditSavesLengthAndPriorityOnly)
     ASSERT_TRUE(ft::Click(f.B_Guardar));
 
     EXPECT_EQ(Prompts(), QStringList{" El bloque fue Guardado"});
-    EXPECT_EQ(ft::Messages().back().Buttons, 0);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbOKOnly);
     jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset("SELECT * FROM BLOQUES");
     ASSERT_EQ(rs.RecordCount(), 1);
     EXPECT_EQ(rs.Fields("HORA").Value().toTimeText(), "10:00:00");
@@ -183,7 +183,7 @@ TEST_F(F_BLoquesTest, DeletingTheBlockDeletesItsSpotsAndItsBlockRowsEverywhere)
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
     EXPECT_EQ(Prompts(), (QStringList{"¿Desea eliminar el bloque y su contenido?",
                                        "¿Desea eliminar el bloque y su contenido?"}));
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Total(Ocho), "");
     EXPECT_EQ(Total(Diez), "20 00:00:20");
     EXPECT_TRUE(Spots(Ocho).empty());
@@ -320,7 +320,7 @@ TEST_F(F_BLoquesTest, RemovingASpotLeavesAGapAndLowersTheTotal)
     ft::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(ft::Click(f.Command2));
     EXPECT_EQ(ft::Messages().back().Prompt, "¿Desea eliminar el Contrato del bloque?");
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Spots(Diez), (std::vector<Spot>{{11, 1, 10}, {13, 3, 30}}));
     EXPECT_EQ(Total(Diez), "40 00:00:40");
     EXPECT_EQ(f.L_Total.Caption(), "00:00:40");

@@ -228,7 +228,7 @@ TEST_F(F_Buscar_PublicidadTest, FinishedContractsAreListedOldestFirstAndDeletedW
     ft::AnswerMsgBox(forms::vbNo);
     ASSERT_TRUE(ft::Click(b.Command3));
     EXPECT_EQ(ft::Messages().back().Prompt, "¿Desea eliminar los contratos finalizados?");
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD").size(), 4);
     EXPECT_EQ(Filas("SELECT CONTRATO FROM DIAS").size(), 5);
 

@@ -89,14 +89,16 @@ TEST_F(F_ClientesTest, OpensIdleWithBoxesAndSaveAndDeleteDisabled)
 TEST_F(F_ClientesTest, AddProposesTheHighestNumberPlusOne)
 {
     struct Caso {
-        std::vector<int> numeros;
+        std::vector<long long> numeros;
         const char* propuesto;
     };
-    const Caso casos[] = {{{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}};
+    // The proposal is typed back on saving: digits, never "1e+15".
+    const Caso casos[] = {
+        {{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}, {{999999999999999}, "1000000000000000"}};
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.propuesto);
         jet::DBEngine().OpenDatabase(DornaPath()).Execute("DELETE * FROM CLIENTES");
-        for (int numero : caso.numeros)
+        for (long long numero : caso.numeros)
             Insertar(numero, "X");
         F_Clientes& f = forms::Get<F_Clientes>();
         ASSERT_TRUE(Click(f.B_Añadir));
@@ -157,7 +159,7 @@ TEST_F(F_ClientesTest, ARefusedSaveShowsItsMessageAndWritesNothing)
         ASSERT_TRUE(Click(f.B_Guardar));
         ASSERT_EQ(forms::test::Messages().size(), antes + 1);
         EXPECT_EQ(forms::test::Messages().back().Prompt, caso.mensaje);
-        EXPECT_EQ(forms::test::Messages().back().Buttons, 0);
+        EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbOKOnly);
         EXPECT_EQ(Guardados().size(), 1u);
         EXPECT_TRUE(f.B_Guardar.Enabled());   // still entering
         EXPECT_EQ(f.T_Nombre.Text(), caso.nombre);
@@ -230,7 +232,7 @@ TEST_F(F_ClientesTest, DeleteAsksAndRemovesOnlyOnYes)
     ASSERT_TRUE(Click(f.B_Eliminar));
     EXPECT_EQ(Guardados().size(), 2u);
     EXPECT_EQ(forms::test::Messages().back().Prompt, "Desea eliminar el cliente");
-    EXPECT_EQ(forms::test::Messages().back().Buttons, 36);
+    EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
 
     forms::test::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(Click(f.B_Eliminar));

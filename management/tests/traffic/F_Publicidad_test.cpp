@@ -279,7 +279,7 @@ TEST_F(F_Publicidad_ContratoColocado, DeleteAsksThenRemovesTheContractAndGivesTh
     ASSERT_TRUE(ft::Click(f.B_Eliminar_P));
 
     EXPECT_EQ(ft::Messages().back().Prompt, "¿Desea eliminar el contrato?");
-    EXPECT_EQ(ft::Messages().back().Buttons, 36);
+    EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD"), QStringList{"13"});
     EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO"), QStringList{"13"});
     EXPECT_EQ(Filas("SELECT CONTRATO FROM DIAS"), QStringList{"13"});
@@ -407,7 +407,7 @@ TEST_F(F_Publicidad_Test, ExpiryLabelFollowsTheSecondPeriodDateAtCloseUpAndStops
     ASSERT_TRUE(ft::Click(f.Quitar_P));
     ASSERT_EQ(ft::Messages().size(), 1u);
     EXPECT_EQ(ft::Messages()[0].Prompt, "Imposible el contrato está caducado");
-    EXPECT_EQ(ft::Messages()[0].Buttons, 64);
+    EXPECT_EQ(ft::Messages()[0].Buttons, forms::vbInformation);
     EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO"), QStringList{"12"});
 
     f.T_Periodo2.Value(Hoy);
