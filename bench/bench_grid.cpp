@@ -6,8 +6,8 @@
 // them, raw SQLite doing the same reads in the same run (counting the rows,
 // reading the first and the last screenful) and the ratio. Build it optimised
 // (CMAKE_BUILD_TYPE=Release) for meaningful figures.
-#include "station/Databases.h"
 #include "Measure.h"
+#include "station/Databases.h"
 
 #include "forms/Application.h"
 #include "forms/Form.h"

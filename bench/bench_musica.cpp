@@ -9,9 +9,9 @@
 // SQLite in the same run, and the ratio of those two. Targets: first search under 50 ms at 100 000 songs and under
 // 100 ms at 1 000 000, peak under 60 MB and 150 MB, the search opening under
 // 300 ms at 100 000. Build it optimised (CMAKE_BUILD_TYPE=Release).
+#include "Measure.h"
 #include "music/F_Buscar_Musica.h"
 #include "music/F_Musica.h"
-#include "Measure.h"
 
 #include "station/Databases.h"
 #include "station/ProgramFolder.h"

@@ -5,11 +5,11 @@
 // both times (median of several runs), their ratio and whether both copies
 // end with the same rows; then how long the check of the database files that
 // every start makes takes on it.
-#include "station/Databases.h"
-#include "menu/F_Menu.h"
-#include "station/Tiempo.h"
 #include "forms/Application.h"
 #include "jet/Engine.h"
+#include "menu/F_Menu.h"
+#include "station/Databases.h"
+#include "station/Tiempo.h"
 
 #include <QDate>
 #include <QDir>

@@ -1,14 +1,14 @@
 #include "menu/F_Menu.h"
 
-#include "traffic/F_Clientes.h"
-#include "traffic/F_BLoques.h"
 #include "music/F_Musica.h"
 #include "programming/F_Programacion.h"
 #include "programming/F_Programas.h"
-#include "traffic/F_Publicidad.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Clientes.h"
+#include "traffic/F_Publicidad.h"
 
 #include "jet/Engine.h"
 #include "jet/Transaction.h"

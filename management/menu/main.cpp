@@ -1,5 +1,5 @@
-#include "station/Databases.h"
 #include "menu/F_Menu.h"
+#include "station/Databases.h"
 #include "station/ProgramFolder.h"
 
 #include "forms/Application.h"

@@ -1,8 +1,8 @@
 #include "programming/F_Nueva_Programacion.h"
 
 #include "programming/F_Programacion.h"
-#include "station/ProgramFolder.h"
 #include "programming/ProgramacionAbierta.h"
+#include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
 #include "forms/MsgBox.h"

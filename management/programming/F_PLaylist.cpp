@@ -1,7 +1,7 @@
 #include "programming/F_PLaylist.h"
 
-#include "station/ProgramFolder.h"
 #include "programming/ProgramacionAbierta.h"
+#include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
 #include "jet/Engine.h"

@@ -1,13 +1,13 @@
 #include "programming/F_Programacion.h"
 
-#include "station/Audio.h"
+#include "menu/F_Menu.h"
 #include "music/F_Buscar_Musica.h"
 #include "programming/F_Buscar_Programa.h"
 #include "programming/F_Buscar_Programacion.h"
 #include "programming/F_Buscar_Rotacion.h"
-#include "menu/F_Menu.h"
 #include "programming/F_Nueva_Programacion.h"
 #include "programming/F_Programacion_Propiedades.h"
+#include "station/Audio.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 

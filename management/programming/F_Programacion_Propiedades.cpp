@@ -1,7 +1,7 @@
 #include "programming/F_Programacion_Propiedades.h"
 
-#include "station/Audio.h"
 #include "programming/F_Programacion.h"
+#include "station/Audio.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 

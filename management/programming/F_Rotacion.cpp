@@ -1,7 +1,7 @@
 #include "programming/F_Rotacion.h"
 
-#include "station/ProgramFolder.h"
 #include "programming/ProgramacionAbierta.h"
+#include "station/ProgramFolder.h"
 
 #include "jet/Engine.h"
 

@@ -1,10 +1,10 @@
 #include "traffic/Asignar.h"
 
-#include "traffic/F_Publicidad.h"
-#include "traffic/Periodo.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "traffic/F_Publicidad.h"
+#include "traffic/Periodo.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

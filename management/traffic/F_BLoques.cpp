@@ -1,11 +1,11 @@
 #include "traffic/F_BLoques.h"
 
-#include "traffic/F_Buscar_BLoques.h"
-#include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
+#include "traffic/F_Buscar_BLoques.h"
+#include "traffic/F_Buscar_Publicidad.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

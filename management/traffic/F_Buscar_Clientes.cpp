@@ -1,9 +1,9 @@
 #include "traffic/F_Buscar_Clientes.h"
 
-#include "traffic/F_Clientes.h"
 #include "menu/F_Menu.h"
-#include "traffic/F_Publicidad.h"
 #include "station/ProgramFolder.h"
+#include "traffic/F_Clientes.h"
+#include "traffic/F_Publicidad.h"
 
 namespace {
 

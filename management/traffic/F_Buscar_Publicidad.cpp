@@ -1,10 +1,10 @@
 #include "traffic/F_Buscar_Publicidad.h"
 
-#include "traffic/F_BLoques.h"
 #include "menu/F_Menu.h"
-#include "traffic/F_Publicidad.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Publicidad.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

@@ -1,10 +1,10 @@
 #include "traffic/F_Clientes.h"
 
-#include "traffic/F_Buscar_Clientes.h"
 #include "menu/F_Menu.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "traffic/F_Buscar_Clientes.h"
 
 #include "forms/MsgBox.h"
 

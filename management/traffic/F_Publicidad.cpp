@@ -1,14 +1,14 @@
 #include "traffic/F_Publicidad.h"
 
-#include "traffic/Asignar.h"
-#include "station/Audio.h"
-#include "traffic/F_Buscar_Clientes.h"
-#include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
+#include "station/Audio.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_Buscar_Clientes.h"
+#include "traffic/F_Buscar_Publicidad.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Database.h"

@@ -1,8 +1,8 @@
 #include "traffic/Periodo.h"
 
+#include "station/ProgramFolder.h"
 #include "traffic/Asignar.h"
 #include "traffic/F_Publicidad.h"
-#include "station/ProgramFolder.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"

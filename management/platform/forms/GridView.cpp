@@ -1,8 +1,8 @@
 #include "forms/GridView.h"
 
 #include "forms/Dispatch.h"
-#include "forms/MouseState.h"
 #include "forms/MSFlexGrid.h"
+#include "forms/MouseState.h"
 #include "forms/Twips.h"
 
 #include <QApplication>

@@ -6,14 +6,14 @@
 #include "../music/CatalogoPrueba.h"
 #include "../traffic/BloquesFixture.h"
 
-#include "traffic/Asignar.h"
-#include "traffic/F_BLoques.h"
 #include "music/F_Musica.h"
 #include "programming/F_PLaylist.h"
 #include "programming/F_Programacion_Propiedades.h"
 #include "programming/F_Programas.h"
-#include "traffic/F_Publicidad.h"
 #include "programming/F_Rotacion.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
 
 #include <QWidget>

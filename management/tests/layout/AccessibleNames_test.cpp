@@ -1,12 +1,12 @@
 #include "EveryForm.h"
 #include "support/StationFixture.h"
 
-#include "traffic/Asignar.h"
-#include "traffic/F_BLoques.h"
 #include "music/F_Buscar_Musica.h"
-#include "traffic/F_Buscar_Publicidad.h"
 #include "music/F_Musica.h"
 #include "programming/F_Programas.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_BLoques.h"
+#include "traffic/F_Buscar_Publicidad.h"
 #include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
 

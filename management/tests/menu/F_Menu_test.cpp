@@ -1,9 +1,9 @@
-#include "traffic/F_Clientes.h"
 #include "menu/F_Menu.h"
+#include "traffic/F_Clientes.h"
 
-#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "support/StationFixture.h"
 
 #include "forms/TestSeam.h"
 #include "jet/Error.h"

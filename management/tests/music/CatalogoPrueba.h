@@ -2,9 +2,9 @@
 // the grids' columns read back.
 #pragma once
 
-#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "support/StationFixture.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "music/F_Buscar_Musica.h"
 #include "menu/F_Menu.h"
+#include "music/F_Buscar_Musica.h"
 #include "music/F_Musica.h"
 #include "programming/F_Programacion.h"
 

@@ -1,5 +1,5 @@
-#include "support/StationFixture.h"
 #include "station/Audio.h"
+#include "support/StationFixture.h"
 
 #include "forms/Form.h"
 #include "forms/TestSeam.h"

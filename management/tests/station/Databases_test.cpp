@@ -1,12 +1,12 @@
 // The program creates the databases it misses, with every table the forms
 // use and their unique keys; a file it cannot use is named at start and left
 // as it is.
-#include "station/Databases.h"
-#include "station/ProgramFolder.h"
 #include "forms/Application.h"
 #include "forms/TestSeam.h"
 #include "jet/Engine.h"
 #include "jet/Error.h"
+#include "station/Databases.h"
+#include "station/ProgramFolder.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Literals for statements: texts keep their apostrophes, times and days take
 // the #...# forms, numbers their digits, and such literals find what was stored.
-#include "support/StationFixture.h"
-#include "station/SqlTexto.h"
 #include "jet/Engine.h"
+#include "station/SqlTexto.h"
+#include "support/StationFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 #include "traffic/F_Publicidad.h"
 #include "traffic/Periodo.h"
 
-#include "support/StationFixture.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "support/StationFixture.h"
 
 #include "forms/MsgBox.h"
 #include "forms/TestSeam.h"

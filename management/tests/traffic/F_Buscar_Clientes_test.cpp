@@ -1,7 +1,7 @@
 #include "ClientesPrueba.h"
+#include "menu/F_Menu.h"
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Clientes.h"
-#include "menu/F_Menu.h"
 #include "traffic/F_Publicidad.h"
 
 #include "jet/Engine.h"

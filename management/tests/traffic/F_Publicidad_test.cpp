@@ -1,13 +1,13 @@
 #include "support/StationFixture.h"
 #include "traffic/F_Publicidad.h"
 
-#include "traffic/Asignar.h"
-#include "traffic/F_Buscar_Clientes.h"
-#include "traffic/F_Buscar_Publicidad.h"
 #include "menu/F_Menu.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
+#include "traffic/Asignar.h"
+#include "traffic/F_Buscar_Clientes.h"
+#include "traffic/F_Buscar_Publicidad.h"
 
 #include "forms/MsgBox.h"
 
