@@ -2,26 +2,19 @@
 // F_PLaylist with the program's name and start and shows it, to insert the
 // program into the open programming. Stays open for further choices.
 // Shown modally by the programming editor's "Playlist" and the program
-// editor's "Buscar".
+// editor's "Buscar". Its grid LISTA and data control Data1 come from
+// ListaConsulta.
 #pragma once
 
-#include "forms/Form.h"
-#include "forms/MSFlexGrid.h"
-#include "jet/DataControl.h"
+#include "station/ListaConsulta.h"
 
-class F_Buscar_Programa : public forms::Form {
+class F_Buscar_Programa : public ListaConsulta {
 public:
     F_Buscar_Programa();
 
-    forms::MSFlexGrid LISTA{*this};
-
-    jet::DataControl Data1;
-
 protected:
     void Design() override;
-    void Form_Load() override;
-    void Form_Resize() override;
 
 private:
-    void LISTA_DblClick();
+    void Elegir(int Fila) override;
 };

@@ -4,8 +4,11 @@
 #include "station/ProgramFolder.h"
 
 F_Buscar_Programacion::F_Buscar_Programacion()
+    : ListaConsulta({.Base = DornaPath,
+                     .Sql = "SELECT NOMBRE FROM PROGRAMACION_NOMBRE ORDER BY NOMBRE",
+                     .Cabecera = "|<Nombre",
+                     .Anchos = {1, 3500}})
 {
-    LISTA.OnDblClick = [this] { LISTA_DblClick(); };
 }
 
 void F_Buscar_Programacion::Design()
@@ -15,28 +18,11 @@ void F_Buscar_Programacion::Design()
     Height(4920);
     Frame1.Move(0, 0, 3960, 360);
     LISTA.Move(120, 480, 3720, 4320);
-    LISTA.DataSource(Data1);
 }
 
-void F_Buscar_Programacion::Form_Load()
+void F_Buscar_Programacion::Elegir(int Fila)
 {
-    Data1.DatabaseName = DornaPath();
-    Data1.RecordSource = "SELECT NOMBRE FROM PROGRAMACION_NOMBRE ORDER BY NOMBRE";
-    Data1.Refresh();
-}
-
-void F_Buscar_Programacion::Form_Resize()
-{
-    LISTA.FormatString("|<Nombre");
-    LISTA.ColWidth(0, 1);
-    LISTA.ColWidth(1, 3500);
-}
-
-void F_Buscar_Programacion::LISTA_DblClick()
-{
-    if (LISTA.Rows() == 1)
-        return;
-    QString Nombre = LISTA.TextMatrix(LISTA.Row(), 1);
+    QString Nombre = LISTA.TextMatrix(Fila, 1);
     forms::Get<F_Programacion>().Buscar(Nombre);
     Unload();
 }

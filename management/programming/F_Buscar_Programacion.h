@@ -1,27 +1,21 @@
 // F_Buscar_Programacion: lists the stored programmings by name; a
 // double-click opens the chosen one in F_Programacion through Buscar.
 // Shown modally by the programming editor's "Buscar".
+// Its grid LISTA and data control Data1 come from ListaConsulta.
 #pragma once
 
-#include "forms/Form.h"
 #include "forms/Frame.h"
-#include "forms/MSFlexGrid.h"
-#include "jet/DataControl.h"
+#include "station/ListaConsulta.h"
 
-class F_Buscar_Programacion : public forms::Form {
+class F_Buscar_Programacion : public ListaConsulta {
 public:
     F_Buscar_Programacion();
 
     forms::Frame Frame1{*this};
-    forms::MSFlexGrid LISTA{*this};
-
-    jet::DataControl Data1;
 
 protected:
     void Design() override;
-    void Form_Load() override;
-    void Form_Resize() override;
 
 private:
-    void LISTA_DblClick();
+    void Elegir(int Fila) override;
 };

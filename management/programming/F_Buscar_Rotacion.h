@@ -2,25 +2,18 @@
 // double-click fills in F_Rotacion with the name and shows it, to insert the
 // rotation into the open programming. Stays open for further choices.
 // Shown modally by the programming editor's (hidden) "Rotaciones".
+// Its grid LISTA and data control Data1 come from ListaConsulta.
 #pragma once
 
-#include "forms/Form.h"
-#include "forms/MSFlexGrid.h"
-#include "jet/DataControl.h"
+#include "station/ListaConsulta.h"
 
-class F_Buscar_Rotacion : public forms::Form {
+class F_Buscar_Rotacion : public ListaConsulta {
 public:
     F_Buscar_Rotacion();
 
-    forms::MSFlexGrid LISTA{*this};
-
-    jet::DataControl Data1;
-
 protected:
     void Design() override;
-    void Form_Load() override;
-    void Form_Resize() override;
 
 private:
-    void LISTA_DblClick();
+    void Elegir(int Fila) override;
 };

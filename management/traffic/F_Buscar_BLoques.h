@@ -1,24 +1,17 @@
 // F_Buscar_BLoques: lists every advertising block by time; a double-click
 // loads the block into F_BLoques through BuscarBLoques.
+// Its grid LISTA and data control Data1 come from ListaConsulta.
 #pragma once
 
-#include "forms/Form.h"
-#include "forms/MSFlexGrid.h"
-#include "jet/DataControl.h"
+#include "station/ListaConsulta.h"
 
-class F_Buscar_BLoques : public forms::Form {
+class F_Buscar_BLoques : public ListaConsulta {
 public:
     F_Buscar_BLoques();
 
-    forms::MSFlexGrid LISTA{*this};
-
-    jet::DataControl Data1;
-
 protected:
     void Design() override;
-    void Form_Load() override;
-    void Form_Resize() override;
 
 private:
-    void LISTA_DblClick();
+    void Elegir(int Fila) override;
 };
