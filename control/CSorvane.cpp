@@ -3,7 +3,6 @@
 #include <initguid.h>
 #include <msstkppg.h>
 
-#include "AnsiText.h"
 #include "CMaskWord.h"
 #include "CSorvaneBrowser.h"
 #include "CXeltFolder.h"
@@ -320,10 +319,7 @@ STDMETHODIMP CSorvane::get_MatchPattern(BSTR strPattern, BSTR strWord, VARIANT_B
 {
     if (!pVal)
         return E_POINTER;
-    const std::string pattern = BSTRToAnsi(strPattern);
-    const std::string word = BSTRToAnsi(strWord);
-    CMaskWord mask(strPattern ? pattern.c_str() : nullptr);
-    *pVal = mask.Match(word.c_str()) ? VARIANT_TRUE : VARIANT_FALSE;
+    *pVal = CMaskWord(strPattern).Match(strWord) ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 
