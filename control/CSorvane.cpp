@@ -12,6 +12,7 @@
 #include "SorvaneMessages.h"
 #include "SorvaneWindowClass.h"
 #include "framework/Module.h"
+#include "framework/VariantArgument.h"
 #include "framework/VariantStream.h"
 
 namespace {
@@ -213,6 +214,8 @@ HRESULT CSorvane::OpenFolder(const VARIANT& path, IXeltFolder** out)
     if (!out)
         return E_POINTER;
     *out = nullptr;
+    if (framework::IsNullReference(path))
+        return E_INVALIDARG;
     framework::ComObject<CXeltFolder>* created = nullptr;
     HRESULT hr = framework::ComObject<CXeltFolder>::Create(&created);
     if (FAILED(hr))
@@ -253,6 +256,8 @@ STDMETHODIMP CSorvane::get_BrowseFolder(VARIANT* pVal)
 
 STDMETHODIMP CSorvane::put_BrowseFolder(VARIANT value)
 {
+    if (framework::IsNullReference(value))
+        return E_INVALIDARG;
     LPITEMIDLIST list = VariantToIDList(&value);
     if (!list)
         return S_OK;
