@@ -3,7 +3,6 @@
 #include <initguid.h>
 #include <msstkppg.h>
 
-#include "AnsiText.h"
 #include "CMaskWord.h"
 #include "CSorvaneBrowser.h"
 #include "CXeltFolder.h"
@@ -13,6 +12,7 @@
 #include "SorvaneMessages.h"
 #include "SorvaneWindowClass.h"
 #include "framework/Module.h"
+#include "framework/VariantArgument.h"
 #include "framework/VariantStream.h"
 
 namespace {
@@ -214,6 +214,8 @@ HRESULT CSorvane::OpenFolder(const VARIANT& path, IXeltFolder** out)
     if (!out)
         return E_POINTER;
     *out = nullptr;
+    if (framework::IsNullReference(path))
+        return E_INVALIDARG;
     framework::ComObject<CXeltFolder>* created = nullptr;
     HRESULT hr = framework::ComObject<CXeltFolder>::Create(&created);
     if (FAILED(hr))
@@ -254,6 +256,8 @@ STDMETHODIMP CSorvane::get_BrowseFolder(VARIANT* pVal)
 
 STDMETHODIMP CSorvane::put_BrowseFolder(VARIANT value)
 {
+    if (framework::IsNullReference(value))
+        return E_INVALIDARG;
     LPITEMIDLIST list = VariantToIDList(&value);
     if (!list)
         return S_OK;
@@ -320,10 +324,7 @@ STDMETHODIMP CSorvane::get_MatchPattern(BSTR strPattern, BSTR strWord, VARIANT_B
 {
     if (!pVal)
         return E_POINTER;
-    const std::string pattern = BSTRToAnsi(strPattern);
-    const std::string word = BSTRToAnsi(strWord);
-    CMaskWord mask(strPattern ? pattern.c_str() : nullptr);
-    *pVal = mask.Match(word.c_str()) ? VARIANT_TRUE : VARIANT_FALSE;
+    *pVal = CMaskWord(strPattern).Match(strWord) ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
 }
 

@@ -1,6 +1,5 @@
 #include "CSorvaneCommDlgBrowser.h"
 
-#include "AnsiText.h"
 #include "CMaskWord.h"
 #include "CSorvaneBrowser.h"
 #include "CXeltObject.h"
@@ -123,13 +122,14 @@ HRESULT CSorvaneCommDlgBrowser::IncludeFoldersAndPattern(PCUITEMID_CHILD item)
         return S_FALSE;
     if (attributes & SFGAO_FOLDER)
         return S_OK;
-    char name[MAX_PATH] = {};
-    if (!GetDisplayNameText(ownerBrowser_->GetShellFolder().GetFilterFolder(), item, SHGDN_FORPARSING, name,
-                            sizeof(name)))
+    // The wide name: in the ANSI code page, characters it cannot hold would all become one
+    // placeholder and match one another.
+    std::wstring name;
+    if (!GetDisplayNameWide(ownerBrowser_->GetShellFolder().GetFilterFolder(), item, SHGDN_FORPARSING, name))
         return S_FALSE;
     SorvaneBrowserOwner* control = ownerBrowser_->GetOwner();
-    const std::string pattern = BSTRToAnsi(control ? control->StoredFilePattern() : nullptr);
-    return CMaskWord(pattern.c_str()).Match(GetFileNamePart(name)) ? S_OK : S_FALSE;
+    CMaskWord mask(control ? control->StoredFilePattern() : nullptr);
+    return mask.Match(GetFileNamePart(name.c_str())) ? S_OK : S_FALSE;
 }
 
 bool CSorvaneCommDlgBrowser::ReadAttributes(PCUITEMID_CHILD item, SFGAOF* attributes)

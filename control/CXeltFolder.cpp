@@ -5,6 +5,7 @@
 #include "FolderIDList.h"
 #include "ItemIDList.h"
 #include "framework/Held.h"
+#include "framework/VariantArgument.h"
 
 namespace {
 
@@ -63,14 +64,17 @@ CXeltFolder::~CXeltFolder()
 
 STDMETHODIMP CXeltFolder::_Open(VARIANT vPath)
 {
-    FreeIDList(list_);
-    list_ = nullptr;
+    // A malformed argument is refused before the held list goes.
+    if (framework::IsNullReference(vPath))
+        return E_INVALIDARG;
     // Scripts hand their variables over by reference: read through to the value.
     VARIANT value;
     VariantInit(&value);
-    if (FAILED(VariantCopyInd(&value, &vPath)))
-        return S_OK;
-    HRESULT hr = S_OK;
+    HRESULT hr = VariantCopyInd(&value, &vPath);
+    if (FAILED(hr))
+        return hr;
+    FreeIDList(list_);
+    list_ = nullptr;
     switch (V_VT(&value))
     {
     case VT_BSTR:

@@ -1,7 +1,9 @@
 #include "DisplayName.h"
 
+#include <shlwapi.h>
+
 #include <cstring>
-#include <string>
+#include <cwchar>
 
 namespace {
 
@@ -67,10 +69,24 @@ bool GetDisplayNameText(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, c
     return StrRetToText(&record, buffer, size, item);
 }
 
-const char* GetFileNamePart(const char* text)
+bool GetDisplayNameWide(IShellFolder* folder, LPCITEMIDLIST item, DWORD flags, std::wstring& name)
+{
+    if (!folder || !item)
+        return false;
+    STRRET record = {};
+    LPWSTR text = nullptr;
+    // StrRetToStrW frees the record's own wide text.
+    if (FAILED(folder->GetDisplayNameOf(item, flags, &record)) || FAILED(StrRetToStrW(&record, item, &text)))
+        return false;
+    name = text;
+    CoTaskMemFree(text);
+    return true;
+}
+
+const wchar_t* GetFileNamePart(const wchar_t* text)
 {
     if (!text)
         return nullptr;
-    const char* backslash = std::strrchr(text, '\\');
+    const wchar_t* backslash = std::wcsrchr(text, L'\\');
     return backslash ? backslash + 1 : text;
 }

@@ -32,6 +32,8 @@ public:
 
     STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
     {
+        if (!names || !ids)
+            return E_POINTER;
         Held<ITypeInfo> info;
         const HRESULT hr = Module::Instance().GetTypeInfo(*iid, info.out());
         if (FAILED(hr))
@@ -44,6 +46,10 @@ public:
     {
         if (reserved != IID_NULL)
             return DISP_E_UNKNOWNINTERFACE;
+        // The type library's dispatch reads these arrays without asking.
+        if (!parameters || (parameters->cArgs && !parameters->rgvarg) ||
+            (parameters->cNamedArgs && !parameters->rgdispidNamedArgs))
+            return E_INVALIDARG;
         Held<ITypeInfo> info;
         const HRESULT hr = Module::Instance().GetTypeInfo(*iid, info.out());
         if (FAILED(hr))

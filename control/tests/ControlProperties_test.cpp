@@ -155,7 +155,7 @@ TEST_F(ControlProperties, ModifyFolderFlagsAddsThenRemoves)
     }
 }
 
-TEST_F(ControlProperties, MatchPatternFoldsCaseAndTriesEveryWord)
+TEST_F(ControlProperties, MatchPatternFoldsCaseTriesEveryWordAndKeepsForeignCharacters)
 {
     struct Case
     {
@@ -169,6 +169,10 @@ TEST_F(ControlProperties, MatchPatternFoldsCaseAndTriesEveryWord)
         {nullptr, L"readme.txt", VARIANT_FALSE},
         {L"*", nullptr, VARIANT_FALSE},
         {L"a*", L"xabc", VARIANT_FALSE},
+        // Characters outside the ANSI code page match only themselves.
+        {L"日.txt", L"本.txt", VARIANT_FALSE},
+        {L"日*", L"日本.txt", VARIANT_TRUE},
+        {L"a*", L"ābc", VARIANT_FALSE},
     };
     for (const Case& check : cases)
     {

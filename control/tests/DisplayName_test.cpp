@@ -25,7 +25,7 @@ protected:
     TempFolderTree tree;
 };
 
-TEST_P(TreeItemName, IsTheItemsPathAndNameInTheAnsiCodePage)
+TEST_P(TreeItemName, IsTheItemsPathAndNameInTheAnsiCodePageAndInFull)
 {
     const auto [folderPath, name] = Split(tree, GetParam().name);
     const std::wstring path = tree.PathOf(GetParam().name);
@@ -37,10 +37,14 @@ TEST_P(TreeItemName, IsTheItemsPathAndNameInTheAnsiCodePage)
     char text[1024];
     ASSERT_TRUE(GetDisplayNameText(folder.get(), item.get(), SHGDN_FORPARSING, text, sizeof text));
     EXPECT_EQ(std::string(text), Ansi(path));
-    EXPECT_EQ(std::string(GetFileNamePart(text)), Ansi(name));
 
     ASSERT_TRUE(GetDisplayNameText(folder.get(), item.get(), SHGDN_INFOLDER | SHGDN_FORPARSING, text, sizeof text));
     EXPECT_EQ(std::string(text), Ansi(name));
+
+    std::wstring wide;
+    ASSERT_TRUE(GetDisplayNameWide(folder.get(), item.get(), SHGDN_FORPARSING, wide));
+    EXPECT_EQ(wide, path);
+    EXPECT_STREQ(GetFileNamePart(wide.c_str()), name.c_str());
 
     OwnedList absolute(ParseAbsolute(path));
     ASSERT_TRUE(absolute);
@@ -159,18 +163,18 @@ TEST(StrRetText, WithoutRecordOrBufferIsNotConverted)
 
 struct FileNameCase
 {
-    const char* text;
-    const char* part;
+    const wchar_t* text;
+    const wchar_t* part;
 };
 
 TEST(FileNamePart, IsTheTextAfterTheLastBackslash)
 {
     const FileNameCase cases[] = {
-        {"C:\\Music\\Song one.mp3", "Song one.mp3"},
-        {"Song.mp3", "Song.mp3"},
-        {"C:\\Music\\", ""},
-        {"\\\\server\\share", "share"},
-        {"", ""},
+        {L"C:\\Music\\Song one.mp3", L"Song one.mp3"},
+        {L"Song.mp3", L"Song.mp3"},
+        {L"C:\\Music\\", L""},
+        {L"\\\\server\\share", L"share"},
+        {L"", L""},
     };
     for (const FileNameCase& c : cases)
         EXPECT_STREQ(GetFileNamePart(c.text), c.part) << c.text;

@@ -64,6 +64,64 @@ INSTANTIATE_TEST_SUITE_P(
         FilterCase{"UnknownModeShowsAll", static_cast<IncludeObjectEnum>(7), L"", nullptr, allItems, {}}),
     [](const ::testing::TestParamInfo<FilterCase>& test) { return test.param.what; });
 
+// A folder of names that the ANSI code page cannot hold, and a look-alike of one ("ā" for "a").
+const Names foreignFiles = {L"日.txt", L"本.txt", L"日本.txt", L"ābc.txt", L"abc.txt", L"\U0001F600.txt"};
+const wchar_t* const foreignFolder = L"本 Carpeta";
+
+struct ForeignPatternCase
+{
+    const char* what;
+    const wchar_t* pattern;
+    Names shown;
+};
+
+void PrintTo(const ForeignPatternCase& c, std::ostream* out)
+{
+    *out << c.what;
+}
+
+class ForeignNameFiltering : public HostTest, public ::testing::WithParamInterface<ForeignPatternCase>
+{
+protected:
+    void SetUp() override
+    {
+        folder = tree.PathOf(L"Ajeno");
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryW((folder + L"\\" + foreignFolder).c_str(), nullptr));
+        for (const std::wstring& name : foreignFiles)
+        {
+            HANDLE file = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                      nullptr);
+            ASSERT_NE(file, INVALID_HANDLE_VALUE);
+            CloseHandle(file);
+        }
+    }
+
+    std::wstring folder;
+};
+
+TEST_P(ForeignNameFiltering, ShowsOnlyTheFilesWhoseOwnCharactersMatch)
+{
+    control.SetPattern(GetParam().pattern);
+    browser->SetIncludeObjectType(PatternObjects);
+    ASSERT_TRUE(BrowseToPath(folder));
+    Names shown = GetParam().shown;
+    shown.push_back(foreignFolder);  // folders are always shown
+    EXPECT_EQ(Sorted(ShownNames()), Sorted(shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, ForeignNameFiltering,
+    ::testing::Values(ForeignPatternCase{"AForeignPrefixIsNoWildcard", L"日*", {L"日.txt", L"日本.txt"}},
+                      ForeignPatternCase{"AForeignNameMatchesItselfAlone", L"本.txt", {L"本.txt"}},
+                      ForeignPatternCase{"AForeignCharacterInsideTheName", L"*本*", {L"本.txt", L"日本.txt"}},
+                      ForeignPatternCase{"AQuestionMarkStandsForOneForeignCharacter", L"?.txt",
+                                         {L"日.txt", L"本.txt", L"\U0001F600.txt"}},
+                      ForeignPatternCase{"ALetterDoesNotMatchItsLookAlike", L"a*", {L"abc.txt"}},
+                      ForeignPatternCase{"ALookAlikeMatchesItselfAlone", L"ā*", {L"ābc.txt"}},
+                      ForeignPatternCase{"AStarStillMatchesEveryName", L"*", foreignFiles}),
+    [](const ::testing::TestParamInfo<ForeignPatternCase>& test) { return test.param.what; });
+
 using FilterMode = HostTest;
 
 TEST_F(FilterMode, ChangingTheModeTellsWhetherItChangedAndAppliesAtTheNextView)

@@ -167,6 +167,44 @@ TEST_F(XeltFolder, NumbersOfOtherTypesAndByReferenceAreConverted)
     EXPECT_EQ(Path(), personal);
 }
 
+TEST_F(XeltFolder, ReadsThroughAVariantThatRefersToAReference)
+{
+    LONG number = 5;
+    VARIANT inner;
+    V_VT(&inner) = VT_I4 | VT_BYREF;
+    V_I4REF(&inner) = &number;
+    VARIANT outer;
+    V_VT(&outer) = VT_VARIANT | VT_BYREF;
+    V_VARIANTREF(&outer) = &inner;
+    ASSERT_EQ(OpenNumber(5), S_OK);
+    const std::wstring personal = Path();
+    ASSERT_EQ(OpenText(tree.Root()), S_OK);
+    ASSERT_EQ(folder->_Open(outer), S_OK);
+    EXPECT_EQ(Path(), personal);
+}
+
+TEST_F(XeltFolder, MalformedValuesAreRefusedAndKeepTheList)
+{
+    VARIANT unknownType;
+    V_VT(&unknownType) = 0x7FF;
+    VARIANT nothing;
+    V_VT(&nothing) = VT_EMPTY;
+    VARIANT innerReference;
+    V_VT(&innerReference) = VT_VARIANT | VT_BYREF;
+    V_VARIANTREF(&innerReference) = &nothing;
+    VARIANT referenceToReference;  // a VARIANT reference inside another one
+    V_VT(&referenceToReference) = VT_VARIANT | VT_BYREF;
+    V_VARIANTREF(&referenceToReference) = &innerReference;
+    const std::pair<VARIANT*, HRESULT> cases[] = {{&unknownType, DISP_E_BADVARTYPE},
+                                                  {&referenceToReference, E_INVALIDARG}};
+    ASSERT_EQ(OpenText(tree.Root()), S_OK);
+    for (const auto& [value, refusal] : cases)
+    {
+        EXPECT_EQ(folder->_Open(*value), refusal) << V_VT(value);
+        EXPECT_TRUE(SamePath(Path(), tree.Root())) << V_VT(value);
+    }
+}
+
 TEST_F(XeltFolder, CopiesTheListOfAnotherFolderObject)
 {
     Held<IXeltFolder> other;
