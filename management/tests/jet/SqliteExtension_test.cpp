@@ -1,10 +1,12 @@
 // Other programs open the database files through SQLite alone, with the
 // extension varnook_es loaded: it sorts and compares texts as the engine
 // does, so an index written by either one is read right by the other.
+#include "CodePoints.h"
 #include "StationFolder.h"
 
 #include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <optional>
 #include <ostream>
 #include <sqlite3.h>
@@ -91,6 +93,22 @@ TEST_F(SqliteExtension, NamesWrittenByTheEngineSortAsInTheEngine)
     EXPECT_EQ(plainMusica->Rows(sorted), expected);
     // The engine's index on NOMBRE, checked entry by entry in the extension's order.
     EXPECT_EQ(plainMusica->Rows(QStringLiteral("PRAGMA integrity_check")), QStringList({"ok"}));
+}
+
+// Both are built from one table of weights: a stale or second copy of it
+// would set some character apart.
+TEST_F(SqliteExtension, EveryCharacterOfTheBasicPlaneSortsAsInTheEngine)
+{
+    const QStringList sorted = plainMusica->Rows(
+        QStringLiteral("WITH RECURSIVE c(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM c WHERE n < 65535) "
+                       "SELECT n FROM c WHERE n < 55296 OR n > 57343 ORDER BY char(n) COLLATE ES, n"));
+    QStringList expected;
+    for (const char32_t code : CodePointsInOrder(0xFFFF))
+        expected << QString::number(code);
+    ASSERT_EQ(sorted.size(), expected.size());
+    const auto [found, wanted] = std::mismatch(sorted.begin(), sorted.end(), expected.begin());
+    EXPECT_TRUE(found == sorted.end()) << "at place " << (found - sorted.begin()) << " the extension has "
+                                       << found->toStdString() << ", the engine " << wanted->toStdString();
 }
 
 struct Comparison {

@@ -1,13 +1,15 @@
-// Writes, for the build, the weights of the UTF-16 codes whose weight is not
-// twice their code, from Qt's Unicode data (case folding and canonical
-// decomposition): the collation then needs no Unicode library of its own,
-// and the SQLite extension loads into any program without Qt.
+// Made SpanishWeights.inc once, from the case folding and canonical
+// decompositions of Qt 6.4.2: the weights of the UTF-16 codes whose weight is
+// not twice their code. The build never runs it: the table in the source is
+// the order of the files, whatever Qt the build machine has. Run on the same
+// Qt it writes that table again, byte for byte.
 //
-//   MakeSpanishWeights <output file>
+//   make_spanish_weights <output file>
 #include "SpanishWeight.h"
 
 #include <QChar>
 #include <QString>
+#include <QtGlobal>
 #include <cstdio>
 
 using jet::detail::SpanishWeight;
@@ -42,6 +44,14 @@ int main(int argc, char** argv)
         std::perror(argv[1]);
         return 1;
     }
+    std::fprintf(out,
+                 "// The weights of the Spanish order of texts (collation ES): every UTF-16\n"
+                 "// code whose weight is not twice its code, in code order, as\n"
+                 "// {code, {primary, accent}}. Made once by make_spanish_weights from the\n"
+                 "// Unicode data of Qt %s and kept as it is: the indexes on text of every\n"
+                 "// station's files are ordered by these weights, and a changed line would\n"
+                 "// make them disagree with their tables.\n",
+                 qVersion());
     for (char32_t code = 0; code <= 0xFFFF; ++code) {
         const SpanishWeight weight = ComputeWeight(code);
         if (weight.primary != code * 2 || weight.accent != 0)

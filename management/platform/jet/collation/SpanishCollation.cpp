@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <iterator>
 
 namespace jet::detail {
@@ -15,10 +16,20 @@ struct WeightOfCode {
     SpanishWeight weight;
 };
 
-// Every UTF-16 code whose weight is not twice its code, in code order.
+// Every UTF-16 code whose weight is not twice its code, in code order: the
+// table kept in the source, never made by the build.
 constexpr WeightOfCode exceptions[] = {
 #include "SpanishWeights.inc"
 };
+
+static_assert(
+    [] {
+        for (std::size_t i = 1; i < std::size(exceptions); ++i)
+            if (exceptions[i - 1].code >= exceptions[i].code)
+                return false;
+        return true;
+    }(),
+    "SpanishWeights.inc is looked up by halves: its codes must rise line by line");
 
 constexpr SpanishWeight LookUp(char32_t code)
 {
