@@ -13,19 +13,14 @@ void Reajustar()
 {
     jet::Database A = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Database B = jet::DBEngine().OpenDatabase(DornaPath());
-    jet::Database C = jet::DBEngine().OpenDatabase(DornaPath());
 
     A.Execute("DELETE * FROM PUBLICIDAD_CONTENIDO WHERE FECHA1 < Date()");
 
+    // Every block, whether or not a programming has rows: a block whose spots
+    // were purged must not keep their length.
     jet::Recordset Bloques = A.OpenRecordset("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES");
-    jet::Recordset Programacion = C.OpenRecordset("SELECT HORA,TIEMPO_VER,FIN FROM PROGRAMACION");
     if (Bloques.AbsolutePosition() == -1)
         return;
-    if (Programacion.AbsolutePosition() == -1)
-        return;
-    // It serves only that test; C shares A's connection in the transaction,
-    // where an open recordset would be read to its end by the next statement.
-    Programacion.Close();
 
     jet::Recordset Suma;
     Bloques.MoveFirst();
