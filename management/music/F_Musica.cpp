@@ -509,7 +509,7 @@ void F_Musica::Reproducir(const QString& Fichero)
     if (L_Fichero.Caption().isEmpty())
         return;
     sound::Stream_Close(Sonido);
-    Sonido = sound::Stream_Open(Fichero, sound::BITS16 | sound::STEREO | sound::SIGNED, 0, 0);
+    Sonido = sound::Stream_Open(Fichero, 0, 0);
     if (Sonido == 0)
         return;
     Canal = sound::Stream_Play(1, Sonido);
