@@ -39,7 +39,7 @@ public:
     // Who receives a picked contract while Control_busqueda is 1: its number
     // as a whole number, then the same cell as a floating-point number.
     std::function<void(std::int32_t Orden, double Numero)> Receptor1;
-    // While it is 2: the number, read as a whole number, as a floating-point one.
+    // While it is 2: the number read as a whole number, passed as a floating-point one.
     std::function<void(double Numero)> Receptor2;
 
 protected:
