@@ -1,6 +1,6 @@
 // The start-up readjustment of the advertising blocks on a station-sized
 // database (500 blocks, 20 000 placed spots, 40 000 programming rows), run by
-// the menu's Reajuste_Bloques and, on an identical copy, as the same
+// Reajuste_Bloques and, on an identical copy, as the same
 // translated statements straight on SQLite, each in one transaction. Prints
 // both times (median of several runs), their ratio and whether both copies
 // end with the same rows; then how long the check of the database files that
@@ -10,6 +10,7 @@
 #include "menu/F_Menu.h"
 #include "station/Databases.h"
 #include "station/Tiempo.h"
+#include "traffic/Reajuste_Bloques.h"
 
 #include <QDate>
 #include <QDir>
@@ -98,7 +99,7 @@ void Fill(const QString& path)
 void ThroughEngine(const QString& path)
 {
     qputenv("VARNOOK_DATA_DIR", QFileInfo(path).path().toUtf8());
-    forms::Get<F_Menu>().Reajuste_Bloques();
+    Reajuste_Bloques();
 }
 
 void DirectlyOnSqlite(const QString& path)

@@ -3,15 +3,10 @@
 #include "music/F_Musica.h"
 #include "programming/F_Programacion.h"
 #include "programming/F_Programas.h"
-#include "station/ProgramFolder.h"
-#include "station/SqlTexto.h"
-#include "station/Tiempo.h"
 #include "traffic/F_BLoques.h"
 #include "traffic/F_Clientes.h"
 #include "traffic/F_Publicidad.h"
-
-#include "jet/Engine.h"
-#include "jet/Transaction.h"
+#include "traffic/Reajuste_Bloques.h"
 
 namespace {
 
@@ -107,56 +102,6 @@ void F_Menu::Form_Unload()
     // A form left loaded and hidden (the advertisers form disabled by the
     // advertiser search) would keep the program running without a window.
     forms::UnloadAll();
-}
-
-void F_Menu::Reajuste_Bloques()
-{
-    // Written as a whole: a crash or power cut mid-way leaves the old totals,
-    // never some blocks readjusted and others not.
-    jet::Transaction Transaccion;
-    Reajustar();
-    Transaccion.Commit();
-}
-
-void F_Menu::Reajustar()
-{
-    jet::Database A = jet::DBEngine().OpenDatabase(DornaPath());
-    jet::Database B = jet::DBEngine().OpenDatabase(DornaPath());
-    jet::Database C = jet::DBEngine().OpenDatabase(DornaPath());
-
-    A.Execute("DELETE * FROM PUBLICIDAD_CONTENIDO WHERE FECHA1 < Date()");
-
-    jet::Recordset Bloques = A.OpenRecordset("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES");
-    jet::Recordset Programacion = C.OpenRecordset("SELECT HORA,TIEMPO_VER,FIN FROM PROGRAMACION");
-    if (Bloques.AbsolutePosition() == -1)
-        return;
-    if (Programacion.AbsolutePosition() == -1)
-        return;
-    // It serves only that test; C shares A's connection in the transaction,
-    // where an open recordset would be read to its end by the next statement.
-    Programacion.Close();
-
-    jet::Recordset Suma;
-    Bloques.MoveFirst();
-    while (!Bloques.EOF()) {
-        const jet::Value Hora = Bloques.Fields("HORA").Value();
-        Suma = B.OpenRecordset("SELECT Sum(TIEMPO) AS ToTal FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(Hora));
-        const jet::Value Total = Suma.Fields("ToTal").Value();
-        Bloques.Edit();
-        if (Total.IsNull()) {
-            Bloques.Fields("TIEMPO") = 0;
-            Bloques.Fields("TIEMPO_VER") = Tiempo(0);
-        } else {
-            Bloques.Fields("TIEMPO") = Total;
-            Bloques.Fields("TIEMPO_VER") = Tiempo(Total.toDouble());
-        }
-        Bloques.Update();
-        Bloques.MoveNext();
-    }
-
-    A.Execute("UPDATE PROGRAMACION,BLOQUES SET PROGRAMACION.TIEMPO_VER = BLOQUES.TIEMPO_VER, "
-              "PROGRAMACION.FIN =  DateAdd('s', BLOQUES.TIEMPO, Format(BLOQUES.HORA, 'hh:mm:ss'))  "
-              "WHERE PROGRAMACION.HORA=BLOQUES.HORA");
 }
 
 void F_Menu::Command1_Click()

@@ -1,8 +1,8 @@
 // F_Menu: the main menu, the form the program starts at. Loading it runs
-// Reajuste_Bloques before it is shown.
+// Reajuste_Bloques before it is shown; its buttons open the managing forms of
+// the three subsystems, which depend on nothing here.
 //
-//   forms::Get<F_Menu>().Control_busqueda = 1;   // before showing a search
-//   forms::Get<F_Menu>().Reajuste_Bloques();
+//   forms::Get<F_Menu>().Show();
 #pragma once
 
 #include "forms/CommandButton.h"
@@ -10,19 +10,9 @@
 #include "forms/Label.h"
 #include "forms/PictureBox.h"
 
-#include <cstdint>
-
 class F_Menu : public forms::Form {
 public:
     F_Menu();
-
-    // Which form receives the row a search dialog hands back (1 or 2).
-    std::int16_t Control_busqueda = 0;
-
-    // Purges the placements of ended contracts, recomputes every block's
-    // length and copies it into the programming rows at the block's time,
-    // all in one transaction.
-    void Reajuste_Bloques();
 
     forms::PictureBox Image1{*this};
     forms::Label Label1{*this};
@@ -43,7 +33,6 @@ private:
     void Design() override;
     void Form_Load() override;
     void Form_Unload() override;
-    void Reajustar();
 
     void Command1_Click();
     void Command2_Click();

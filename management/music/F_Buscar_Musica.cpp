@@ -1,8 +1,6 @@
 #include "music/F_Buscar_Musica.h"
 
-#include "menu/F_Menu.h"
-#include "music/F_Musica.h"
-#include "programming/F_Programacion.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 
@@ -112,13 +110,15 @@ void F_Buscar_Musica::LISTA_DblClick()
     const int fila = LISTA.Row();
     if (LISTA.Rows() == 1 || fila < 1)
         return;
-    double codigo = LISTA.TextMatrix(fila, 1).toDouble();
-    switch (forms::Get<F_Menu>().Control_busqueda) {
+    const double codigo = LISTA.TextMatrix(fila, 1).toDouble();
+    switch (Control_busqueda) {
     case 1:
-        forms::Get<F_Musica>().Buscar(codigo);
+        if (Receptor1)
+            Receptor1(codigo);
         break;
     case 2:
-        forms::Get<F_Programacion>().Musica(codigo);
+        if (Receptor2)
+            Receptor2(codigo);
         break;
     default:
         break;

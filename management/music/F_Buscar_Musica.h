@@ -1,8 +1,13 @@
 // F_Buscar_Musica: the song search. Every song is listed with fourteen of its
 // columns; the songs narrow to those whose value in the chosen column begins
-// with the typed text. A double-click hands the song's code to the form that
-// the menu's Control_busqueda names (1: F_Musica's Buscar, 2: F_Programacion's
-// Musica) and closes the search.
+// with the typed text. A double-click hands the song's code to the receiver
+// that Control_busqueda names (1: the catalogue editor's, 2: the programming
+// editor's) and closes the search.
+//
+//   F_Buscar_Musica& busqueda = forms::Get<F_Buscar_Musica>();
+//   busqueda.Receptor2 = [this](double codigo) { Musica(codigo); };
+//   Control_busqueda = 2;
+//   busqueda.Show(forms::vbModal);
 #pragma once
 
 #include "forms/ComboBox.h"
@@ -13,6 +18,8 @@
 #include "forms/MSFlexGrid.h"
 #include "forms/TextBox.h"
 #include "jet/DataControl.h"
+
+#include <functional>
 
 class F_Buscar_Musica : public forms::Form {
 public:
@@ -25,6 +32,10 @@ public:
     forms::CommandButton Command1{*this};
     forms::MSFlexGrid LISTA{*this};
     jet::DataControl Data1;
+
+    // Who receives the picked song's code while Control_busqueda is 1, and while it is 2.
+    std::function<void(double codigo)> Receptor1;
+    std::function<void(double codigo)> Receptor2;
 
 private:
     void Design() override;

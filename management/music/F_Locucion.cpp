@@ -65,7 +65,7 @@ void F_Locucion::H_Change()
 void F_Locucion::Reproducir(const QString& Ruta)
 {
     sound::Stream_Close(Sonido);
-    Sonido = sound::Stream_Open(Ruta, sound::BITS16 | sound::STEREO | sound::SIGNED, 0, 0);
+    Sonido = sound::Stream_Open(Ruta, 0, 0);
     if (Sonido != 0) {
         Canal = sound::Stream_Play(1, Sonido);
         Timer1.Enabled(true);

@@ -1,6 +1,5 @@
 #include "music/F_Musica.h"
 
-#include "menu/F_Menu.h"
 #include "music/F_Albun.h"
 #include "music/F_Anadir_Tipos.h"
 #include "music/F_Buscar_Musica.h"
@@ -8,6 +7,7 @@
 #include "music/F_Locucion.h"
 #include "music/TwipsDeSegundos.h"
 #include "station/Audio.h"
+#include "station/Control_busqueda.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
@@ -238,10 +238,11 @@ void F_Musica::B_Añadir_Click()
 
 void F_Musica::B_Buscar_Click()
 {
-    forms::Get<F_Menu>().Control_busqueda = 1;
+    F_Buscar_Musica& Busqueda = forms::Get<F_Buscar_Musica>();
+    Busqueda.Receptor1 = [this](double codigo) { Buscar(codigo); };
+    Control_busqueda = 1;
     T_Codigo.Enabled(false);
-    // The search hands its choice to Buscar.
-    forms::Get<F_Buscar_Musica>().Show(forms::vbModal);
+    Busqueda.Show(forms::vbModal);
 }
 
 void F_Musica::Buscar(double& codigo)
@@ -508,7 +509,7 @@ void F_Musica::Reproducir(const QString& Fichero)
     if (L_Fichero.Caption().isEmpty())
         return;
     sound::Stream_Close(Sonido);
-    Sonido = sound::Stream_Open(Fichero, sound::BITS16 | sound::STEREO | sound::SIGNED, 0, 0);
+    Sonido = sound::Stream_Open(Fichero, 0, 0);
     if (Sonido == 0)
         return;
     Canal = sound::Stream_Play(1, Sonido);

@@ -1,6 +1,5 @@
 #include "programming/F_Programacion.h"
 
-#include "menu/F_Menu.h"
 #include "music/F_Buscar_Musica.h"
 #include "programming/F_Buscar_Programa.h"
 #include "programming/F_Buscar_Programacion.h"
@@ -8,8 +7,10 @@
 #include "programming/F_Nueva_Programacion.h"
 #include "programming/F_Programacion_Propiedades.h"
 #include "station/Audio.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
+#include "traffic/Reajuste_Bloques.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"
@@ -239,8 +240,10 @@ void F_Programacion::Command9_Click()
 
 void F_Programacion::Command5_Click()
 {
-    forms::Get<F_Menu>().Control_busqueda = 2;
-    forms::Get<F_Buscar_Musica>().Show(forms::vbModal);
+    F_Buscar_Musica& Busqueda = forms::Get<F_Buscar_Musica>();
+    Busqueda.Receptor2 = [this](double codigo) { Musica(codigo); };
+    Control_busqueda = 2;
+    Busqueda.Show(forms::vbModal);
 }
 
 void F_Programacion::Command3_Click()
@@ -320,7 +323,7 @@ void F_Programacion::ActualizarDuraciones()
     Db.Execute(QString("UPDATE PROGRAMACION,PROGRAMAS SET PROGRAMACION.FIN =")
                + "DateAdd('s', PROGRAMAS.TIEMPO,PROGRAMAS.HORA)" + " WHERE PROGRAMACION.HORA=PROGRAMAS.HORA");
     Db.Close();
-    forms::Get<F_Menu>().Reajuste_Bloques();
+    Reajuste_Bloques();
     RecargarLista();
 }
 

@@ -14,12 +14,10 @@
 
 namespace {
 
-constexpr unsigned kMeasuring = sound::MPEGHALFRATE | sound::MONO | sound::BITS8;
-
 // The file's length in milliseconds; none when it cannot be opened.
 std::optional<double> LengthMs(const QString& Fichero)
 {
-    const int stream = sound::Stream_Open(Fichero, kMeasuring, 0, 0);
+    const int stream = sound::Stream_Open(Fichero, 0, 0);
     if (stream == 0) return std::nullopt;
     const double ms = sound::Stream_GetLengthMs(stream);
     sound::Stream_Close(stream);
@@ -34,7 +32,7 @@ void IniciarAudio(forms::Form& form)
     sound::SetDriver(1);
     QWidget* surface = form.Surface();
     sound::SetHWND(surface ? surface->window()->winId() : 0);
-    if (!sound::Init(44100, 32, sound::INIT_GLOBALFOCUS | sound::INIT_ACCURATEVULEVELS)) {
+    if (!sound::Init(44100, 32)) {
         forms::MsgBox("Erro al inicar el Driver de Audio\r\n" + TextoErrorSonido(sound::GetError()), forms::vbOKOnly);
     }
 }

@@ -1,11 +1,11 @@
 #include "traffic/F_BLoques.h"
 
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
-#include "station/Tiempo.h"
 #include "traffic/F_Buscar_BLoques.h"
 #include "traffic/F_Buscar_Publicidad.h"
+#include "traffic/TiempoBloque.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"
@@ -228,8 +228,10 @@ void F_BLoques::Command1_Click()
     // Spots are filed only under a block's time.
     if (!EncontrarBloque(T_hora.Value().time()))
         return;
-    forms::Get<F_Menu>().Control_busqueda = 2;
-    forms::Get<F_Buscar_Publicidad>().Show(forms::vbModal);
+    F_Buscar_Publicidad& Busqueda = forms::Get<F_Buscar_Publicidad>();
+    Busqueda.Receptor2 = [this](double Numero) { Insertar(Numero); };
+    Control_busqueda = 2;
+    Busqueda.Show(forms::vbModal);
 }
 
 void F_BLoques::Insertar(double& Buscar)
@@ -260,7 +262,7 @@ void F_BLoques::Insertar(double& Buscar)
     Spots.Fields("FECHA2") = Contratos.Fields("PERIODO2");
     Spots.Update();
 
-    SumarAlTotal(Contratos.Fields("DURACION").Value().toDouble());
+    L_Total.Caption(SumarSpot(Data_Bloques.Recordset(), Contratos.Fields("DURACION").Value().toDouble()));
 
     Spots.Close();
     Contratos.Close();
@@ -283,7 +285,7 @@ void F_BLoques::Command2_Click()
     if (Spots.NoMatch())
         return;
 
-    SumarAlTotal(-Spots.Fields("TIEMPO").Value().toDouble());
+    L_Total.Caption(QuitarSpot(Data_Bloques.Recordset(), Spots.Fields("TIEMPO").Value().toDouble()));
 
     Spots.Delete();
     CargarLista();
@@ -347,17 +349,6 @@ void F_BLoques::CargarLista()
         "ORDER BY NUMERO";
     Data_BLoque_Ver.Refresh();
     TitulosLista();
-}
-
-void F_BLoques::SumarAlTotal(double Segundos)
-{
-    jet::Recordset& Bloque = Data_Bloques.Recordset();
-    const double Total = Bloque.Fields("TIEMPO").Value().toDouble() + Segundos;
-    Bloque.Edit();
-    Bloque.Fields("TIEMPO") = Total;
-    Bloque.Fields("TIEMPO_VER") = Tiempo(Total);
-    Bloque.Update();
-    L_Total.Caption(Tiempo(Total));
 }
 
 bool F_BLoques::EncontrarBloque(const QTime& Hora)

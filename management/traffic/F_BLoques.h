@@ -86,9 +86,6 @@ private:
     // The block at the picker's time is the one shown: out of add mode, its
     // spots listed, its time fixed.
     void MostrarBloque();
-    // Adds Segundos (negative: removes them) to the total of the block
-    // Data_Bloques stands on, and shows it.
-    void SumarAlTotal(double Segundos);
     // Moves Data_Bloques to the block starting at Hora; false when none does.
     bool EncontrarBloque(const QTime& Hora);
 

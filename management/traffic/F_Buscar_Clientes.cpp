@@ -1,9 +1,8 @@
 #include "traffic/F_Buscar_Clientes.h"
 
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "traffic/F_Clientes.h"
-#include "traffic/F_Publicidad.h"
 
 namespace {
 
@@ -58,19 +57,15 @@ void F_Buscar_Clientes::LISTA_DblClick()
     const int fila = LISTA.Row();
     if (LISTA.Rows() == 1 || fila < 1)
         return;
-    switch (forms::Get<F_Menu>().Control_busqueda) {
+    switch (Control_busqueda) {
     case 1:
-        if (F_Clientes* clientes = ClientesCargado()) {
-            double cliente = LISTA.TextMatrix(fila, 1).toDouble();
-            clientes->BuscarCliente(cliente);
-        }
+        if (Receptor1)
+            Receptor1(LISTA.TextMatrix(fila, 1).toDouble());
         break;
-    case 2: {
-        F_Publicidad& publicidad = forms::Get<F_Publicidad>();
-        publicidad.T_Cliente.Caption(LISTA.TextMatrix(fila, 1));
-        publicidad.L_Cliente_Nombre.Caption(LISTA.TextMatrix(fila, 2));
+    case 2:
+        if (Receptor2)
+            Receptor2(LISTA.TextMatrix(fila, 1), LISTA.TextMatrix(fila, 2));
         break;
-    }
     default:
         break;
     }

@@ -1,15 +1,12 @@
 #include "traffic/F_Buscar_Publicidad.h"
 
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
-#include "traffic/F_BLoques.h"
-#include "traffic/F_Publicidad.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"
 
-#include <cstdint>
 #include <iterator>
 
 namespace {
@@ -135,16 +132,10 @@ void F_Buscar_Publicidad::LISTA_DblClick()
     if (LISTA.Rows() <= 1)
         return;
     const QString Contrato = LISTA.TextMatrix(LISTA.Row(), 1);
-    if (forms::Get<F_Menu>().Control_busqueda == 1) {
-        std::int32_t Orden = jet::Value(Contrato).toInt();
-        forms::Get<F_Publicidad>().Buscar(Orden);
-        double Numero = jet::Value(Contrato).toDouble();
-        forms::Get<F_Publicidad>().Filtrar(Numero);
-    }
-    if (forms::Get<F_Menu>().Control_busqueda == 2) {
-        double Numero = jet::Value(Contrato).toInt();
-        forms::Get<F_BLoques>().Insertar(Numero);
-    }
+    if (Control_busqueda == 1 && Receptor1)
+        Receptor1(jet::Value(Contrato).toInt(), jet::Value(Contrato).toDouble());
+    if (Control_busqueda == 2 && Receptor2)
+        Receptor2(jet::Value(Contrato).toInt());
     Unload();
 }
 

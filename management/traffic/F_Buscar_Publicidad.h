@@ -1,10 +1,12 @@
 // F_Buscar_Publicidad: finds a contract by number, spot, campaign or voice and
-// hands the double-clicked one to the form the menu's Control_busqueda names
-// (1: F_Publicidad's Buscar then Filtrar; 2: F_BLoques' Insertar); it also
-// lists the finished contracts and deletes them.
+// hands the double-clicked one to the receiver that Control_busqueda names
+// (1: the contracts form's, 2: the blocks form's); it also lists the finished
+// contracts and deletes them.
 //
-//   forms::Get<F_Menu>().Control_busqueda = 2;
-//   forms::Get<F_Buscar_Publicidad>().Show(forms::vbModal);
+//   F_Buscar_Publicidad& busqueda = forms::Get<F_Buscar_Publicidad>();
+//   busqueda.Receptor2 = [this](double Numero) { Insertar(Numero); };
+//   Control_busqueda = 2;
+//   busqueda.Show(forms::vbModal);
 #pragma once
 
 #include "forms/ComboBox.h"
@@ -15,6 +17,9 @@
 #include "forms/MSFlexGrid.h"
 #include "forms/TextBox.h"
 #include "jet/DataControl.h"
+
+#include <cstdint>
+#include <functional>
 
 class F_Buscar_Publicidad : public forms::Form {
 public:
@@ -30,6 +35,12 @@ public:
     forms::MSFlexGrid LISTA{*this};
 
     jet::DataControl Data1;
+
+    // Who receives a picked contract while Control_busqueda is 1: its number
+    // as a whole number, then the same cell as a floating-point number.
+    std::function<void(std::int32_t Orden, double Numero)> Receptor1;
+    // While it is 2: the number read as a whole number, passed as a floating-point one.
+    std::function<void(double Numero)> Receptor2;
 
 protected:
     void Design() override;

@@ -1,6 +1,6 @@
 #include "traffic/F_Clientes.h"
 
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
@@ -171,8 +171,10 @@ void F_Clientes::B_Cancelar_Click()
 
 void F_Clientes::B_Buscar_Click()
 {
-    forms::Get<F_Menu>().Control_busqueda = 1;
-    forms::Get<F_Buscar_Clientes>().Show(forms::vbModal);
+    F_Buscar_Clientes& Busqueda = forms::Get<F_Buscar_Clientes>();
+    Busqueda.Receptor1 = [this](double Cliente) { BuscarCliente(Cliente); };
+    Control_busqueda = 1;
+    Busqueda.Show(forms::vbModal);
 }
 
 void F_Clientes::B_Salir_Click()

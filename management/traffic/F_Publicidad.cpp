@@ -1,14 +1,14 @@
 #include "traffic/F_Publicidad.h"
 
-#include "menu/F_Menu.h"
 #include "station/Audio.h"
+#include "station/Control_busqueda.h"
 #include "station/Numeros.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
-#include "station/Tiempo.h"
 #include "traffic/Asignar.h"
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Buscar_Publicidad.h"
+#include "traffic/TiempoBloque.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Database.h"
@@ -364,17 +364,14 @@ void F_Publicidad::AjustarBloques(const QString& N, double Segundos)
     // block twice.
     jet::Database db = jet::DBEngine().OpenDatabase(DornaPath());
     jet::Recordset spots = db.OpenRecordset("SELECT BLOQUE,TIEMPO FROM PUBLICIDAD_CONTENIDO WHERE ORDEN=" + N);
-    jet::Recordset bloques = db.OpenRecordset("SELECT HORA,TIEMPO FROM BLOQUES");
+    jet::Recordset bloques = db.OpenRecordset("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES");
     if (spots.AbsolutePosition() == -1)
         return;
     for (spots.MoveFirst(); !spots.EOF(); spots.MoveNext()) {
         bloques.FindFirst("HORA=" + SqlHora(spots.Fields("BLOQUE").Value()));
         if (bloques.NoMatch())
             continue;
-        bloques.Edit();
-        bloques.Fields("TIEMPO") = bloques.Fields("TIEMPO").Value().toDouble()
-                                   - spots.Fields("TIEMPO").Value().toDouble() + Segundos;
-        bloques.Update();
+        CambiarSpot(bloques, spots.Fields("TIEMPO").Value().toDouble(), Segundos);
     }
 }
 
@@ -428,8 +425,13 @@ void F_Publicidad::B_Cancelar_P_Click()
 
 void F_Publicidad::B_Buscar_P_Click()
 {
-    forms::Get<F_Menu>().Control_busqueda = 1;
-    forms::Get<F_Buscar_Publicidad>().Show(forms::vbModal);
+    F_Buscar_Publicidad& Busqueda = forms::Get<F_Buscar_Publicidad>();
+    Busqueda.Receptor1 = [this](std::int32_t Orden, double Numero) {
+        Buscar(Orden);
+        Filtrar(Numero);
+    };
+    Control_busqueda = 1;
+    Busqueda.Show(forms::vbModal);
 }
 
 void F_Publicidad::Buscar(std::int32_t& Orden)
@@ -472,8 +474,13 @@ void F_Publicidad::Buscar(std::int32_t& Orden)
 
 void F_Publicidad::Command1_Click()
 {
-    forms::Get<F_Menu>().Control_busqueda = 2;
-    forms::Get<F_Buscar_Clientes>().Show(forms::vbModal);
+    F_Buscar_Clientes& Busqueda = forms::Get<F_Buscar_Clientes>();
+    Busqueda.Receptor2 = [this](const QString& Numero, const QString& Nombre) {
+        T_Cliente.Caption(Numero);
+        L_Cliente_Nombre.Caption(Nombre);
+    };
+    Control_busqueda = 2;
+    Busqueda.Show(forms::vbModal);
 }
 
 QString F_Publicidad::Duracion(const QString& Fichero)
@@ -553,12 +560,7 @@ void F_Publicidad::Poner_p_Click()
         }
     }
 
-    const jet::Value tiempo = bloques.Fields("TIEMPO").Value();
-    const double total = tiempo.IsNull() ? Segundos_Fichero : tiempo.toDouble() + Segundos_Fichero;
-    bloques.Edit();
-    bloques.Fields("TIEMPO") = total;
-    bloques.Fields("TIEMPO_VER") = Tiempo(total);
-    bloques.Update();
+    SumarSpot(bloques, Segundos_Fichero);
 
     jet::Recordset& contenido = Data_Publicidad_Contenido.Recordset();
     contenido.AddNew();
@@ -629,14 +631,8 @@ void F_Publicidad::Quitar_P_Click()
     D_Lista1.Refresh();
     jet::Recordset& bloques = D_Lista1.Recordset();
     bloques.FindFirst("HORA=" + SqlHora(*hora));
-    if (!bloques.NoMatch()) {
-        const double total = bloques.Fields("TIEMPO").Value().toDouble()
-                             - contenido.Fields("TIEMPO").Value().toDouble();
-        bloques.Edit();
-        bloques.Fields("TIEMPO") = total;
-        bloques.Fields("TIEMPO_VER") = Tiempo(total);
-        bloques.Update();
-    }
+    if (!bloques.NoMatch())
+        QuitarSpot(bloques, contenido.Fields("TIEMPO").Value().toDouble());
     contenido.Delete();
 
     D_Lista3.Refresh();
@@ -728,13 +724,6 @@ void F_Publicidad::Pases()
     L_Pases.Caption(QString::number(D_Lista2.Recordset().RecordCount()));
 }
 
-void F_Publicidad::PonerEnable(bool& Cual)
-{
-    for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &Lista1, &lista2, &lista3, &Poner_p, &Quitar_P, &Label9, &Label10, &Label16})
-        control->Visible(Cual);
-}
-
 void F_Publicidad::T_Periodo2_CloseUp()
 {
     Pases();
@@ -762,11 +751,8 @@ void F_Publicidad::RecalcularBloques()
         jet::Recordset bloques = db.OpenRecordset("SELECT TIEMPO,TIEMPO_VER FROM BLOQUES");
         if (bloques.AbsolutePosition() == -1)
             return;
-        for (bloques.MoveFirst(); !bloques.EOF(); bloques.MoveNext()) {
-            bloques.Edit();
-            bloques.Fields("TIEMPO_VER") = Tiempo(bloques.Fields("TIEMPO").Value().toDouble());
-            bloques.Update();
-        }
+        for (bloques.MoveFirst(); !bloques.EOF(); bloques.MoveNext())
+            RehacerTexto(bloques);
     }
     D_Lista1.RecordSource = ListaBloques;
     D_Lista1.Refresh();

@@ -37,8 +37,6 @@ public:
     void Filtrar(double& Orden);
     // L_Pases = number of placements listed in lista2.
     void Pases();
-    // Shows or hides the whole placement area.
-    void PonerEnable(bool& Cual);
     // Length text of an audio file; keeps its whole seconds in Segundos_Fichero.
     QString Duracion(const QString& Fichero);
 

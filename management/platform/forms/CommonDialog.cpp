@@ -1,7 +1,7 @@
 #include "forms/CommonDialog.h"
 
 #include "forms/Form.h"
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -58,8 +58,8 @@ void CommonDialog::FileName(const QString& path)
 void CommonDialog::ShowOpen()
 {
     std::optional<QString> chosen;
-    if (detail::SeamActive()) {
-        chosen = detail::SeamFileDialog();
+    if (detail::StandIn* standIn = detail::InstalledStandIn()) {
+        chosen = standIn->FileDialog();
     } else {
         QFileDialog dialog(Parent().Surface(), title_.isEmpty() ? QStringLiteral("Abrir") : title_,
                            QFileInfo(fileName_).path());

@@ -1,7 +1,7 @@
 #include "forms/Dispatch.h"
 
 #include "forms/MsgBox.h"
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +22,8 @@ QString ErrorText(const std::exception_ptr& error)
 
 void Untrapped(const QString& text)
 {
-    if (SeamActive()) {
-        SeamRecordError(text);
+    if (StandIn* standIn = InstalledStandIn()) {
+        standIn->RecordError(text);
         return;
     }
     MsgBox(text, vbCritical);

@@ -8,8 +8,9 @@
 
 namespace forms::detail {
 
-// An error no handler trapped: recorded by the test seam, otherwise shown
-// in a message box and the program ends with status 1.
+// An error no handler trapped: recorded by the stand-in when one is
+// installed, otherwise shown in a message box and the program ends with
+// status 1.
 void Untrapped(const QString& text);
 QString ErrorText(const std::exception_ptr& error);
 

@@ -5,7 +5,7 @@
 #include "forms/Dispatch.h"
 #include "forms/FormRegistry.h"
 #include "forms/FormWindow.h"
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 #include "forms/Twips.h"
 
 #include <QCloseEvent>
@@ -112,8 +112,8 @@ void Form::Show(int Modal)
     }
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();
-    if (detail::SeamActive()) {
-        detail::SeamModal(*this);
+    if (detail::StandIn* standIn = detail::InstalledStandIn()) {
+        standIn->Modal(*this);
         return;
     }
     QEventLoop loop;

@@ -1,7 +1,7 @@
 #include "forms/FormRegistry.h"
 
 #include "forms/Form.h"
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 
 #include <QCoreApplication>
 
@@ -59,7 +59,7 @@ bool AnyFormLoaded()
 
 void FormUnloaded()
 {
-    if (!SeamActive() && !AnyFormLoaded())
+    if (!InstalledStandIn() && !AnyFormLoaded())
         QCoreApplication::quit();
 }
 

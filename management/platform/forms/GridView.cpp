@@ -110,21 +110,6 @@ int GridView::MouseCol() const
     return columnAt(mouseAt_->x() - viewport()->geometry().left());
 }
 
-QPoint GridView::CellCenter(int r, int c) const
-{
-    const int x = columnViewportPosition(c) + columnWidth(c) / 2;
-    int y = 0;
-    if (r == 0)
-        y = -horizontalHeader()->height() / 2;
-    else if (r < model_.Rows())
-        y = rowViewportPosition(r - 1) + rowHeight(r - 1) / 2;
-    else if (model_.Rows() > 1)
-        y = rowViewportPosition(model_.Rows() - 2) + rowHeight(model_.Rows() - 2) + 2;
-    else
-        y = 2;
-    return viewport()->geometry().topLeft() + QPoint(x, y);
-}
-
 QPoint GridView::InGrid(QWidget* from, const QPointF& at) const
 {
     return from->mapTo(const_cast<GridView*>(this), at.toPoint());

@@ -45,9 +45,6 @@ public:
     // over the grid it counts as below the rows, in column 0.
     int MouseRow() const;
     int MouseCol() const;
-    // Grid widget pixels of the middle of a cell, for events the seam raises;
-    // for a row past the last one, just below the last row.
-    QPoint CellCenter(int row, int col) const;
 
     // The control being dragged with Drag, while a drag runs.
     static Control* dragSource;

@@ -1,6 +1,6 @@
 #include "forms/MsgBox.h"
 
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -36,8 +36,8 @@ int MsgBox(const QString& Prompt, int Buttons)
     if (buttons != vbOKOnly && buttons != vbYesNo)
         throw std::invalid_argument("MsgBox: unknown buttons in style " + std::to_string(Buttons));
     const QMessageBox::Icon icon = IconOf(Buttons);
-    if (detail::SeamActive())
-        return detail::SeamMsgBox(Prompt, Buttons);
+    if (detail::StandIn* standIn = detail::InstalledStandIn())
+        return standIn->MsgBox(Prompt, Buttons);
 
     QMessageBox box(icon, QApplication::applicationName(), Prompt,
                     buttons == vbYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,

@@ -11,7 +11,7 @@
 #include "forms/MSFlexGrid.h"
 #include "forms/MsgBox.h"
 #include "forms/ScrollBar.h"
-#include "forms/SeamState.h"
+#include "forms/StandIn.h"
 #include "forms/TextBox.h"
 #include "forms/Timer.h"
 #include "forms/Twips.h"
@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QDateTimeEdit>
 #include <QEvent>
+#include <QHeaderView>
 #include <QScrollBar>
 
 #include <deque>
@@ -43,7 +44,6 @@ struct FileAnswer {
 };
 
 struct State {
-    bool active = false;
     std::vector<test::Message> messages;
     std::deque<int> answers;
     std::deque<FileAnswer> files;
@@ -84,73 +84,70 @@ bool Reachable(Control& control)
     return widget->isEnabled() && widget->isVisibleTo(widget->window());
 }
 
+// Answers from the script, records what was shown, never blocks.
+class ScriptedUser : public detail::StandIn {
+public:
+    void RecordError(const QString& text) override { TheState().errors.push_back(text); }
+
+    int MsgBox(const QString& prompt, int buttons) override
+    {
+        State& state = TheState();
+        state.messages.push_back({prompt, buttons});
+        if ((buttons & 0x0F) == 0)
+            return vbOK;
+        if (state.answers.empty()) {
+            state.errors.push_back(QStringLiteral("Yes/No message box without an answer: ") + prompt);
+            return vbNo;
+        }
+        const int answer = state.answers.front();
+        state.answers.pop_front();
+        return answer;
+    }
+
+    std::optional<QString> FileDialog() override
+    {
+        State& state = TheState();
+        if (state.files.empty()) {
+            state.errors.push_back(QStringLiteral("open-file dialog without an answer"));
+            return std::nullopt;
+        }
+        const FileAnswer answer = state.files.front();
+        state.files.pop_front();
+        if (!answer.chosen)
+            return std::nullopt;
+        return answer.path;
+    }
+
+    void Modal(Form& form) override
+    {
+        State& state = TheState();
+        state.shown.push_back(form.Name());
+        auto& queue = state.scripts[typeid(form)];
+        if (!queue.empty()) {
+            const std::function<void(Form&)> script = std::move(queue.front());
+            queue.pop_front();
+            detail::Raise(script, form);
+        }
+        if (form.Visible())
+            test::Close(form);
+    }
+};
+
+ScriptedUser& TheScriptedUser()
+{
+    static ScriptedUser user;
+    return user;
+}
+
 }  // namespace
-
-namespace detail {
-
-bool SeamActive()
-{
-    return TheState().active;
-}
-
-void SeamRecordError(const QString& text)
-{
-    TheState().errors.push_back(text);
-}
-
-int SeamMsgBox(const QString& prompt, int buttons)
-{
-    State& state = TheState();
-    state.messages.push_back({prompt, buttons});
-    if ((buttons & 0x0F) == 0)
-        return vbOK;
-    if (state.answers.empty()) {
-        state.errors.push_back(QStringLiteral("Yes/No message box without an answer: ") + prompt);
-        return vbNo;
-    }
-    const int answer = state.answers.front();
-    state.answers.pop_front();
-    return answer;
-}
-
-std::optional<QString> SeamFileDialog()
-{
-    State& state = TheState();
-    if (state.files.empty()) {
-        state.errors.push_back(QStringLiteral("open-file dialog without an answer"));
-        return std::nullopt;
-    }
-    const FileAnswer answer = state.files.front();
-    state.files.pop_front();
-    if (!answer.chosen)
-        return std::nullopt;
-    return answer.path;
-}
-
-void SeamModal(Form& form)
-{
-    State& state = TheState();
-    state.shown.push_back(form.Name());
-    auto& queue = state.scripts[typeid(form)];
-    if (!queue.empty()) {
-        const std::function<void(Form&)> script = std::move(queue.front());
-        queue.pop_front();
-        Raise(script, form);
-    }
-    if (form.Visible())
-        test::Close(form);
-}
-
-}  // namespace detail
 
 namespace test {
 
 Seam::Seam()
 {
     EnsureApplication();
-    State& state = TheState();
-    state = State();
-    state.active = true;
+    TheState() = State();
+    forms::detail::InstallStandIn(&TheScriptedUser());
 }
 
 Seam::~Seam()
@@ -159,6 +156,7 @@ Seam::~Seam()
     // Windows go before the forms whose controls their signals reach.
     FlushDeletes();
     forms::detail::DestroyAllForms();
+    forms::detail::InstallStandIn(nullptr);
     TheState() = State();
 }
 
@@ -259,12 +257,30 @@ bool CloseUp(DTPicker& picker, const QDate& day)
 
 namespace {
 
+// Grid widget pixels of the middle of a cell; for a row past the last one,
+// just below the last row.
+QPoint CellCenter(const GridView& view, int row, int col)
+{
+    const int rows = view.Model().Rows();
+    const int x = view.columnViewportPosition(col) + view.columnWidth(col) / 2;
+    int y = 0;
+    if (row == 0)
+        y = -view.horizontalHeader()->height() / 2;
+    else if (row < rows)
+        y = view.rowViewportPosition(row - 1) + view.rowHeight(row - 1) / 2;
+    else if (rows > 1)
+        y = view.rowViewportPosition(rows - 2) + view.rowHeight(rows - 2) + 2;
+    else
+        y = 2;
+    return view.viewport()->geometry().topLeft() + QPoint(x, y);
+}
+
 // Puts the pointer over a cell, or below the last row for a row the grid
 // does not have; the grid tells which row that is, as for the real pointer.
 GridView& Point(MSFlexGrid& grid, int row, int col)
 {
     GridView& view = GridAccess::View(grid);
-    view.TrackMouse(view.CellCenter(row, col));
+    view.TrackMouse(CellCenter(view, row, col));
     return view;
 }
 
@@ -276,7 +292,7 @@ void Press(MSFlexGrid& grid, int row, int col, int button)
         view.col = view.colSel = view.MouseCol();
         view.ShowSelection();
     }
-    const QPoint at = view.CellCenter(row, col);
+    const QPoint at = CellCenter(view, row, col);
     forms::detail::Raise(grid.OnMouseDown, button, 0, float(forms::detail::Twips(at.x())),
                          float(forms::detail::Twips(at.y())));
 }
@@ -323,7 +339,7 @@ bool AtRow(MSFlexGrid& grid, int row, const std::function<void(float X, float Y)
     if (!Reachable(grid))
         return false;
     GridView& view = Point(grid, row, 1);
-    const QPoint at = view.CellCenter(row, 1);
+    const QPoint at = CellCenter(view, row, 1);
     raise(float(forms::detail::Twips(at.x())), float(forms::detail::Twips(at.y())));
     FlushDeletes();
     return true;

@@ -91,9 +91,7 @@ void SetDriver(int driver)
 // The output here needs no window: it plays whichever window has the focus.
 void SetHWND(std::uintptr_t) { }
 
-// The flags ask for playing without the focus and for exact level meters; the
-// first is how every output here plays, the second has nothing to measure.
-bool Init(int mixRate, int maxChannels, unsigned)
+bool Init(int mixRate, int maxChannels)
 {
     Engine& engine = TheEngine();
     int driver = 0;
@@ -131,7 +129,7 @@ int GetError()
     return engine.error;
 }
 
-int Stream_Open(const QString& path, unsigned, int offset, int length)
+int Stream_Open(const QString& path, int offset, int length)
 {
     Engine& engine = TheEngine();
     int error = ErrInvalidParam;

@@ -1,7 +1,7 @@
 // The program's sound engine: one per process, started by Init and shut down
 // by Close; streams measure and play audio files.
 //
-//   const int s = sound::Stream_Open(path, sound::MPEGHALFRATE | sound::MONO | sound::BITS8, 0, 0);
+//   const int s = sound::Stream_Open(path, 0, 0);
 //   if (s != 0) { ms = sound::Stream_GetLengthMs(s); sound::Stream_Close(s); }
 //
 // Streams open and measure without a started engine (a server has no sound
@@ -16,19 +16,6 @@
 #include <cstdint>
 
 namespace sound {
-
-// Stream modes. Sample format and channels are chosen by the file itself;
-// the mode does not change a stream's length or how it plays.
-constexpr unsigned BITS8 = 0x08;
-constexpr unsigned BITS16 = 0x10;
-constexpr unsigned MONO = 0x20;
-constexpr unsigned STEREO = 0x40;
-constexpr unsigned SIGNED = 0x100;
-constexpr unsigned MPEGHALFRATE = 0x200000;
-
-// Init flags.
-constexpr unsigned INIT_GLOBALFOCUS = 2;
-constexpr unsigned INIT_ACCURATEVULEVELS = 8;
 
 // Codes left for GetError.
 enum Error : int {
@@ -48,11 +35,14 @@ void Close();
 // machine has more than n of them, the default one otherwise.
 void SetDriver(int driver);
 void SetHWND(std::uintptr_t window);
-bool Init(int mixRate, int maxChannels, unsigned flags);
+// Every output here plays whichever window has the focus.
+bool Init(int mixRate, int maxChannels);
 int GetError();
 
-// 0 when the file cannot be opened, measured or decoded to its end.
-int Stream_Open(const QString& path, unsigned mode, int offset, int length);
+// 0 when the file cannot be opened, measured or decoded to its end. Sample
+// format and channels are the file's own; offset and length must be 0 (the
+// whole file).
+int Stream_Open(const QString& path, int offset, int length);
 int Stream_GetLengthMs(int stream);
 void Stream_Close(int stream);
 // Plays from the current position (from the start after Stop or the end);

@@ -88,6 +88,11 @@ void ClickAt(forms::MSFlexGrid& grid, const QPoint& at)
     QTest::mouseClick(Viewport(grid), Qt::LeftButton, {}, at);
 }
 
+void DoubleClickAt(forms::MSFlexGrid& grid, const QPoint& at)
+{
+    QTest::mouseDClick(Viewport(grid), Qt::LeftButton, {}, at);
+}
+
 void DropFiles(forms::MSFlexGrid& grid, const QStringList& files, const QPoint& at)
 {
     QMimeData data;

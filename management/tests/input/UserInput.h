@@ -39,6 +39,8 @@ QPoint BelowTheRows(forms::MSFlexGrid& grid);
 void MoveTo(forms::MSFlexGrid& grid, const QPoint& at);
 // A left click at a point of the grid's viewport, without moving.
 void ClickAt(forms::MSFlexGrid& grid, const QPoint& at);
+// A left double-click there.
+void DoubleClickAt(forms::MSFlexGrid& grid, const QPoint& at);
 // Files dragged from the file manager and dropped at a point of the grid's viewport.
 void DropFiles(forms::MSFlexGrid& grid, const QStringList& files, const QPoint& at);
 // The left button pressed at one point, the pointer moved to another in

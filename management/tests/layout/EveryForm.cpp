@@ -16,7 +16,6 @@
 #include "programming/F_Programacion.h"
 #include "programming/F_Programacion_Propiedades.h"
 #include "programming/F_Programas.h"
-#include "programming/F_Renombrar.h"
 #include "programming/F_Rotacion.h"
 #include "traffic/Asignar.h"
 #include "traffic/F_BLoques.h"
@@ -55,7 +54,6 @@ const std::vector<FormEntry>& EveryForm()
         Entry<F_Programacion_Propiedades>("F_Programacion_Propiedades"),
         Entry<F_Nueva_Programacion>("F_Nueva_Programacion"),
         Entry<F_Buscar_Programacion>("F_Buscar_Programacion"),
-        Entry<F_Renombrar>("F_Renombrar"),
         Entry<F_Buscar_Programa>("F_Buscar_Programa"),
         Entry<F_PLaylist>("F_PLaylist"),
         Entry<F_Buscar_Rotacion>("F_Buscar_Rotacion"),

@@ -1,6 +1,11 @@
 #include "menu/F_Menu.h"
+#include "programming/F_Programacion.h"
+#include "programming/F_Programas.h"
+#include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Clientes.h"
+#include "traffic/Reajuste_Bloques.h"
 
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "support/StationFixture.h"
@@ -69,7 +74,7 @@ TEST_F(F_MenuTest, StartPurgesPlacementsOfYesterdayButNotOfToday)
     EXPECT_EQ(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN"), QStringList({"2", "3"}));
 }
 
-TEST_F(F_MenuTest, WithoutBlocksOrWithoutProgrammingRowsOnlyThePurgeHappens)
+TEST_F(F_MenuTest, WithoutBlocksOrProgrammingRowsThePurgeAndTheTotalsStillHappen)
 {
     struct Case {
         const char* what;
@@ -90,10 +95,11 @@ TEST_F(F_MenuTest, WithoutBlocksOrWithoutProgrammingRowsOnlyThePurgeHappens)
         if (c.programacion)
             Fila("Lunes", "08:30:00", "FIC");
         Cuña(1, "08:30:00", 30, Ayer());
-        forms::Get<F_Menu>().Reajuste_Bloques();
+        Reajuste_Bloques();
         EXPECT_TRUE(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO").isEmpty());
         if (c.bloques) {
-            EXPECT_EQ(Filas("SELECT TIEMPO,TIEMPO_VER FROM BLOQUES"), QStringList({"30|00:00:30"}));
+            // The purged spot's length is gone from the block it left.
+            EXPECT_EQ(Filas("SELECT TIEMPO,TIEMPO_VER FROM BLOQUES"), QStringList({"0|00:00:00"}));
         }
         if (c.programacion) {
             EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION"), QStringList({"viejo|08:30:00"}));
@@ -202,7 +208,7 @@ TEST_F(F_MenuTest, CaptionsVisibilityAndTheFourByThreeGrid)
 {
     F_Menu& menu = forms::Get<F_Menu>();
     EXPECT_EQ(menu.Caption(), "Varnook V 1.1 Beta");
-    EXPECT_EQ(menu.Control_busqueda, 0);
+    EXPECT_EQ(Control_busqueda, 0);
     struct Case {
         forms::CommandButton& button;
         const char* caption;
@@ -264,24 +270,52 @@ TEST_F(F_MenuTest, ButtonsWithoutActionDoNothingAndHiddenOnesCannotBeReached)
     EXPECT_TRUE(ft::Errors().empty());
 }
 
-TEST_F(F_MenuTest, OpeningButtonsShowTheirFormModally)
+TEST_F(F_MenuTest, OpeningButtonsShowTheirFormModallyTheHiddenOnesOnceShown)
 {
     F_Menu& menu = forms::Get<F_Menu>();
     menu.Show();
-    const std::pair<forms::CommandButton*, const char*> cases[] = {
-        {&menu.Command1, "F_Clientes"},
-        {&menu.Command3, "F_Publicidad"},
-        {&menu.Command4, "F_BLoques"},
-        {&menu.Command8, "F_Musica"},
+    struct Case {
+        forms::CommandButton& button;
+        const char* form;
+        bool hidden;
     };
-    for (const auto& [button, form] : cases) {
-        ASSERT_TRUE(ft::Click(*button)) << form;
-        ASSERT_FALSE(ft::ShownModally().empty()) << form;
-        EXPECT_EQ(ft::ShownModally().back(), form);
+    const Case cases[] = {
+        {menu.Command1, "F_Clientes", false}, {menu.Command3, "F_Publicidad", false},
+        {menu.Command4, "F_BLoques", false},  {menu.Command8, "F_Musica", false},
+        {menu.Command2, "F_Programas", true}, {menu.Command6, "F_Programacion", true},
+    };
+    for (const Case& c : cases) {
+        if (c.hidden)
+            c.button.Visible(true);
+        ASSERT_TRUE(ft::Click(c.button)) << c.form;
+        ASSERT_FALSE(ft::ShownModally().empty()) << c.form;
+        EXPECT_EQ(ft::ShownModally().back(), c.form);
         EXPECT_TRUE(menu.Visible());
     }
-    EXPECT_EQ(ft::ShownModally().size(), 4u);
+    EXPECT_EQ(ft::ShownModally().size(), std::size(cases));
     EXPECT_TRUE(ft::Errors().empty()) << ft::Errors().front().toStdString();
+}
+
+TEST_F(F_MenuTest, AnAdvertiserFoundFromTheMenuAndSalirLeaveNoFormLoaded)
+{
+    Ejecutar("INSERT INTO CLIENTES (NUMERO,NOMBRE,TELEFONO,DIRECCION,NIF,POBLACION,COMENTARIO) "
+             "VALUES (1,'Alfa','t1','d1','n1','p1','c1')");
+    F_Menu& menu = forms::Get<F_Menu>();
+    QString mostrado;
+    ft::WhenShown<F_Clientes>([&mostrado](F_Clientes& f) {
+        ft::WhenShown<F_Buscar_Clientes>([](F_Buscar_Clientes& buscador) { ft::DblClick(buscador.LISTA, 1); });
+        EXPECT_TRUE(ft::Click(f.B_Buscar));
+        mostrado = f.T_Nombre.Text();
+    });
+    ASSERT_TRUE(ft::Click(menu.Command1));
+    EXPECT_EQ(mostrado, "Alfa");
+    EXPECT_EQ(ft::ShownModally(), std::vector<QString>({"F_Clientes", "F_Buscar_Clientes"}));
+    ASSERT_TRUE(ft::Click(menu.Command5));
+    for (std::type_index form : {std::type_index(typeid(F_Menu)), std::type_index(typeid(F_Clientes)),
+                                 std::type_index(typeid(F_Buscar_Clientes))}) {
+        forms::Form* cargado = forms::detail::FindForm(form);
+        EXPECT_FALSE(cargado && cargado->Loaded());
+    }
 }
 
 TEST_F(F_MenuTest, SalirUnloadsTheMenuAndAHiddenLoadedForm)

@@ -1,8 +1,7 @@
 #include "CatalogoPrueba.h"
-#include "menu/F_Menu.h"
 #include "music/F_Buscar_Musica.h"
 #include "music/F_Musica.h"
-#include "programming/F_Programacion.h"
+#include "station/Control_busqueda.h"
 
 #include "jet/Engine.h"
 
@@ -16,12 +15,21 @@ namespace {
 
 class F_Buscar_MusicaTest : public CatalogoPrueba {
 protected:
-    // Shows the search as an opener would, after setting Control_busqueda.
-    static void Abrir(int control_busqueda, std::function<void(F_Buscar_Musica&)> usuario)
+    // Shows the search with Control_busqueda set, and no opener's receiver.
+    static void Abrir(std::int16_t control_busqueda, std::function<void(F_Buscar_Musica&)> usuario)
     {
-        forms::Get<F_Menu>().Control_busqueda = control_busqueda;
+        Control_busqueda = control_busqueda;
         ft::WhenShown<F_Buscar_Musica>(std::move(usuario));
         forms::Get<F_Buscar_Musica>().Show(forms::vbModal);
+    }
+
+    // The catalogue editor opens the search, and the user works in it.
+    static F_Musica& AbrirDesdeElEditor(std::function<void(F_Buscar_Musica&)> usuario)
+    {
+        F_Musica& editor = forms::Get<F_Musica>();
+        ft::WhenShown<F_Buscar_Musica>(std::move(usuario));
+        EXPECT_TRUE(ft::Click(editor.B_Buscar));
+        return editor;
     }
 
     static bool Cargado(std::type_index form)
@@ -138,30 +146,6 @@ TEST_F(F_Buscar_MusicaTest, APickFromTheCatalogueEditorShowsThatSongThere)
     EXPECT_EQ(editor.T_Codigo.Text(), "6");
     EXPECT_EQ(editor.T_Titulo.Text(), "Seis");
     EXPECT_TRUE(editor.B_Eliminar.Enabled());
-    EXPECT_FALSE(Cargado(typeid(F_Programacion)));
-    ExpectNoUntrappedErrors();
-}
-
-TEST_F(F_Buscar_MusicaTest, APickForTheProgrammingAddsTheSongThereAndLeavesTheEditorAlone)
-{
-    Cancion(8, {{"TITULO", "'Ocho'"}, {"DURACION_VER", "'00:02:00'"}});
-    jet::DBEngine().OpenDatabase(DornaPath()).Execute(
-        "INSERT INTO PROGRAMACION_NOMBRE (NOMBRE,LUNES,MARTES,MIERCOLES,JUEVES,VIERNES,SABADO,DOMINGO) "
-        "VALUES ('Mañanas',1,1,1,1,1,0,0)");
-    F_Programacion& programacion = forms::Get<F_Programacion>();
-    QString nombre = "Mañanas";
-    programacion.Buscar(nombre);
-    forms::Get<F_Menu>().Control_busqueda = 1;
-    ft::WhenShown<F_Buscar_Musica>([](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
-    ASSERT_TRUE(ft::Click(programacion.Command5));   // "Música"
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 2);
-    EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
-    EXPECT_FALSE(Cargado(typeid(F_Musica)));
-    jet::Recordset filas = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-        "SELECT * FROM PROGRAMACION WHERE PROGRAMACION='Mañanas'");
-    ASSERT_EQ(filas.RecordCount(), 1);
-    EXPECT_EQ(filas.Fields("DESCRIPCION").Value().toString(), "Ocho");
-    EXPECT_EQ(filas.Fields("TIPO").Value().toString(), "MUS");
     ExpectNoUntrappedErrors();
 }
 
@@ -171,21 +155,30 @@ TEST_F(F_Buscar_MusicaTest, APickWithAnyOtherRouteHandsTheSongToNobodyAndCloses)
     Abrir(0, [](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Musica)));
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
-    EXPECT_FALSE(Cargado(typeid(F_Programacion)));
+
+    // Opened by the editor, which gave its receiver, and the value changed
+    // before the pick: the editor gets nothing either.
+    for (std::int16_t valor : {0, 3, -1}) {
+        SCOPED_TRACE(valor);
+        F_Musica& editor = AbrirDesdeElEditor([valor](F_Buscar_Musica& buscador) {
+            Control_busqueda = valor;
+            ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1));
+            EXPECT_FALSE(buscador.Loaded());
+        });
+        EXPECT_EQ(editor.T_Codigo.Text(), "");
+        EXPECT_FALSE(editor.B_Eliminar.Enabled());
+    }
     ExpectNoUntrappedErrors();
 }
 
-TEST_F(F_Buscar_MusicaTest, ADoubleClickOnAnEmptyListDoesNothingAndSalirCloses)
+TEST_F(F_Buscar_MusicaTest, SalirClosesTheSearchHandingNothingOver)
 {
-    bool abierto = false, cerrado = false;
+    Cancion(8);
+    bool cerrado = false;
     Abrir(1, [&](F_Buscar_Musica& buscador) {
-        ASSERT_EQ(buscador.LISTA.Rows(), 1);
-        ft::DblClick(buscador.LISTA, 0);
-        abierto = buscador.Loaded();
         ASSERT_TRUE(ft::Click(buscador.Command1));
         cerrado = !buscador.Loaded();
     });
-    EXPECT_TRUE(abierto);
     EXPECT_TRUE(cerrado);
     EXPECT_FALSE(Cargado(typeid(F_Musica)));
     ExpectNoUntrappedErrors();
@@ -205,7 +198,7 @@ TEST_F(F_Buscar_MusicaTest, InALargeCatalogueTheEndKeyReachesTheLastSongAndADoub
     }
     musica.Execute("COMMIT");
     QStringList mostradas;
-    Abrir(1, [&](F_Buscar_Musica& buscador) {
+    AbrirDesdeElEditor([&](F_Buscar_Musica& buscador) {
         auto* vista = static_cast<QTableView*>(buscador.LISTA.Widget());
         QTest::keyClick(vista, Qt::Key_End);
         QApplication::processEvents();   // drawn: the last rows are read

@@ -74,25 +74,6 @@ TEST_F(F_InterpreteTest, ADoubleClickPutsTheNameInThePerformerBoxAndCloses)
     ExpectNoUntrappedErrors();
 }
 
-TEST_F(F_InterpreteTest, ADoubleClickOnAnEmptyListChangesNothingAndStaysOpen)
-{
-    Nombres("INTERPRETE", {"Bunbury"});
-    F_Musica& editor = forms::Get<F_Musica>();
-    ASSERT_TRUE(ft::Click(editor.B_Añadir));
-    editor.T_Interprete.Text("Escrito");
-    bool abierta = false;
-    ft::WhenShown<F_Interprete>([&](F_Interprete& lista) {
-        ASSERT_TRUE(ft::Type(lista.Text1, "zz"));
-        ASSERT_EQ(lista.LISTA.Rows(), 1);
-        ft::DblClick(lista.LISTA, 0);
-        abierta = lista.Loaded();
-    });
-    ASSERT_TRUE(ft::Click(editor.Command10));
-    EXPECT_TRUE(abierta);
-    EXPECT_EQ(editor.T_Interprete.Text(), "Escrito");
-    ExpectNoUntrappedErrors();
-}
-
 TEST_F(F_InterpreteTest, ClosingTheListChangesNothingAndTheNextShowingListsAllAgain)
 {
     Nombres("INTERPRETE", {"Bunbury", "Alaska"});

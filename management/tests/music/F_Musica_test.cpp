@@ -1,6 +1,6 @@
 #include "CatalogoPrueba.h"
-#include "menu/F_Menu.h"
 #include "music/F_Musica.h"
+#include "station/Control_busqueda.h"
 
 #include "forms/MsgBox.h"
 #include "jet/Engine.h"
@@ -74,7 +74,7 @@ TEST_F(F_MusicaTest, OpensIdleWithTheListsFilledAndTheMixEditorHidden)
     ExpectNoUntrappedErrors();
 }
 
-TEST_F(F_MusicaTest, TheMenusMusicaShowsTheEditorModallyUntilSalir)
+TEST_F(F_MusicaTest, ShownModallyTheEditorStaysUntilSalir)
 {
     bool visto = false;
     ft::WhenShown<F_Musica>([&visto](F_Musica& f) {
@@ -82,7 +82,7 @@ TEST_F(F_MusicaTest, TheMenusMusicaShowsTheEditorModallyUntilSalir)
         EXPECT_TRUE(ft::Click(f.Command4));
         EXPECT_FALSE(f.Loaded());
     });
-    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command8));
+    forms::Get<F_Musica>().Show(forms::vbModal);
     EXPECT_TRUE(visto);
     ASSERT_FALSE(ft::ShownModally().empty());
     EXPECT_EQ(ft::ShownModally().back(), "F_Musica");
@@ -201,7 +201,7 @@ TEST_F(F_MusicaTest, LoadingShowsTheSongAndSavingRewritesAllButCodeAndAirplays)
 
     // The search's choice arrives through Buscar after "Buscar" was pressed.
     ASSERT_TRUE(ft::Click(f.B_Buscar));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 1);
+    EXPECT_EQ(Control_busqueda, 1);
     double ninguno = 8;
     f.Buscar(ninguno);
     EXPECT_FALSE(f.Frame2.Enabled());

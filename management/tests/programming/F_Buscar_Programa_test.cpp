@@ -80,15 +80,4 @@ TEST_F(F_Buscar_ProgramaTest, FromTheProgramEditorAloneTheProgrammingEditorIsNot
     EXPECT_TRUE(editor == nullptr || !editor->Loaded());
 }
 
-TEST_F(F_Buscar_ProgramaTest, DoubleClickOnAnEmptyListShowsNothing)
-{
-    ft::WhenShown<F_Buscar_Programa>([](F_Buscar_Programa& b) {
-        EXPECT_EQ(b.LISTA.Rows(), 1);
-        ft::DblClick(b.LISTA, 0);
-        EXPECT_TRUE(b.Loaded());
-    });
-    forms::Get<F_Buscar_Programa>().Show(forms::vbModal);
-    EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Programa"});
-}
-
 }  // namespace

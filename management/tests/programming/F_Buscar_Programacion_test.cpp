@@ -38,16 +38,4 @@ TEST_F(F_Buscar_ProgramacionTest, DoubleClickOpensTheNameInTheEditor)
     EXPECT_EQ(editor.LISTA.TextMatrix(1, 1), "07:00:00");
 }
 
-TEST_F(F_Buscar_ProgramacionTest, DoubleClickOnAnEmptyListLeavesTheDialogOpen)
-{
-    ft::WhenShown<F_Buscar_Programacion>([](F_Buscar_Programacion& b) {
-        EXPECT_EQ(b.LISTA.Rows(), 1);
-        ft::DblClick(b.LISTA, 0);
-        EXPECT_TRUE(b.Loaded());
-    });
-    forms::Get<F_Buscar_Programacion>().Show(forms::vbModal);
-    EXPECT_EQ(forms::Get<F_Programacion>().Programacion_Nombre, "");
-    EXPECT_FALSE(forms::Get<F_Programacion>().Frame2.Enabled());
-}
-
 }  // namespace

@@ -40,15 +40,4 @@ TEST_F(F_Buscar_RotacionTest, EachDoubleClickOpensTheRotationDialogAtMidnight)
               (QStringList{"01:00:00 Clásicos", "02:00:00 Éxitos"}));
 }
 
-TEST_F(F_Buscar_RotacionTest, DoubleClickOnAnEmptyListShowsNothing)
-{
-    ft::WhenShown<F_Buscar_Rotacion>([](F_Buscar_Rotacion& b) {
-        EXPECT_EQ(b.LISTA.Rows(), 1);
-        ft::DblClick(b.LISTA, 0);
-        EXPECT_TRUE(b.Loaded());
-    });
-    forms::Get<F_Buscar_Rotacion>().Show(forms::vbModal);
-    EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Rotacion"});
-}
-
 }  // namespace

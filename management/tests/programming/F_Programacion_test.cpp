@@ -1,6 +1,11 @@
 #include "EditorPrueba.h"
 
+#include "music/F_Buscar_Musica.h"
+#include "music/F_Musica.h"
 #include "programming/F_Programacion_Propiedades.h"
+#include "station/Control_busqueda.h"
+
+#include "jet/Engine.h"
 
 #include "forms/MsgBox.h"
 
@@ -352,9 +357,46 @@ TEST_F(F_Programacion_test, MusicaButtonRoutesTheSearchToThisForm)
     Programacion("P");
     F_Programacion& f = Abrir("P");
     EXPECT_TRUE(ft::Click(f.Command5));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 2);
+    EXPECT_EQ(Control_busqueda, 2);
     ASSERT_EQ(ft::ShownModally().size(), 1u);
     EXPECT_EQ(ft::ShownModally()[0], "F_Buscar_Musica");
+}
+
+TEST_F(F_Programacion_test, ASongPickedInTheMusicSearchIsAddedHereAndLeavesTheCatalogueEditorAlone)
+{
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) "
+                          "VALUES (8,'Ocho','-Vacio-','00:02:00')");
+    Programacion("Mañanas", "1,1,1,1,1,0,0");
+    F_Programacion& programacion = Abrir("Mañanas");
+    Control_busqueda = 1;
+    ft::WhenShown<F_Buscar_Musica>([](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
+    ASSERT_TRUE(ft::Click(programacion.Command5));   // "Música"
+    EXPECT_EQ(Control_busqueda, 2);
+    for (std::type_index form : {std::type_index(typeid(F_Buscar_Musica)), std::type_index(typeid(F_Musica))}) {
+        forms::Form* cargado = forms::detail::FindForm(form);
+        EXPECT_FALSE(cargado && cargado->Loaded());
+    }
+    jet::Recordset filas = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
+        "SELECT * FROM PROGRAMACION WHERE PROGRAMACION='Mañanas'");
+    ASSERT_EQ(filas.RecordCount(), 1);
+    EXPECT_EQ(filas.Fields("DESCRIPCION").Value().toString(), "Ocho");
+    EXPECT_EQ(filas.Fields("TIPO").Value().toString(), "MUS");
+}
+
+TEST_F(F_Programacion_test, ASongPickedForTheCatalogueEditorAddsNothingHere)
+{
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) "
+                          "VALUES (8,'Ocho','-Vacio-','00:02:00')");
+    Programacion("Mañanas");
+    F_Programacion& programacion = Abrir("Mañanas");
+    // Both editors have opened the search once, each giving its receiver.
+    ASSERT_TRUE(ft::Click(programacion.Command5));
+    F_Musica& catalogo = forms::Get<F_Musica>();
+    ft::WhenShown<F_Buscar_Musica>([](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
+    ASSERT_TRUE(ft::Click(catalogo.B_Buscar));
+    EXPECT_EQ(Control_busqueda, 1);
+    EXPECT_EQ(catalogo.T_Titulo.Text(), "Ocho");
+    EXPECT_TRUE(Filas("SELECT HORA FROM PROGRAMACION").isEmpty());
 }
 
 }  // namespace

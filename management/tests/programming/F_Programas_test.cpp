@@ -1,6 +1,5 @@
 #include "ProgramasFixture.h"
 
-#include "menu/F_Menu.h"
 #include "programming/F_Programa_Propiedades.h"
 #include "programming/F_Programas.h"
 
@@ -66,10 +65,9 @@ protected:
     }
 };
 
-TEST_F(F_ProgramasTest, TheMenuShowsTheEditorModallyEmpty)
+TEST_F(F_ProgramasTest, ShownModallyTheEditorIsEmpty)
 {
-    forms::Get<F_Menu>().Command2.Visible(true);
-    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command2));
+    forms::Get<F_Programas>().Show(forms::vbModal);
     EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Programas"});
     F_Programas& f = forms::Get<F_Programas>();
     EXPECT_EQ(f.Caption(), "Programas");

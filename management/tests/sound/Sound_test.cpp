@@ -26,9 +26,6 @@ namespace {
 using soundtest::Kind;
 using soundtest::Tone;
 
-constexpr unsigned kMeasuring = sound::MPEGHALFRATE | sound::MONO | sound::BITS8;
-constexpr unsigned kPlaying = sound::SIGNED | sound::STEREO | sound::BITS16;
-
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -80,7 +77,7 @@ TEST_F(SoundTest, StreamsGiveTheirLengthFromTheExactFrameCountWithoutAStartedEng
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const int stream = sound::Stream_Open(WriteTone(c.name, c.tone), kMeasuring, 0, 0);
+        const int stream = sound::Stream_Open(WriteTone(c.name, c.tone), 0, 0);
         ASSERT_NE(stream, 0) << sound::GetError();
         EXPECT_EQ(sound::Stream_GetLengthMs(stream), c.tone.lengthMs);
         sound::Stream_Close(stream);
@@ -124,7 +121,7 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
         SCOPED_TRACE(c.name.toStdString());
         const QString path = WriteTone(c.name, c.tone);
         soundtest::StderrCapture stderrText;
-        const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+        const int stream = sound::Stream_Open(path, 0, 0);
         const int error = sound::GetError();
         const int ms = sound::Stream_GetLengthMs(stream);
         sound::Stream_Close(stream);
@@ -177,8 +174,8 @@ TEST_F(SoundTest, TagsAndStrayBytesAroundTheFramesLeaveTheLengthAsItIs)
         QFile file(plain);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QString shaped = WriteBytes("shaped.mp3", c.shape(file.readAll()));
-        const int plainStream = sound::Stream_Open(plain, kMeasuring, 0, 0);
-        const int shapedStream = sound::Stream_Open(shaped, kMeasuring, 0, 0);
+        const int plainStream = sound::Stream_Open(plain, 0, 0);
+        const int shapedStream = sound::Stream_Open(shaped, 0, 0);
         ASSERT_NE(plainStream, 0);
         ASSERT_NE(shapedStream, 0) << sound::GetError();
         EXPECT_NEAR(sound::Stream_GetLengthMs(shapedStream), sound::Stream_GetLengthMs(plainStream), c.toleranceMs);
@@ -194,7 +191,7 @@ TEST_F(SoundTest, AHeaderlessMp3CutShortIsMeasuredByWhatItHolds)
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.resize(file.size() / 2));
     file.close();
-    const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+    const int stream = sound::Stream_Open(path, 0, 0);
     ASSERT_NE(stream, 0) << sound::GetError();
     // Constant bit rate: half the bytes hold half the frames.
     EXPECT_NEAR(sound::Stream_GetLengthMs(stream), 10000, 2 * 26);
@@ -231,7 +228,7 @@ TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(sound::Stream_Open(c.path, kMeasuring, 0, 0), 0);
+        EXPECT_EQ(sound::Stream_Open(c.path, 0, 0), 0);
         EXPECT_EQ(sound::GetError(), c.error);
     }
 }
@@ -243,7 +240,7 @@ TEST_F(SoundTest, AFileWithoutReadPermissionCannotBeOpened)
     // Root reads every file: check this thread's access as an ordinary user.
     const bool asRoot = geteuid() == 0;
     if (asRoot) setfsuid(65534);
-    const int stream = sound::Stream_Open(path, kMeasuring, 0, 0);
+    const int stream = sound::Stream_Open(path, 0, 0);
     if (asRoot) setfsuid(0);
     EXPECT_EQ(stream, 0);
     EXPECT_EQ(sound::GetError(), sound::ErrFileBad);
@@ -252,9 +249,9 @@ TEST_F(SoundTest, AFileWithoutReadPermissionCannotBeOpened)
 TEST_F(SoundTest, StartFailsWithCode3WithoutAnOutputDevice)
 {
     qputenv("VARNOOK_SOUND_OUTPUT", "none");
-    EXPECT_FALSE(sound::Init(44100, 32, sound::INIT_GLOBALFOCUS | sound::INIT_ACCURATEVULEVELS));
+    EXPECT_FALSE(sound::Init(44100, 32));
     EXPECT_EQ(sound::GetError(), sound::ErrInit);
-    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), 0, 0);
     ASSERT_NE(stream, 0);
     EXPECT_EQ(sound::Stream_Play(1, stream), -1);
     EXPECT_EQ(sound::GetError(), sound::ErrUninitialized);
@@ -263,21 +260,21 @@ TEST_F(SoundTest, StartFailsWithCode3WithoutAnOutputDevice)
 TEST_F(SoundTest, ARunningEngineMustBeClosedBeforeItStartsAgain)
 {
     sound::SetDriver(1);
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
-    EXPECT_FALSE(sound::Init(44100, 32, 10));
+    ASSERT_TRUE(sound::Init(44100, 32));
+    EXPECT_FALSE(sound::Init(44100, 32));
     EXPECT_EQ(sound::GetError(), sound::ErrBusy);
     sound::SetDriver(0);
     EXPECT_EQ(sound::GetError(), sound::ErrBusy);
     sound::Close();
     sound::Close(); // harmless when nothing runs
-    EXPECT_TRUE(sound::Init(44100, 32, 10));
+    EXPECT_TRUE(sound::Init(44100, 32));
 }
 
 TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds)
 {
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    ASSERT_TRUE(sound::Init(44100, 32));
     const int stream
-        = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), kPlaying, 0, 0);
+        = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), 0, 0);
     ASSERT_NE(stream, 0);
     EXPECT_EQ(sound::Stream_GetTime(stream), 0);
     EXPECT_EQ(sound::Stream_Play(1, stream), 1);
@@ -295,8 +292,8 @@ TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds)
 
 TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart)
 {
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
-    const int stream = sound::Stream_Open(WriteTone("short.wav", {Kind::Wav, 150, 48000, 2}), kPlaying, 0, 0);
+    ASSERT_TRUE(sound::Init(44100, 32));
+    const int stream = sound::Stream_Open(WriteTone("short.wav", {Kind::Wav, 150, 48000, 2}), 0, 0);
     ASSERT_NE(stream, 0);
     ASSERT_EQ(sound::Stream_Play(1, stream), 1);
     Sleep(800);
@@ -308,10 +305,10 @@ TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart
 TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
 {
     const int stream
-        = sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), kPlaying, 0, 0);
+        = sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), 0, 0);
     ASSERT_NE(stream, 0) << sound::GetError();
     const int length = sound::Stream_GetLengthMs(stream);
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
+    ASSERT_TRUE(sound::Init(44100, 32));
     ASSERT_EQ(sound::Stream_Play(1, stream), 1);
     const auto started = std::chrono::steady_clock::now();
     const auto giveUp = started + std::chrono::seconds(10);
@@ -327,8 +324,8 @@ TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
 
 TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine)
 {
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
-    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), kPlaying, 0, 0);
+    ASSERT_TRUE(sound::Init(44100, 32));
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 500, 44100, 2}), 0, 0);
     for (int channel : {-1, 32}) {
         EXPECT_EQ(sound::Stream_Play(channel, stream), -1);
         EXPECT_EQ(sound::GetError(), sound::ErrInvalidParam);
@@ -337,8 +334,8 @@ TEST_F(SoundTest, PlayRefusesAChannelOutsideTheEngine)
 
 TEST_F(SoundTest, ClosingTheEngineWhilePlayingClosesItsStreams)
 {
-    ASSERT_TRUE(sound::Init(44100, 32, 10));
-    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 3000, 44100, 2}), kPlaying, 0, 0);
+    ASSERT_TRUE(sound::Init(44100, 32));
+    const int stream = sound::Stream_Open(WriteTone("a.wav", {Kind::Wav, 3000, 44100, 2}), 0, 0);
     ASSERT_EQ(sound::Stream_Play(1, stream), 1);
     Sleep(50);
     sound::Close();

@@ -96,8 +96,7 @@ TEST_F(AudioTest, StartingAgainClosesTheRunningEngineFirst)
     IniciarAudio(forms::Get<F_Prueba>());
     IniciarAudio(forms::Get<F_Prueba>());
     EXPECT_TRUE(Prompts().isEmpty());
-    const int stream = sound::Stream_Open(
-        Wav("a.wav", 1000), sound::SIGNED | sound::STEREO | sound::BITS16, 0, 0);
+    const int stream = sound::Stream_Open(Wav("a.wav", 1000), 0, 0);
     EXPECT_EQ(sound::Stream_Play(1, stream), 1);
 }
 

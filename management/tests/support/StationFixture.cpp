@@ -2,6 +2,7 @@
 
 #include "support/ToneFile.h"
 
+#include "station/Control_busqueda.h"
 #include "station/Databases.h"
 
 #include "jet/Engine.h"
@@ -66,6 +67,11 @@ QStringList ProgramFolderFixture::Rows(const QString& database, const QString& s
 {
     jet::Database opened = jet::DBEngine().OpenDatabase(database);
     return Rows(opened, select, separator);
+}
+
+StationFixture::StationFixture()
+{
+    Control_busqueda = 0;
 }
 
 QStringList StationFixture::Prompts()

@@ -40,9 +40,11 @@ private:
 };
 
 // With the test seam, for the tests of forms; each form is gone before the
-// folder is.
+// folder is, and no search has been opened yet (Control_busqueda 0).
 class StationFixture : public ProgramFolderFixture {
 protected:
+    StationFixture();
+
     // The texts of the message boxes shown, in order.
     static QStringList Prompts();
     static void ExpectNoUntrappedErrors();

@@ -1,11 +1,9 @@
 // The tests of the blocks form and the contract search, and of the forms that
-// work on their rows: the menu loaded first, the rows their cases need, and no
-// error left untrapped at the end.
+// work on their rows: the rows their cases need, and no error left untrapped
+// at the end.
 #pragma once
 
 #include "support/StationFixture.h"
-
-#include "menu/F_Menu.h"
 
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
@@ -24,13 +22,6 @@ struct Contrato {
 
 class BloquesFixture : public StationFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(StationFixture::SetUp());
-        // The menu's start-up readjustment runs on the empty database, not on a case's rows.
-        forms::Get<F_Menu>();
-    }
-
     void TearDown() override { ExpectNoUntrappedErrors(); }
 
     static void Sql(const QString& sql) { Execute(DornaPath(), sql); }

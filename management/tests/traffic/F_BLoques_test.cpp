@@ -67,9 +67,9 @@ protected:
 const QTime Ocho(8, 0);
 const QTime Diez(10, 0);
 
-TEST_F(F_BLoquesTest, TheMenuShowsTheFormModallyWithNoBlockLoaded)
+TEST_F(F_BLoquesTest, OpensModallyWithNoBlockLoaded)
 {
-    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command4));
+    forms::Get<F_BLoques>().Show(forms::vbModal);
     EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_BLoques"});
     F_BLoques& f = forms::Get<F_BLoques>();
     EXPECT_EQ(f.T_Duracion.Value().time(), QTime(0, 5));

@@ -41,15 +41,4 @@ TEST_F(F_Buscar_BLoquesTest, DoubleClickLoadsTheBlockIntoTheBlocksForm)
     EXPECT_TRUE(f.B_Guardar.Enabled());
 }
 
-TEST_F(F_Buscar_BLoquesTest, DoubleClickOnAnEmptyListLeavesTheDialogOpen)
-{
-    ft::WhenShown<F_Buscar_BLoques>([](F_Buscar_BLoques& b) {
-        EXPECT_EQ(b.LISTA.Rows(), 1);
-        ft::DblClick(b.LISTA, 0);
-        EXPECT_TRUE(b.Loaded());
-    });
-    ASSERT_TRUE(ft::Click(forms::Get<F_BLoques>().B_Buscar));
-    EXPECT_FALSE(forms::Get<F_BLoques>().B_Eliminar.Enabled());
-}
-
 }  // namespace

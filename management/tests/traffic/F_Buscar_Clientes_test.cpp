@@ -1,5 +1,5 @@
 #include "ClientesPrueba.h"
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Clientes.h"
 #include "traffic/F_Publicidad.h"
@@ -18,12 +18,24 @@ protected:
         return found && found->Loaded();
     }
 
-    // Shows the picker as an opener would, after setting Control_busqueda.
-    static void Abrir(int control_busqueda, std::function<void(F_Buscar_Clientes&)> usuario)
+    // Shows the picker as its opener of that value does: the advertisers
+    // form for 1, the contracts form entering a new contract for 2; with any
+    // other value, shown with no opener's receiver.
+    static void Abrir(std::int16_t control_busqueda, std::function<void(F_Buscar_Clientes&)> usuario)
     {
-        forms::Get<F_Menu>().Control_busqueda = control_busqueda;
         forms::test::WhenShown<F_Buscar_Clientes>(std::move(usuario));
-        forms::Get<F_Buscar_Clientes>().Show(forms::vbModal);
+        if (control_busqueda == 1) {
+            EXPECT_TRUE(forms::test::Click(forms::Get<F_Clientes>().B_Buscar));
+        } else if (control_busqueda == 2) {
+            F_Publicidad& publicidad = forms::Get<F_Publicidad>();
+            if (publicidad.B_Añadir_p.Enabled()) {
+                EXPECT_TRUE(forms::test::Click(publicidad.B_Añadir_p));
+            }
+            EXPECT_TRUE(forms::test::Click(publicidad.Command1));
+        } else {
+            Control_busqueda = control_busqueda;
+            forms::Get<F_Buscar_Clientes>().Show(forms::vbModal);
+        }
     }
 };
 
@@ -78,7 +90,7 @@ TEST_F(F_Buscar_ClientesTest, ANewContractGetsItsAdvertiserFromThePickerAndIsSav
         forms::test::DblClick(buscador.LISTA, 2);   // "Tres"
     });
     ASSERT_TRUE(forms::test::Click(publicidad.Command1));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 2);
+    EXPECT_EQ(Control_busqueda, 2);
     EXPECT_EQ(publicidad.T_Cliente.Caption(), "3");
     EXPECT_EQ(publicidad.L_Cliente_Nombre.Caption(), "Tres");
 
@@ -108,22 +120,28 @@ TEST_F(F_Buscar_ClientesTest, WhileOpenFromTheAdvertisersFormItKeepsThatFormDisa
     EXPECT_EQ(clientes.T_Comentario.Text(), "c3");
 }
 
-TEST_F(F_Buscar_ClientesTest, ADoubleClickOnAnEmptyListOrForNoOpenerHandsNothingOver)
+TEST_F(F_Buscar_ClientesTest, APickForNoOpenerHandsNothingOver)
 {
     F_Publicidad& publicidad = forms::Get<F_Publicidad>();
-    bool abiertoTrasDobleClic = false;
-    Abrir(2, [&](F_Buscar_Clientes& buscador) {
-        ASSERT_EQ(buscador.LISTA.Rows(), 1);
-        forms::test::DblClick(buscador.LISTA, 0);
-        abiertoTrasDobleClic = buscador.Loaded();
-    });
-    EXPECT_TRUE(abiertoTrasDobleClic);
-
     Insertar(3, "Tres");
     Abrir(0, [](F_Buscar_Clientes& buscador) { forms::test::DblClick(buscador.LISTA, 1); });
     EXPECT_EQ(publicidad.T_Cliente.Caption(), "");
     EXPECT_FALSE(Cargado(typeid(F_Clientes)));
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Clientes)));
+
+    // Opened by the contracts form, which gave its receiver, and the value
+    // changed before the pick.
+    for (std::int16_t valor : {0, 3, -1}) {
+        SCOPED_TRACE(valor);
+        Abrir(2, [valor](F_Buscar_Clientes& buscador) {
+            Control_busqueda = valor;
+            forms::test::DblClick(buscador.LISTA, 1);
+            EXPECT_FALSE(buscador.Loaded());
+        });
+        EXPECT_EQ(publicidad.T_Cliente.Caption(), "");
+        EXPECT_EQ(publicidad.L_Cliente_Nombre.Caption(), "");
+    }
+    EXPECT_FALSE(Cargado(typeid(F_Clientes)));
 }
 
 }  // namespace

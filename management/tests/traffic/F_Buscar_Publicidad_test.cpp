@@ -4,6 +4,8 @@
 #include "traffic/F_Buscar_Publicidad.h"
 #include "traffic/F_Publicidad.h"
 
+#include "station/Control_busqueda.h"
+
 #include "forms/MsgBox.h"
 
 #include <utility>
@@ -43,16 +45,18 @@ protected:
         return static_cast<int>(Listados(b).indexOf(orden)) + 1;
     }
 
-    // The user opens the search as the form that sets Control_busqueda to valor
-    // and double-clicks contract orden.
-    static void Elegir(int valor, const QString& orden)
+    // Both openers have given their receivers (the contracts form's search
+    // closed without a pick); the blocks form opens the search,
+    // Control_busqueda becomes valor and the user double-clicks contract orden.
+    static void Elegir(std::int16_t valor, const QString& orden)
     {
-        forms::Get<F_Menu>().Control_busqueda = static_cast<decltype(F_Menu::Control_busqueda)>(valor);
-        ft::WhenShown<F_Buscar_Publicidad>([orden](F_Buscar_Publicidad& b) {
+        ASSERT_TRUE(ft::Click(forms::Get<F_Publicidad>().B_Buscar_P));
+        ft::WhenShown<F_Buscar_Publicidad>([valor, orden](F_Buscar_Publicidad& b) {
+            Control_busqueda = valor;
             ASSERT_TRUE(ft::DblClick(b.LISTA, Fila(b, orden)));
             EXPECT_FALSE(b.Loaded());
         });
-        forms::Get<F_Buscar_Publicidad>().Show(forms::vbModal);
+        ASSERT_TRUE(ft::Click(forms::Get<F_BLoques>().Command1));
     }
 
 };
@@ -159,7 +163,7 @@ TEST_F(F_Buscar_PublicidadTest, PickForTheContractsFormLoadsTheContractAndItsBlo
         EXPECT_FALSE(b.Loaded());
     });
     ASSERT_TRUE(ft::Click(p.B_Buscar_P));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 1);
+    EXPECT_EQ(Control_busqueda, 1);
 
     EXPECT_EQ(p.T_Orden.Text(), "2");
     EXPECT_EQ(p.T_Campaña.Text(), "Navidad");
@@ -181,7 +185,7 @@ TEST_F(F_Buscar_PublicidadTest, PickForTheBlocksFormAppendsTheSpotToTheShownBloc
         ASSERT_TRUE(ft::DblClick(b.LISTA, Fila(b, "21")));
     });
     ASSERT_TRUE(ft::Click(f.Command1));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 2);
+    EXPECT_EQ(Control_busqueda, 2);
     EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Publicidad"});
 
     EXPECT_EQ(Filas("SELECT ORDEN,BLOQUE,NUMERO,TIEMPO FROM PUBLICIDAD_CONTENIDO"),
@@ -196,22 +200,13 @@ TEST_F(F_Buscar_PublicidadTest, PickWithAnyOtherValueHandsTheContractToNobody)
     Bloque(QTime(10, 0), 0);
     QTime diez(10, 0);
     forms::Get<F_BLoques>().BuscarBLoques(diez);
-    for (int valor : {0, 3, -1}) {
+    for (std::int16_t valor : {0, 3, -1}) {
         SCOPED_TRACE(valor);
         Elegir(valor, "2");
         EXPECT_TRUE(Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO").isEmpty());
         EXPECT_EQ(Filas("SELECT TIEMPO FROM BLOQUES"), QStringList{"0"});
         EXPECT_EQ(forms::Get<F_Publicidad>().T_Orden.Text(), "");
     }
-}
-
-TEST_F(F_Buscar_PublicidadTest, DoubleClickOnAnEmptyListIsIgnored)
-{
-    forms::Get<F_Menu>().Control_busqueda = 2;
-    F_Buscar_Publicidad& b = forms::Get<F_Buscar_Publicidad>();
-    ASSERT_EQ(b.LISTA.Rows(), 1);
-    ft::DblClick(b.LISTA, 0);
-    EXPECT_TRUE(b.Loaded());
 }
 
 TEST_F(F_Buscar_PublicidadTest, FinishedContractsAreListedOldestFirstAndDeletedWithEveryPastDay)

@@ -1,5 +1,4 @@
 #include "ClientesPrueba.h"
-#include "menu/F_Menu.h"
 #include "traffic/F_Buscar_Clientes.h"
 #include "traffic/F_Clientes.h"
 
@@ -336,27 +335,6 @@ TEST_F(F_ClientesTest, ClosingAndOpeningAgainStartsIdle)
     EXPECT_EQ(&otra, &f);
     EXPECT_EQ(otra.T_Nombre.Text(), "");
     EXPECT_FALSE(otra.B_Guardar.Enabled());
-}
-
-TEST_F(F_ClientesTest, TheMenuShowsItModallyAndSalirLeavesNoFormLoaded)
-{
-    Insertar(1, "Alfa");
-    F_Menu& menu = forms::Get<F_Menu>();
-    QString mostrado;
-    forms::test::WhenShown<F_Clientes>([&mostrado](F_Clientes& f) {
-        ElegirEnBuscador("Alfa");
-        EXPECT_TRUE(Click(f.B_Buscar));
-        mostrado = f.T_Nombre.Text();
-    });
-    ASSERT_TRUE(Click(menu.Command1));
-    EXPECT_EQ(mostrado, "Alfa");
-    EXPECT_EQ(forms::test::ShownModally(), std::vector<QString>({"F_Clientes", "F_Buscar_Clientes"}));
-    ASSERT_TRUE(Click(menu.Command5));
-    for (std::type_index form : {std::type_index(typeid(F_Menu)), std::type_index(typeid(F_Clientes)),
-                                 std::type_index(typeid(F_Buscar_Clientes))}) {
-        forms::Form* cargado = forms::detail::FindForm(form);
-        EXPECT_FALSE(cargado && cargado->Loaded());
-    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "support/StationFixture.h"
 #include "traffic/F_Publicidad.h"
 
-#include "menu/F_Menu.h"
+#include "station/Control_busqueda.h"
 #include "station/ProgramFolder.h"
 #include "station/SqlTexto.h"
 #include "station/Tiempo.h"
@@ -154,7 +154,7 @@ TEST_F(F_Publicidad_Test, WalksIdleAddingShownAndSavedStatesKeepingApostrophes)
     // The contract search lists 1, 2, 7 and 8.
     ft::WhenShown<F_Buscar_Publicidad>([](F_Buscar_Publicidad& b) { ft::DblClick(b.LISTA, 4); });
     ASSERT_TRUE(ft::Click(f.B_Buscar_P));
-    EXPECT_EQ(forms::Get<F_Menu>().Control_busqueda, 1);
+    EXPECT_EQ(Control_busqueda, 1);
     EXPECT_EQ(EstadoDe(f), Mostrado);
     EXPECT_EQ(f.T_Orden.Text(), "8");
     EXPECT_EQ(f.T_Campaña.Text(), "Rebajas d'hivern");
@@ -168,10 +168,10 @@ TEST_F(F_Publicidad_Test, WalksIdleAddingShownAndSavedStatesKeepingApostrophes)
     EXPECT_EQ(ft::ShownModally().back(), "Asignar");
     EXPECT_EQ(Prompts(), QStringList{});
 
-    // Every opening starts idle, from the menu as from here.
+    // Every opening starts idle.
     ASSERT_TRUE(ft::Click(f.Command2));
     EXPECT_FALSE(f.Loaded());
-    ASSERT_TRUE(ft::Click(forms::Get<F_Menu>().Command3));
+    forms::Get<F_Publicidad>().Show(forms::vbModal);
     EXPECT_EQ(ft::ShownModally().back(), "F_Publicidad");
     EXPECT_EQ(EstadoDe(forms::Get<F_Publicidad>()), Inactivo);
 }
