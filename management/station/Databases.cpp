@@ -91,7 +91,7 @@ struct DatabaseFile {
     // lists, keeps SQLite's usual pages, which keep those lists small.
     jet::FileDesign design;
 
-    bool Written() const { return design.writeAheadLog; }
+    jet::Use Use() const { return design.writeAheadLog ? jet::Use::ReadWrite : jet::Use::Read; }
 };
 
 const DatabaseFile databaseFiles[] = {
@@ -213,8 +213,9 @@ void MakeFolders(const QString& folder, const QStringList& missing)
 {
     const QFileInfo standing(folder);
     if (standing.exists() && !standing.isDir())
-        throw jet::Error(QStringLiteral("«%1» no es una carpeta, y el programa guarda en ella sus bases de datos.")
-                             .arg(folder));
+        throw jet::Error(QStringLiteral("«%1» no es una carpeta: es donde el programa guarda sus bases de datos.\n")
+                             .arg(folder)
+                         + untouched);
     for (const QString& level : missing) {
         if (::mkdir(QFile::encodeName(level).constData(), 0777) == 0 || errno == EEXIST)
             continue;
@@ -227,7 +228,7 @@ void MakeFolders(const QString& folder, const QStringList& missing)
             cause = QStringLiteral("el disco está lleno");
         else if (error == ENOTDIR)
             cause = QStringLiteral("«%1» no es una carpeta").arg(QFileInfo(level).absolutePath());
-        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1»: %2.").arg(folder, cause));
+        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1»: %2.\n").arg(folder, cause) + untouched);
     }
 }
 
@@ -267,7 +268,7 @@ void CreateMissingDatabases(const QString& folder)
         }
         const QString path = directory.filePath(*entry);
         try {
-            const jet::FileContents contents = jet::Examine(path, file.Written() ? jet::Use::ReadWrite : jet::Use::Read);
+            const jet::FileContents contents = jet::Examine(path, file.Use());
             if (contents.state == jet::FileState::Empty)
                 toCreate.push_back(&file);
             else if (contents.state == jet::FileState::Interrupted)
@@ -285,7 +286,7 @@ void CreateMissingDatabases(const QString& folder)
             break;
         try {
             jet::Recover(path);
-            problems << Problems(path, *file, jet::Examine(path, file->Written() ? jet::Use::ReadWrite : jet::Use::Read));
+            problems << Problems(path, *file, jet::Examine(path, file->Use()));
         } catch (const jet::Error& error) {
             problems << error.Text();
         }
