@@ -232,7 +232,8 @@ void MakeFolders(const QString& folder, const QStringList& missing)
     }
 }
 
-// The files as they are now, to take away what a start given up made.
+// The files as they are now, one for each database file, to take away what
+// a start given up made.
 std::vector<jet::FilesAsFound> AsFound(const QDir& folder)
 {
     std::vector<jet::FilesAsFound> found;
@@ -248,15 +249,10 @@ void TakeAwayWhatWasMade(const std::vector<jet::FilesAsFound>& found, const QStr
     RemoveFolders(folders);
 }
 
-} // namespace
-
-void CreateMissingDatabases(const QString& folder)
+// Looks at every file before any is made, so that a refused start leaves the
+// folder as it was; the files to make.
+std::vector<const DatabaseFile*> Check(const QDir& directory)
 {
-    const QStringList folders = FoldersToMake(folder);
-    MakeFolders(folder, folders);
-    const QDir directory(folder);
-    // Every file is looked at before any is made, so a refused start leaves
-    // the folder as it was.
     QStringList problems;
     std::vector<const DatabaseFile*> toCreate;
     std::vector<std::pair<const DatabaseFile*, QString>> interrupted;
@@ -293,27 +289,30 @@ void CreateMissingDatabases(const QString& folder)
     }
     // One read-only folder is said once, whatever file stands in it.
     problems.removeDuplicates();
-    if (!problems.isEmpty()) {
-        RemoveFolders(folders);
+    if (!problems.isEmpty())
         throw jet::Error(problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + untouched);
-    }
-    // All of them or none.
-    const std::vector<jet::FilesAsFound> found = AsFound(directory);
-    try {
-        for (const DatabaseFile* file : toCreate)
-            jet::CreateDatabaseFile(PathOf(directory, *file), file->design);
-    } catch (const jet::Error& error) {
-        TakeAwayWhatWasMade(found, folders);
-        throw jet::Error(error.Text() + QLatin1Char('\n') + untouched);
-    }
+    return toCreate;
 }
+
+} // namespace
 
 void StartWithDatabases(const QString& folder, const std::function<void()>& menu)
 {
     const QStringList folders = FoldersToMake(folder);
-    const std::vector<jet::FilesAsFound> found = AsFound(QDir(folder));
-    CreateMissingDatabases(folder);
+    MakeFolders(folder, folders);
+    const QDir directory(folder);
+    std::vector<jet::FilesAsFound> found = AsFound(directory);
+    std::vector<const DatabaseFile*> toCreate;
     try {
+        toCreate = Check(directory);
+    } catch (...) {
+        RemoveFolders(folders);
+        throw;
+    }
+    try {
+        for (const DatabaseFile* file : toCreate)
+            if (jet::CreateDatabaseFile(PathOf(directory, *file), file->design))
+                found[size_t(file - databaseFiles)].FileMade();
         menu();
     } catch (const jet::Error& error) {
         TakeAwayWhatWasMade(found, folders);
@@ -322,4 +321,9 @@ void StartWithDatabases(const QString& folder, const std::function<void()>& menu
         TakeAwayWhatWasMade(found, folders);
         throw;
     }
+}
+
+void CreateMissingDatabases(const QString& folder)
+{
+    StartWithDatabases(folder, [] {});
 }

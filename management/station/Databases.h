@@ -14,11 +14,11 @@
 // under a hidden name and put in place at the end, and the files are made
 // all of them or none, so a failure leaves no half-made database behind.
 //
-// StartWithDatabases runs it and then the menu's start; when the menu fails
-// too (a full disk, a lock held too long), what the start made is taken away
-// before the error goes on: the databases it created, the logs and indexes
-// SQLite made beside them, the folder. Either way the next start, once the
-// cause is gone, finds the folder as this one did.
+// StartWithDatabases does the same and then runs the menu's start; when that
+// fails too (a full disk, a lock held too long), what the start made is taken
+// away before the error goes on: the databases it created, the logs and
+// indexes SQLite made beside the files, the folder. Either way the next
+// start, once the cause is gone, finds the folder as this one did.
 #pragma once
 
 #include <QString>

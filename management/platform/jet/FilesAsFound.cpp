@@ -38,8 +38,8 @@ void FilesAsFound::TakeAwayWhatWasMade() const noexcept
     const QString index = path_ + QStringLiteral("-shm");
     try {
         const QFileInfo file(path_);
-        const bool madeFile = !file_ && file.exists();
-        const bool filledFile = emptyFile_ && file.size() > 0;
+        const bool madeFile = fileMade_ && !file_ && file.exists();
+        const bool filledFile = fileMade_ && emptyFile_ && file.size() > 0;
         const bool madeLog = !log_ && QFileInfo::exists(log);
         const bool madeIndex = !index_ && QFileInfo::exists(index);
         if (!madeFile && !filledFile && !madeLog && !madeIndex)

@@ -308,18 +308,23 @@ TEST(FilesAsFound, WhatWasMadeBesideAFileGoesUnlessAnotherProgramHasItOpen)
     }
 }
 
-TEST(FilesAsFound, ADatabaseMadeSinceGoesWhileItHoldsNoRow)
+// Only a database this program made is taken away, and only while it holds
+// no row: one that another program made, or that has rows, stays.
+TEST(FilesAsFound, ADatabaseMadeHereGoesWhileItHoldsNoRow)
 {
     struct Case {
         const char* what;
         bool hadNoBytes;   // else it was not there
+        bool madeHere;
         bool rowWritten;
+        bool goes;
     };
     const Case cases[] = {
-        {"made where none was", false, false},
-        {"made where none was, a row written since", false, true},
-        {"made where one of no bytes was", true, false},
-        {"made where one of no bytes was, a row written since", true, true},
+        {"made where none was", false, true, false, true},
+        {"made where none was, a row written since", false, true, true, false},
+        {"made where one of no bytes was", true, true, false, true},
+        {"made where one of no bytes was, a row written since", true, true, true, false},
+        {"made by another program", false, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -328,15 +333,17 @@ TEST(FilesAsFound, ADatabaseMadeSinceGoesWhileItHoldsNoRow)
         if (c.hadNoBytes)
             Write(path, QByteArray());
         const auto before = FolderContents(folder.path());
-        const jet::FilesAsFound found(path);
+        jet::FilesAsFound found(path);
         QFile::remove(path);
         MakeDatabase(path);
         OtherProgram(path).Execute(c.rowWritten ? "DELETE FROM DOS; INSERT INTO Uno VALUES (1, 'x')" : "DELETE FROM DOS");
+        if (c.madeHere)
+            found.FileMade();
 
         found.TakeAwayWhatWasMade();
-        if (c.rowWritten)
-            EXPECT_EQ(jet::Examine(path, jet::Use::Read).state, jet::FileState::Database);
-        else
+        if (c.goes)
             EXPECT_EQ(FolderContents(folder.path()), before);
+        else
+            EXPECT_EQ(jet::Examine(path, jet::Use::Read).state, jet::FileState::Database);
     }
 }

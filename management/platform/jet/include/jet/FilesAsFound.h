@@ -8,10 +8,11 @@
 // A link is followed to the file it leads to, beside which SQLite keeps the
 // other two. Only what no other program has open is taken away, seen through
 // SQLite's own exclusive lock, and nothing that holds data: a log with pages
-// in it stays, a log found beside the file is not copied into it, and a
-// database made since is removed (or, if it had no bytes, emptied again) only
-// while none of its tables has a row. Call it with no connection of this
-// program open on the file.
+// in it stays, and a log found beside the file is not copied into it. The
+// database file itself is taken away only when this program made it since
+// (and said so with FileMade()) and none of its tables holds a row: it is
+// removed, or, where a file of no bytes stood, emptied again. Call it with no
+// connection of this program open on the file.
 #pragma once
 
 #include <QString>
@@ -22,6 +23,7 @@ class FilesAsFound {
 public:
     explicit FilesAsFound(const QString& path);
 
+    void FileMade() { fileMade_ = true; }
     void TakeAwayWhatWasMade() const noexcept;
 
 private:
@@ -30,6 +32,7 @@ private:
     bool emptyFile_;   // and held no bytes
     bool log_;
     bool index_;
+    bool fileMade_ = false;
 };
 
 } // namespace jet
