@@ -176,20 +176,11 @@ double CheckEveryPage(const QString& path)
     return Milliseconds([&] { jet::DBEngine().OpenDatabase(path).Execute(QStringLiteral("PRAGMA quick_check")); });
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("VARNOOK_SOUND_OUTPUT"))
-        qputenv("VARNOOK_SOUND_OUTPUT", "silent");
+    RunHeadless();
     if (argc > 2 && std::strcmp(argv[1], "--start") == 0)
         return StartOn(argc, argv);
     const int songs = argc > 1 ? std::atoi(argv[1]) : 1000000;
