@@ -70,15 +70,16 @@ bool CreateDatabaseFile(const QString& path, const FileDesign& design)
         return Error(QStringLiteral("No se puede crear la base de datos «%1»: %2.").arg(path, cause));
     };
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0) {
-        if (errno == EACCES || errno == EPERM || errno == EROFS)
+        const int error = errno;
+        if (error == EACCES || error == EPERM || error == EROFS)
             throw refusal(QStringLiteral("la carpeta «%1» es de solo lectura").arg(folder));
-        throw refusal(QStringLiteral("la carpeta «%1»: %2").arg(folder, detail::CauseOfSystemError(errno)));
+        throw refusal(QStringLiteral("la carpeta «%1»: %2").arg(folder, detail::CauseOfSystemError(error)));
     }
     const QFileInfo standing(target);
     if (standing.exists() && standing.size() > 0)
         return false;
     if (QFileInfo(target + QStringLiteral("-wal")).size() > 0 || QFileInfo(target + QStringLiteral("-journal")).size() > 0)
-        throw refusal(QStringLiteral("lo que hay junto a ella guarda datos"));
+        throw refusal(QStringLiteral("el registro que hay junto a ella guarda datos"));
 
     // Each program builds under its own name: two starting at once do not mix.
     const QString building = QStringLiteral("%1/.%2.%3.nuevo")

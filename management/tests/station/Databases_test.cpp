@@ -21,9 +21,9 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <string>
 
 namespace {
 
