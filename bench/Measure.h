@@ -1,12 +1,15 @@
-// What the benchmarks measure: the time a piece of work takes and the
-// process's memory as Linux reports it.
+// What the benchmarks measure: the time a piece of work takes, the median of
+// several runs and the process's memory as Linux reports it; and that they
+// run without a screen or a sound card unless told otherwise.
 #pragma once
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 inline double Milliseconds(const std::function<void()>& work)
 {
@@ -34,4 +37,18 @@ inline void ForgetPeak()
     QFile refs("/proc/self/clear_refs");
     if (refs.open(QIODevice::WriteOnly))
         refs.write("5");
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+inline void RunHeadless()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("VARNOOK_SOUND_OUTPUT"))
+        qputenv("VARNOOK_SOUND_OUTPUT", "silent");
 }

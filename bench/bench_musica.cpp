@@ -315,10 +315,7 @@ int Medir(int argc, char** argv, int canciones)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("VARNOOK_SOUND_OUTPUT"))
-        qputenv("VARNOOK_SOUND_OUTPUT", "silent");
+    RunHeadless();
     if (argc > 1)
         return Medir(argc, argv, std::atoi(argv[1]));
     // Each size in a process of its own, so that each peak is its own.

@@ -5,6 +5,8 @@
 // both times (median of several runs), their ratio and whether both copies
 // end with the same rows; then how long the check of the database files that
 // every start makes takes on it.
+#include "Measure.h"
+
 #include "forms/Application.h"
 #include "jet/Engine.h"
 #include "menu/F_Menu.h"
@@ -174,12 +176,6 @@ double Milliseconds(const QString& master, const QString& copy, Run run, QByteAr
     const double elapsed = double(timer.nsecsElapsed()) / 1e6;
     *digest = Digest(copy);
     return elapsed;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

@@ -8,8 +8,6 @@
 int main(int argc, char** argv)
 {
     forms::Application application(argc, argv);
-    return application.Run([] {
-        CreateMissingDatabases(ProgramFolder());
-        forms::Get<F_Menu>().Show();
-    });
+    // Loading the menu readjusts the blocks.
+    return application.Run([] { StartWithDatabases(ProgramFolder(), [] { forms::Get<F_Menu>().Show(); }); });
 }

@@ -1,10 +1,10 @@
 #include "station/Databases.h"
 
-#include "jet/Engine.h"
+#include "jet/CreateDatabaseFile.h"
 #include "jet/Error.h"
 #include "jet/Examine.h"
+#include "jet/FilesAsFound.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +12,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -81,39 +83,44 @@ const QStringList continuidadTables = {
 
 struct DatabaseFile {
     QString name;
-    const QStringList& statements;
     // The two files the program writes take the write-ahead log; the rotation
     // names are only read, so their file can live on read-only storage.
-    bool writeAheadLog;
-    // Bytes a page. Every start rewrites Dorna.MDB's block totals and its
-    // programming rows at their times in one go: in pages four times larger
-    // that takes a quarter less time. The catalogue, read a row at a time
-    // behind long lists, keeps SQLite's usual pages, which keep those lists
-    // small.
-    int pageSize;
+    // Every start rewrites Dorna.MDB's block totals and its programming rows
+    // at their times in one go: in pages four times larger that takes a
+    // quarter less time. The catalogue, read a row at a time behind long
+    // lists, keeps SQLite's usual pages, which keep those lists small.
+    jet::FileDesign design;
+
+    jet::Use Use() const { return design.writeAheadLog ? jet::Use::ReadWrite : jet::Use::Read; }
 };
 
 const DatabaseFile databaseFiles[] = {
-    {QStringLiteral("Dorna.MDB"), dornaTables, true, 16384},
-    {QStringLiteral("MUSICA.MDB"), musicaTables, true, 4096},
-    {QStringLiteral("CONTINUIDAD.MDB"), continuidadTables, false, 4096},
+    {QStringLiteral("Dorna.MDB"), {16384, true, dornaTables}},
+    {QStringLiteral("MUSICA.MDB"), {4096, true, musicaTables}},
+    {QStringLiteral("CONTINUIDAD.MDB"), {4096, false, continuidadTables}},
 };
 
+const QString untouched = QStringLiteral("El programa termina sin modificar ningún archivo.");
+
 // As on Windows, "dorna.mdb" is the same file as "Dorna.MDB": the name the
-// file has in the folder, if it is there.
+// file has in the folder, if it is there. Whatever stands at the name counts,
+// a folder or a link as well as a file, so that it is never taken for a
+// missing file and replaced.
 std::optional<QString> EntryOf(const QDir& folder, const QString& name)
 {
-    const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden);
+    if (QFileInfo(folder.filePath(name)).exists() || QFileInfo(folder.filePath(name)).isSymLink())
+        return name;
+    const QStringList entries
+        = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
     return std::nullopt;
 }
 
-void RemoveFile(const QString& path)
+QString PathOf(const QDir& folder, const DatabaseFile& file)
 {
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        QFile::remove(path + QLatin1String(suffix));
+    return folder.filePath(EntryOf(folder, file.name).value_or(file.name));
 }
 
 QString Enumeration(QStringList names)
@@ -171,78 +178,152 @@ QStringList Problems(const QString& path, const DatabaseFile& file, const jet::F
         return {QStringLiteral("El archivo «%1» no es una base de datos.").arg(path)};
     case jet::FileState::Damaged:
         return {QStringLiteral("La base de datos «%1» está dañada.").arg(path)};
+    case jet::FileState::OnlyInItsLog:
+        return {QStringLiteral("La base de datos «%1» no tiene ningún byte, pero su registro «%2» sí: puede ser la "
+                               "única copia de sus datos.")
+                    .arg(path, QFileInfo(path).canonicalFilePath() + QStringLiteral("-wal"))};
     case jet::FileState::Empty:
+    case jet::FileState::Interrupted:
     case jet::FileState::Database:
         break;
     }
-    return Missing(path, file.statements, contents);
+    return Missing(path, file.design.statements, contents);
 }
 
-void Create(const QDir& folder, const DatabaseFile& file, const QString& name)
+// The folder and those above it that it takes, the highest first; none when
+// it is there.
+QStringList FoldersToMake(const QString& folder)
 {
-    const QString target = folder.filePath(name);
-    // Each program builds under its own name: two starting at once do not mix.
-    const QString building
-        = folder.filePath(QStringLiteral(".%1.%2.nuevo").arg(name).arg(QCoreApplication::applicationPid()));
-    RemoveFile(building);
-    try {
-        jet::Database database = jet::DBEngine().CreateDatabase(building);
-        // Before anything is written: the size is fixed by the first page.
-        database.Execute(QStringLiteral("PRAGMA page_size=%1").arg(file.pageSize));
-        if (file.writeAheadLog)
-            database.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
-        database.Execute(QStringLiteral("BEGIN"));
-        for (const QString& statement : file.statements)
-            database.Execute(statement);
-        database.Execute(QStringLiteral("COMMIT"));
-    } catch (...) {
-        RemoveFile(building);
-        throw;
-    }
-    // A file of no bytes holds nothing to lose; one that another program has
-    // just made stays.
-    const QFileInfo existing(target);
-    if (existing.exists() && existing.size() == 0)
-        RemoveFile(target);
-    if (!QFile::rename(building, target)) {
-        RemoveFile(building);
-        if (EntryOf(folder, name))   // another program made it meanwhile
+    QStringList missing;
+    for (QFileInfo level(QDir::cleanPath(QDir(folder).absolutePath())); !level.exists() && !level.isSymLink();
+         level = QFileInfo(level.absolutePath()))
+        missing.prepend(level.absoluteFilePath());
+    return missing;
+}
+
+// Takes away the folders a start given up made, as long as they are empty.
+void RemoveFolders(const QStringList& made)
+{
+    for (auto folder = made.rbegin(); folder != made.rend(); ++folder)
+        if (!QDir().rmdir(*folder))
             return;
-        throw jet::Error(QStringLiteral("No se puede crear la base de datos «%1».").arg(target));
+}
+
+void MakeFolders(const QString& folder, const QStringList& missing)
+{
+    const QFileInfo standing(folder);
+    if (standing.exists() && !standing.isDir())
+        throw jet::Error(QStringLiteral("«%1» no es una carpeta: es donde el programa guarda sus bases de datos.\n")
+                             .arg(folder)
+                         + untouched);
+    for (const QString& level : missing) {
+        if (::mkdir(QFile::encodeName(level).constData(), 0777) == 0 || errno == EEXIST)
+            continue;
+        const int error = errno;
+        RemoveFolders(missing.mid(0, missing.indexOf(level)));
+        QString cause = QStringLiteral("error %1 del sistema").arg(error);
+        if (error == EACCES || error == EPERM || error == EROFS)
+            cause = QStringLiteral("la carpeta «%1» es de solo lectura").arg(QFileInfo(level).absolutePath());
+        else if (error == ENOSPC)
+            cause = QStringLiteral("el disco está lleno");
+        else if (error == ENOTDIR)
+            cause = QStringLiteral("«%1» no es una carpeta").arg(QFileInfo(level).absolutePath());
+        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1»: %2.\n").arg(folder, cause) + untouched);
     }
 }
 
-} // namespace
-
-void CreateMissingDatabases(const QString& folder)
+// The files as they are now, one for each database file, to take away what
+// a start given up made.
+std::vector<jet::FilesAsFound> AsFound(const QDir& folder)
 {
-    const QDir directory(folder);
-    if (!directory.exists() && !QDir().mkpath(folder))
-        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1».").arg(folder));
-    // Every file is looked at before any is made, so a refused start leaves
-    // the folder as it was.
+    std::vector<jet::FilesAsFound> found;
+    for (const DatabaseFile& file : databaseFiles)
+        found.emplace_back(PathOf(folder, file));
+    return found;
+}
+
+void TakeAwayWhatWasMade(const std::vector<jet::FilesAsFound>& found, const QStringList& folders)
+{
+    for (const jet::FilesAsFound& files : found)
+        files.TakeAwayWhatWasMade();
+    RemoveFolders(folders);
+}
+
+// Looks at every file before any is made, so that a refused start leaves the
+// folder as it was; the files to make.
+std::vector<const DatabaseFile*> Check(const QDir& directory)
+{
     QStringList problems;
-    std::vector<std::pair<const DatabaseFile*, QString>> toCreate;
+    std::vector<const DatabaseFile*> toCreate;
+    std::vector<std::pair<const DatabaseFile*, QString>> interrupted;
     for (const DatabaseFile& file : databaseFiles) {
         const std::optional<QString> entry = EntryOf(directory, file.name);
         if (!entry) {
-            toCreate.emplace_back(&file, file.name);
+            toCreate.push_back(&file);
             continue;
         }
         const QString path = directory.filePath(*entry);
         try {
-            const jet::FileContents contents = jet::Examine(path);
+            const jet::FileContents contents = jet::Examine(path, file.Use());
             if (contents.state == jet::FileState::Empty)
-                toCreate.emplace_back(&file, *entry);
+                toCreate.push_back(&file);
+            else if (contents.state == jet::FileState::Interrupted)
+                interrupted.emplace_back(&file, path);
             else
                 problems << Problems(path, file, contents);
         } catch (const jet::Error& error) {
             problems << error.Text();
         }
     }
+    // A change a crash left half made is undone, as any opening of the file
+    // would, once nothing else stands in the way; then the file is looked at.
+    for (const auto& [file, path] : interrupted) {
+        if (!problems.isEmpty())
+            break;
+        try {
+            jet::Recover(path);
+            problems << Problems(path, *file, jet::Examine(path, file->Use()));
+        } catch (const jet::Error& error) {
+            problems << error.Text();
+        }
+    }
+    // One read-only folder is said once, whatever file stands in it.
+    problems.removeDuplicates();
     if (!problems.isEmpty())
-        throw jet::Error(problems.join(QLatin1Char('\n'))
-                         + QStringLiteral("\nEl programa termina sin modificar ningún archivo."));
-    for (const auto& [file, name] : toCreate)
-        Create(directory, *file, name);
+        throw jet::Error(problems.join(QLatin1Char('\n')) + QLatin1Char('\n') + untouched);
+    return toCreate;
+}
+
+} // namespace
+
+void StartWithDatabases(const QString& folder, const std::function<void()>& menu)
+{
+    const QStringList folders = FoldersToMake(folder);
+    MakeFolders(folder, folders);
+    const QDir directory(folder);
+    std::vector<jet::FilesAsFound> found = AsFound(directory);
+    std::vector<const DatabaseFile*> toCreate;
+    try {
+        toCreate = Check(directory);
+    } catch (...) {
+        RemoveFolders(folders);
+        throw;
+    }
+    try {
+        for (const DatabaseFile* file : toCreate)
+            if (jet::CreateDatabaseFile(PathOf(directory, *file), file->design))
+                found[size_t(file - databaseFiles)].FileMade();
+        menu();
+    } catch (const jet::Error& error) {
+        TakeAwayWhatWasMade(found, folders);
+        throw jet::Error(error.Text() + QLatin1Char('\n') + untouched);
+    } catch (...) {
+        TakeAwayWhatWasMade(found, folders);
+        throw;
+    }
+}
+
+void CreateMissingDatabases(const QString& folder)
+{
+    StartWithDatabases(folder, [] {});
 }

@@ -1,113 +1,248 @@
 #include "jet/Examine.h"
 
-#include "SqlFunctions.h"
+#include "FileFaults.h"
+#include "SqliteFile.h"
 #include "jet/Error.h"
+#include "jet/FilesAsFound.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
-#include <memory>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace jet {
 
 namespace {
 
-// As long as the engine waits for another program's lock.
-constexpr int busyTimeoutMs = 10000;
+using detail::SqliteFailure;
+using detail::SqliteFile;
 
-struct Closer {
-    void operator()(sqlite3* handle) const { sqlite3_close_v2(handle); }
+// What stands at a path that is no plain file, as said after "es".
+QString KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("una carpeta");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("una tubería con nombre (FIFO)");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("un socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("un dispositivo");
+    return QStringLiteral("un archivo especial");
+}
+
+Error Unreadable(const QString& path, const QString& cause)
+{
+    return Error(QStringLiteral("No se puede leer la base de datos «%1»: %2.").arg(path, cause));
+}
+
+// Nothing but a plain file is opened: a named pipe would block the start,
+// and whatever stands at the name is never replaced.
+void RequirePlainFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0) {
+        if (errno == ENOENT)
+            throw Error(QStringLiteral("No se encuentra el archivo de base de datos «%1».").arg(path));
+        throw Unreadable(path, detail::CauseOfSystemError(errno));
+    }
+    if (S_ISLNK(entry.st_mode)) {
+        const QString target = QFileInfo(path).symLinkTarget();
+        struct stat file {};
+        if (::stat(name.constData(), &file) != 0) {
+            if (errno == ELOOP)
+                throw Error(QStringLiteral("«%1» es un enlace que no lleva a ningún archivo: forma un círculo con "
+                                           "otros enlaces.")
+                                .arg(path));
+            throw Error(QStringLiteral("«%1» es un enlace a «%2», que no existe.").arg(path, target));
+        }
+        if (!S_ISREG(file.st_mode))
+            throw Error(QStringLiteral("«%1» es un enlace a «%2», que es %3, no un archivo de base de datos.")
+                            .arg(path, target, KindOf(file.st_mode)));
+        return;
+    }
+    if (!S_ISREG(entry.st_mode))
+        throw Error(QStringLiteral("«%1» es %2, no un archivo de base de datos.").arg(path, KindOf(entry.st_mode)));
+}
+
+bool Allowed(const QString& path, int mode)
+{
+    return ::access(QFile::encodeName(path).constData(), mode) == 0;
+}
+
+QString FolderOf(const QString& file)
+{
+    return QFileInfo(file).absolutePath();
+}
+
+// The program checks what it may do itself, before SQLite makes anything
+// beside a file it then could not write.
+void RequireAccess(const QString& path, const QString& file, Use use)
+{
+    if (!Allowed(file, R_OK))
+        throw Error(QStringLiteral("No hay permiso para leer «%1».").arg(path));
+    if (use == Use::Read)
+        return;
+    if (!Allowed(file, W_OK))
+        throw Error(QStringLiteral("El archivo «%1» es de solo lectura.").arg(path));
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        const QString beside = file + QLatin1String(suffix);
+        if (QFileInfo::exists(beside) && !Allowed(beside, W_OK))
+            throw Error(QStringLiteral("El archivo «%1» es de solo lectura.").arg(beside));
+    }
+    if (!Allowed(FolderOf(file), W_OK | X_OK))
+        throw Error(QStringLiteral("La carpeta «%1» es de solo lectura.").arg(FolderOf(file)));
+}
+
+struct Header {
+    bool database = false;
+    bool writeAheadLog = false;
 };
-using Handle = std::unique_ptr<sqlite3, Closer>;
 
-// SQLite's refusal, carried out of the reading steps.
-struct Refusal {
-    int code;
-    QString message;
-};
-
-Refusal RefusalOf(sqlite3* handle)
+// The first bytes of the file, read as they lie: the magic text of every
+// SQLite file, and its journal mode, which no program changes while it
+// works on the file.
+Header HeaderOf(const QString& path, const QString& file)
 {
-    return {sqlite3_extended_errcode(handle), QString::fromUtf8(sqlite3_errmsg(handle))};
+    const int descriptor = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw Unreadable(path, detail::CauseOfSystemError(errno));
+    char bytes[100] = {};
+    const ssize_t got = ::read(descriptor, bytes, sizeof bytes);
+    const int error = errno;
+    ::close(descriptor);
+    if (got < 0)
+        throw Unreadable(path, detail::CauseOfSystemError(error));
+    static const char magic[] = "SQLite format 3";   // with its closing zero byte
+    Header header;
+    header.database = got == sizeof bytes && std::equal(magic, magic + sizeof magic, bytes);
+    header.writeAheadLog = header.database && bytes[18] == 2;
+    return header;
 }
 
-// The text of column 0 of every row of sql.
-QStringList Rows(sqlite3* handle, const QString& sql)
+// The tables with their columns, and the first row of each: what the forms
+// need, in one read transaction.
+FileContents ReadTables(SqliteFile& sqlite)
 {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(handle, sql.toUtf8().constData(), -1, &raw, nullptr) != SQLITE_OK)
-        throw RefusalOf(handle);
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
-    QStringList rows;
-    int result = SQLITE_ROW;
-    while ((result = sqlite3_step(raw)) == SQLITE_ROW)
-        rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0)));
-    if (result != SQLITE_DONE)
-        throw RefusalOf(handle);
-    return rows;
-}
-
-// A file with no log or journal beside it is open in no program and holds all
-// its pages: it is read as it lies, so that nothing is made beside it.
-QByteArray Address(const QString& path, int& openFlags)
-{
-    if (QFileInfo::exists(path + QStringLiteral("-wal")) || QFileInfo::exists(path + QStringLiteral("-journal")))
-        return QFile::encodeName(path);
-    openFlags |= SQLITE_OPEN_URI;
-    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded() + "?immutable=1";
-}
-
-FileContents Read(const QString& path, int openFlags)
-{
-    sqlite3* raw = nullptr;
-    const QByteArray address = Address(path, openFlags);
-    const int opened = sqlite3_open_v2(address.constData(), &raw, openFlags, nullptr);
-    const Handle handle(raw);
-    if (opened != SQLITE_OK)
-        throw raw ? RefusalOf(raw) : Refusal{opened, QString::fromUtf8(sqlite3_errstr(opened))};
-    sqlite3_busy_timeout(raw, busyTimeoutMs);
-    sqlite3_extended_result_codes(raw, 1);
-    detail::InstallSqlFunctions(raw);
-
+    sqlite.Execute(QStringLiteral("BEGIN"));
     FileContents contents;
-    const QStringList tables = Rows(raw, QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
+    contents.state = FileState::Database;
+    const QStringList tables = sqlite.Tables();
     for (const QString& table : tables) {
         const QString columns = QStringLiteral("SELECT name FROM pragma_table_info('%1')")
                                     .arg(QString(table).replace(QLatin1Char('\''), QLatin1String("''")));
-        contents.tables.push_back({table, Rows(raw, columns)});
+        contents.tables.push_back({table, sqlite.Column(columns)});
+        sqlite.HasRow(SqliteFile::FirstRowOf(table));
     }
-    const QStringList problems = Rows(raw, QStringLiteral("PRAGMA quick_check(1)"));
-    contents.state = problems == QStringList{QStringLiteral("ok")} ? FileState::Database : FileState::Damaged;
+    sqlite.Execute(QStringLiteral("COMMIT"));
     return contents;
+}
+
+// A file in write-ahead-log mode that no other program has open is read
+// under the exclusive lock, which keeps the log's index in memory: no index
+// is made beside it, a log made for the reading goes when it is closed, and
+// one found there is left as it is, not copied into the file.
+std::optional<FileContents> ReadAlone(const QString& file, bool logThere)
+{
+    SqliteFile sqlite = SqliteFile::Open(file, SQLITE_OPEN_READWRITE, 0);
+    if (logThere)
+        sqlite3_db_config(sqlite.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    sqlite.Execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+    try {
+        return ReadTables(sqlite);
+    } catch (const SqliteFailure& failure) {
+        if ((failure.code & 0xff) == SQLITE_BUSY)
+            return std::nullopt;
+        throw;
+    }
+}
+
+// Beside other readers and writers, as each of them opens it, waiting as the
+// engine does for a lock; what the log holds is left in it.
+SqliteFile OpenShared(const QString& file, int flags)
+{
+    SqliteFile sqlite = SqliteFile::Open(file, flags, detail::lockWaitMs);
+    sqlite3_db_config(sqlite.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    return sqlite;
+}
+
+FileContents ReadShared(const QString& file, int flags)
+{
+    SqliteFile sqlite = OpenShared(file, flags);
+    return ReadTables(sqlite);
+}
+
+FileContents Read(const QString& path, const QString& file, const Header& header)
+{
+    const bool logThere = QFileInfo::exists(file + QStringLiteral("-wal"));
+    if (!header.writeAheadLog)
+        return ReadShared(file, SQLITE_OPEN_READONLY);
+    if (Allowed(file, W_OK) && Allowed(FolderOf(file), W_OK | X_OK)) {
+        if (std::optional<FileContents> alone = ReadAlone(file, logThere))
+            return *alone;
+        return ReadShared(file, SQLITE_OPEN_READWRITE);
+    }
+    // Without its log and index beside it, a file in this mode is read only
+    // by making them.
+    if (!logThere || !QFileInfo::exists(file + QStringLiteral("-shm")))
+        throw Unreadable(path, QStringLiteral("es de solo lectura y está en modo WAL, que necesita escribir junto a ella"));
+    return ReadShared(file, SQLITE_OPEN_READONLY);
 }
 
 } // namespace
 
-FileContents Examine(const QString& path)
+FileContents Examine(const QString& path, Use use)
 {
-    const QFileInfo file(path);
-    if (!file.isFile())
-        throw Error(QStringLiteral("No se encuentra el archivo de base de datos «%1».").arg(path));
-    // A new file's pages may still all be in its write-ahead log.
-    const QFileInfo log(path + QStringLiteral("-wal"));
-    if (file.size() == 0 && (!log.exists() || log.size() == 0))
-        return {};
+    RequirePlainFile(path);
+    const QString file = SqliteFile::FileBehind(path);
+    RequireAccess(path, file, use);
+    if (QFileInfo(file).size() == 0) {
+        // Opening a file of no bytes, SQLite would delete the log beside it.
+        const QFileInfo log(file + QStringLiteral("-wal"));
+        return {log.size() > 0 ? FileState::OnlyInItsLog : FileState::Empty, {}};
+    }
+    const Header header = HeaderOf(path, file);
+    if (!header.database)
+        return {FileState::NotADatabase, {}};
+    const FilesAsFound before(file);
+    bool reading = true;
     try {
-        try {
-            return Read(path, SQLITE_OPEN_READONLY);
-        } catch (const Refusal& refusal) {
-            if ((refusal.code & 0xff) != SQLITE_READONLY)
-                throw;
-            // Only writing can recover it; opening it for use would do the same.
-            return Read(path, SQLITE_OPEN_READWRITE);
-        }
-    } catch (const Refusal& refusal) {
-        if ((refusal.code & 0xff) == SQLITE_NOTADB)
+        FileContents contents = Read(path, file, header);
+        // The engine opens a shared file beside other programs, with the
+        // log's index in a file: where none is there yet, it must be made
+        // (which a full disk refuses).
+        reading = false;
+        if (use == Use::ReadWrite && header.writeAheadLog && !QFileInfo::exists(file + QStringLiteral("-shm")))
+            OpenShared(file, SQLITE_OPEN_READWRITE).Column(QStringLiteral("PRAGMA schema_version"));
+        before.TakeAwayWhatWasMade();
+        return contents;
+    } catch (const SqliteFailure& failure) {
+        before.TakeAwayWhatWasMade();
+        if (!reading)
+            throw Error(QStringLiteral("No se puede escribir en la base de datos «%1»: %2.").arg(path, failure.cause));
+        if (failure.code == SQLITE_READONLY_ROLLBACK)
+            return {FileState::Interrupted, {}};
+        if ((failure.code & 0xff) == SQLITE_NOTADB)
             return {FileState::NotADatabase, {}};
-        if ((refusal.code & 0xff) == SQLITE_CORRUPT)
+        if ((failure.code & 0xff) == SQLITE_CORRUPT)
             return {FileState::Damaged, {}};
-        throw Error(QStringLiteral("No se puede leer la base de datos «%1» (%2).").arg(path, refusal.message));
+        throw Unreadable(path, failure.cause);
+    }
+}
+
+void Recover(const QString& path)
+{
+    try {
+        SqliteFile sqlite = SqliteFile::Open(SqliteFile::FileBehind(path), SQLITE_OPEN_READWRITE, detail::lockWaitMs);
+        sqlite.Column(QStringLiteral("PRAGMA schema_version"));
+    } catch (const SqliteFailure& failure) {
+        throw Unreadable(path, failure.cause);
     }
 }
 

@@ -1,24 +1,29 @@
 // The program creates the databases it misses, with every table the forms
-// use and their unique keys; a file it cannot use is named at start and left
-// as it is.
-#include "forms/Application.h"
-#include "forms/TestSeam.h"
+// use and their unique keys; a start that cannot use a file is refused with
+// the cause, in Spanish, and leaves the folder as it found it.
 #include "jet/Engine.h"
 #include "jet/Error.h"
+#include "jet/Transaction.h"
 #include "station/Databases.h"
 #include "station/ProgramFolder.h"
+#include "support/FolderContents.h"
+#include "support/FullDisk.h"
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -55,15 +60,6 @@ QByteArray Hash(const QString& path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
-// Every file of the folder with the checksum of its bytes.
-std::map<std::string, std::string> Contents(const QString& folder)
-{
-    std::map<std::string, std::string> contents;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
-        contents[name.toStdString()] = Hash(QDir(folder).filePath(name)).toHex().toStdString();
-    return contents;
-}
-
 void Write(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -95,6 +91,78 @@ void Overwrite(const QString& path, qint64 offset, const QByteArray& bytes)
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.seek(offset));
     file.write(bytes);
+}
+
+// The text of the error the start is refused with; empty when it goes on.
+QString Refusal(const std::function<void()>& start)
+{
+    try {
+        start();
+    } catch (const jet::Error& error) {
+        return error.Text();
+    }
+    return QString();
+}
+
+// One refusal's text: its lines, %1 standing for the folder, and the last line.
+std::string RefusalText(const QStringList& lines, const QString& folder)
+{
+    return (lines.join('\n').arg(folder) + "\nEl programa termina sin modificar ningún archivo.").toStdString();
+}
+
+// What the menu does at start besides showing itself: it writes Dorna.MDB in
+// a transaction (the readjustment of the blocks).
+void WriteAnAdvertiser(const QString& folder)
+{
+    jet::Transaction transaction;
+    jet::DBEngine().OpenDatabase(folder + "/Dorna.MDB").Execute("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')");
+    transaction.Commit();
+}
+
+QStringList Advertisers(const QString& folder)
+{
+    QStringList names;
+    jet::Recordset rows = jet::DBEngine().OpenDatabase(folder + "/Dorna.MDB").OpenRecordset("SELECT NOMBRE FROM CLIENTES");
+    for (int row = 0; row < rows.RecordCount(); ++row)
+        names << rows.ValueAt(row, 0).toString();
+    return names;
+}
+
+// The whole start in a process of its own: its status and the message
+// boxes it showed, one a line.
+struct Started {
+    int status;
+    QString boxes;
+    QString errors;   // what else it wrote, to tell why it failed
+};
+
+Started StartProgram(const QString& folder, bool unprivileged)
+{
+    QProcess program;
+    program.start(QStringLiteral(START_PROGRAM),
+                  unprivileged ? QStringList{folder, "--unprivileged"} : QStringList{folder});
+    program.waitForFinished(60000);
+    return {program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+// Hands the folder and all in it to the ordinary user the start then runs
+// as; a test run by that user itself owns them already.
+void GiveToAnOrdinaryUser(const QString& folder)
+{
+    if (::geteuid() != 0)
+        return;
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    ::chown(QFile::encodeName(folder).constData(), 65534, 65534);
+    while (entries.hasNext())
+        ::lchown(QFile::encodeName(entries.next()).constData(), 65534, 65534);
+}
+
+void SetMode(const QString& path, mode_t mode)
+{
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
 }
 
 } // namespace
@@ -169,8 +237,24 @@ TEST(Databases, FilesOfNoBytesGetTheirTablesLikeMissingOnes)
               (QStringList{"CONTINUIDAD.MDB", "Dorna.MDB", "musica.mdb"}));
 }
 
+TEST(Databases, ALinkToAFileOfNoBytesStaysAndItsFileGetsTheTables)
+{
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("dorna de la emisora.mdb"));
+    Write(target, QByteArray());
+    ASSERT_TRUE(QFile::link(target, folder.filePath(QStringLiteral("Dorna.MDB"))));
+
+    CreateMissingDatabases(folder.path());
+    EXPECT_EQ(QFile::symLinkTarget(folder.filePath(QStringLiteral("Dorna.MDB"))), target);
+    jet::Database database = jet::DBEngine().OpenDatabase(target);
+    for (const QString& select : expected[0].selects)
+        EXPECT_NO_THROW(database.OpenRecordset(select)) << select.toStdString();
+}
+
 // Each case spoils the files of a working folder; the start is refused with
-// one text naming every spoilt file and its fault, and no file changes.
+// one text naming every spoilt file and its fault, and nothing in the
+// folder changes: no file is replaced, made, emptied or left beside another.
 TEST(Databases, FilesThatCannotBeUsedAreNamedAndLeftByteForByte)
 {
     struct Case {
@@ -189,10 +273,10 @@ TEST(Databases, FilesThatCannotBeUsedAreNamedAndLeftByteForByte)
              Write(d.filePath("musica.mdb"), QByteArray("\x89PNG\r\n\x1a\n") + QByteArray(3000, '\x7f'));
          },
          {"El archivo «%1/musica.mdb» no es una base de datos."}},
-        {"pages of MUSICA.MDB overwritten",
+        {"the list of tables of MUSICA.MDB overwritten",
          [](const QDir& d) {
              FillCatalogue(d.filePath("MUSICA.MDB"));
-             Overwrite(d.filePath("MUSICA.MDB"), 6 * 4096, QByteArray(4096, '\x5a'));
+             Overwrite(d.filePath("MUSICA.MDB"), 100, QByteArray(3996, '\x5a'));
          },
          {"La base de datos «%1/MUSICA.MDB» está dañada."}},
         {"MUSICA.MDB cut short",
@@ -216,24 +300,57 @@ TEST(Databases, FilesThatCannotBeUsedAreNamedAndLeftByteForByte)
          {"A la base de datos «%1/Dorna.MDB» le faltan las tablas DIAS y BLOQUES.",
           "En la base de datos «%1/Dorna.MDB», a la tabla PROGRAMAS le falta el campo TIEMPO_VER.",
           "El archivo «%1/MUSICA.MDB» no es una base de datos."}},
+        // Opening a file of no bytes, SQLite deletes the log beside it.
+        {"Dorna.MDB of no bytes, its rows only in its log",
+         [](const QDir& d) {
+             {
+                 jet::Database open = jet::DBEngine().OpenDatabase(d.filePath("Dorna.MDB"));
+                 open.Execute("PRAGMA wal_autocheckpoint=0");
+                 open.Execute("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')");
+                 QFile::copy(d.filePath("Dorna.MDB-wal"), d.filePath("registro"));
+             }
+             Write(d.filePath("Dorna.MDB"), QByteArray());
+             QFile::rename(d.filePath("registro"), d.filePath("Dorna.MDB-wal"));
+         },
+         {"La base de datos «%1/Dorna.MDB» no tiene ningún byte, pero su registro «%1/Dorna.MDB-wal» sí: puede "
+          "ser la única copia de sus datos."}},
+        {"a folder named Dorna.MDB",
+         [](const QDir& d) {
+             QFile::remove(d.filePath("Dorna.MDB"));
+             d.mkdir("Dorna.MDB");
+         },
+         {"«%1/Dorna.MDB» es una carpeta, no un archivo de base de datos."}},
+        {"a named pipe named musica.mdb",
+         [](const QDir& d) {
+             QFile::remove(d.filePath("MUSICA.MDB"));
+             ::mkfifo(QFile::encodeName(d.filePath("musica.mdb")).constData(), 0644);
+         },
+         {"«%1/musica.mdb» es una tubería con nombre (FIFO), no un archivo de base de datos."}},
+        {"Dorna.MDB a link to a file that is not there",
+         [](const QDir& d) {
+             QFile::remove(d.filePath("Dorna.MDB"));
+             QFile::link(d.filePath("perdido.mdb"), d.filePath("Dorna.MDB"));
+         },
+         {"«%1/Dorna.MDB» es un enlace a «%1/perdido.mdb», que no existe."}},
+        {"CONTINUIDAD.MDB a link to a folder",
+         [](const QDir& d) {
+             QFile::remove(d.filePath("CONTINUIDAD.MDB"));
+             d.mkdir("rotaciones");
+             QFile::link(d.filePath("rotaciones"), d.filePath("CONTINUIDAD.MDB"));
+         },
+         {"«%1/CONTINUIDAD.MDB» es un enlace a «%1/rotaciones», que es una carpeta, no un archivo de base de "
+          "datos."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir folder;
         CreateMissingDatabases(folder.path());
         c.spoil(QDir(folder.path()));
-        const auto before = Contents(folder.path());
+        const auto before = FolderContents(folder.path());
 
-        QString text;
-        try {
-            CreateMissingDatabases(folder.path());
-        } catch (const jet::Error& error) {
-            text = error.Text();
-        }
-        const QStringList lines = c.lines.join('\n').arg(folder.path()).split('\n');
-        EXPECT_EQ(text.toStdString(),
-                  (lines + QStringList{"El programa termina sin modificar ningún archivo."}).join('\n').toStdString());
-        EXPECT_EQ(Contents(folder.path()), before);
+        EXPECT_EQ(Refusal([&] { CreateMissingDatabases(folder.path()); }).toStdString(),
+                  RefusalText(c.lines, folder.path()));
+        EXPECT_EQ(FolderContents(folder.path()), before);
     }
 }
 
@@ -267,35 +384,146 @@ TEST(Databases, AFileLeftInTheMiddleOfAChangeIsRecoveredAndUsed)
     EXPECT_EQ(names.Fields("NOMBRE").Value().toString(), QStringLiteral("Noche"));
 }
 
-// What the program does at start with a file it cannot use: the boxes it
-// shows, answered by the seam, go to stderr, and it ends with its status.
-void StartOnFolder(const QString& folder)
+// On a full disk the start is refused, saying so, and takes away all it
+// made: the databases it had made so far, the logs and indexes SQLite made
+// beside the others. Once there is room again, the next start goes through.
+TEST(Databases, AStartOnAFullDiskIsRefusedSayingSoAndChangesNothing)
 {
-    int status = 0;
-    {
-        int argc = 1;
-        char name[] = "traffic_tests";
-        char* argv[] = {name, nullptr};
-        forms::Application application(argc, argv);
-        forms::test::Seam seam;
-        status = application.Run([&folder] { CreateMissingDatabases(folder); });
-        std::fprintf(stderr, "boxes: %zu\n", forms::test::Messages().size());
-        for (const forms::test::Message& message : forms::test::Messages())
-            std::fprintf(stderr, "box %d: %s\n", message.Buttons, qPrintable(message.Prompt));
+    struct Case {
+        const char* what;
+        QStringList keep;   // of the three files, those the folder holds
+        bool fullFromTheMenu;   // the disk fills up only as the menu writes
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"an empty folder", {}, false,
+         {"No se puede crear la base de datos «%1/Dorna.MDB»: el disco está lleno."}},
+        {"a folder without CONTINUIDAD.MDB", {"Dorna.MDB", "MUSICA.MDB"}, false,
+         {"No se puede escribir en la base de datos «%1/Dorna.MDB»: el disco está lleno.",
+          "No se puede escribir en la base de datos «%1/MUSICA.MDB»: el disco está lleno."}},
+        {"a folder without MUSICA.MDB, full as the menu writes", {"Dorna.MDB", "CONTINUIDAD.MDB"}, true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        CreateMissingDatabases(folder.path());
+        for (const char* name : {"Dorna.MDB", "MUSICA.MDB", "CONTINUIDAD.MDB"})
+            if (!c.keep.contains(name))
+                QFile::remove(folder.filePath(name));
+        const auto before = FolderContents(folder.path());
+
+        const QString text = Refusal([&] {
+            std::optional<FullDisk> full;
+            if (!c.fullFromTheMenu)
+                full.emplace();
+            StartWithDatabases(folder.path(), [&] {
+                full.emplace();
+                WriteAnAdvertiser(folder.path());
+            });
+        });
+        if (c.fullFromTheMenu)   // the engine's words for what failed, then the end
+            EXPECT_TRUE(text.endsWith("\nEl programa termina sin modificar ningún archivo.")) << text.toStdString();
+        else
+            EXPECT_EQ(text.toStdString(), RefusalText(c.lines, folder.path()));
+        EXPECT_EQ(FolderContents(folder.path()), before);
+
+        StartWithDatabases(folder.path(), [&] { WriteAnAdvertiser(folder.path()); });
+        EXPECT_EQ(Advertisers(folder.path()), QStringList{"Uno"});
     }
-    std::exit(status);
 }
 
-TEST(DatabasesDeathTest, AFileThatIsNotADatabaseEndsTheProgramWithOneMessageAndIsLeftAsItWas)
+// Another program holds CONTINUIDAD.MDB locked while it writes: the start
+// waits as long as the engine waits, then says who is in the way.
+TEST(Databases, AFileLockedPastTheWaitIsNamedAndLeftAsItIs)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QTemporaryDir folder;
+    CreateMissingDatabases(folder.path());
+    const auto before = FolderContents(folder.path());
+    jet::Database other = jet::DBEngine().OpenDatabase(folder.filePath(QStringLiteral("CONTINUIDAD.MDB")));
+    other.Execute(QStringLiteral("BEGIN EXCLUSIVE"));
+
+    EXPECT_EQ(Refusal([&] { CreateMissingDatabases(folder.path()); }).toStdString(),
+              RefusalText({"No se puede leer la base de datos «%1/CONTINUIDAD.MDB»: otro programa la tiene bloqueada "
+                           "y no la ha liberado en 10 segundos."},
+                          folder.path()));
+    other.Execute(QStringLiteral("ROLLBACK"));
+    other.Close();
+    EXPECT_EQ(FolderContents(folder.path()), before);
+}
+
+// File modes bind the ordinary user the start runs as here (root passes
+// them by). Each case refuses the start with its cause, changes nothing,
+// and leaves nothing that keeps the next start, once the cause is gone, from
+// going through.
+TEST(Databases, ReadOnlyFilesAndFoldersAreNamedAndTheNextStartGoesThroughOnceWritable)
+{
+    struct Case {
+        const char* what;
+        bool made;                  // the folder holds the three files
+        const char* readOnly;       // made read-only: the folder ("") or a file of it
+        QString under;              // the program folder, within the test's folder
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"Dorna.MDB read-only", true, "Dorna.MDB", "", {"El archivo «%1/Dorna.MDB» es de solo lectura."}},
+        {"the log's index of MUSICA.MDB left read-only", true, "MUSICA.MDB-shm", "",
+         {"El archivo «%1/MUSICA.MDB-shm» es de solo lectura."}},
+        {"the folder read-only, its files in it", true, "", "", {"La carpeta «%1» es de solo lectura."}},
+        {"an empty folder read-only", false, "", "",
+         {"No se puede crear la base de datos «%1/Dorna.MDB»: la carpeta «%1» es de solo lectura."}},
+        {"the program folder missing in a read-only folder", false, "", "/datos",
+         {"No se puede crear la carpeta de datos «%1/datos»: la carpeta «%1» es de solo lectura."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        if (c.made)
+            CreateMissingDatabases(folder.path());
+        if (QString::fromUtf8(c.readOnly).endsWith("-shm"))
+            Write(folder.filePath(c.readOnly), QByteArray(32768, '\0'));
+        GiveToAnOrdinaryUser(folder.path());
+        const QString readOnly = *c.readOnly ? folder.filePath(QString::fromUtf8(c.readOnly)) : folder.path();
+        SetMode(readOnly, *c.readOnly ? 0444 : 0555);
+        const auto before = FolderContents(folder.path());
+
+        const Started refused = StartProgram(folder.path() + c.under, true);
+        EXPECT_EQ(refused.status, 1) << refused.errors.toStdString();
+        EXPECT_EQ(refused.boxes.toStdString(),
+                  "box 16: " + QString::fromStdString(RefusalText(c.lines, folder.path())).replace('\n', " | ").toStdString()
+                      + "\n");
+        EXPECT_EQ(FolderContents(folder.path()), before);
+
+        SetMode(readOnly, *c.readOnly ? 0644 : 0755);
+        const Started started = StartProgram(folder.path() + c.under, true);
+        EXPECT_EQ(started.status, 0) << started.boxes.toStdString() << started.errors.toStdString();
+        EXPECT_EQ(Advertisers(folder.path() + c.under), QStringList{"Arranque"});
+    }
+}
+
+TEST(Databases, AFileThatIsNotADatabaseEndsTheProgramWithOneMessageAndIsLeftAsItWas)
+{
     QTemporaryDir folder;
     Write(folder.filePath(QStringLiteral("Dorna.MDB")), "no es una base de datos");
-    const auto before = Contents(folder.path());
-    EXPECT_EXIT(StartOnFolder(folder.path()), ::testing::ExitedWithCode(1),
-                "boxes: 1\nbox 16: El archivo «.*/Dorna.MDB» no es una base de datos.\n"
-                "El programa termina sin modificar ningún archivo.\n");
-    EXPECT_EQ(Contents(folder.path()), before);
+    const auto before = FolderContents(folder.path());
+
+    const Started refused = StartProgram(folder.path(), false);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.boxes.toStdString(), "box 16: El archivo «" + folder.path().toStdString()
+                                               + "/Dorna.MDB» no es una base de datos. | El programa termina sin "
+                                                 "modificar ningún archivo.\n");
+    EXPECT_EQ(FolderContents(folder.path()), before);
+}
+
+TEST(Databases, AFileWhereTheProgramFolderShouldBeIsNamed)
+{
+    QTemporaryDir parent;
+    const QString folder = parent.filePath(QStringLiteral("datos"));
+    Write(folder, "notas");
+    const auto before = FolderContents(parent.path());
+
+    EXPECT_EQ(Refusal([&] { CreateMissingDatabases(folder); }).toStdString(),
+              RefusalText({"«%1» no es una carpeta: es donde el programa guarda sus bases de datos."}, folder));
+    EXPECT_EQ(FolderContents(parent.path()), before);
 }
 
 TEST(Databases, DataFolderVariableNamesTheProgramFolder)
