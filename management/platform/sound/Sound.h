@@ -7,10 +7,10 @@
 // Streams open and measure without a started engine (a server has no sound
 // device); playing needs Init. A running engine decodes the playing streams
 // on a thread of its own, a second ahead of the device, which only copies.
-// Failures leave their code for GetError (the
-// codes of TextoErrorSonido). The environment variable VARNOOK_SOUND_OUTPUT
-// chooses the output of Init: "silent" plays in real time into nothing (for
-// tests), "none" behaves as a machine without a device; unset, the sound device.
+// Failures leave their code for GetError (the codes of TextoErrorSonido). The
+// environment variable VARNOOK_SOUND_OUTPUT chooses the output of Init:
+// "silent" plays in real time into nothing (for tests), "none" behaves as a
+// machine without a device; unset, the sound device.
 #pragma once
 
 #include <QString>
