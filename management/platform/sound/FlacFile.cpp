@@ -85,12 +85,14 @@ FLAC__StreamDecoderWriteStatus WriteFrame(
         state.lastFrameBad = false;
         return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
     }
+    // Frames of another channel count than the stream states are no part of it.
+    if (static_cast<int>(frame->header.channels) != state.channels) return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
     const auto start = static_cast<long long>(frame->header.number.sample_number);
     const auto count = static_cast<std::size_t>(frame->header.blocksize);
     state.lastEnd = start + static_cast<long long>(count);
-    if (state.block == nullptr || static_cast<int>(frame->header.channels) != state.channels)
-        return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
-    const float scale = 1.0f / static_cast<float>(1LL << (state.bitsPerSample - 1));
+    if (state.block == nullptr) return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
+    const int bits = std::clamp(static_cast<int>(frame->header.bits_per_sample), 1, 32);
+    const float scale = 1.0f / static_cast<float>(1LL << (bits - 1));
     const auto channels = static_cast<std::size_t>(state.channels);
     float* to = state.block->Place(start, count);
     for (std::size_t i = 0; i < count; ++i) {

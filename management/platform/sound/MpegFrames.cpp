@@ -45,7 +45,8 @@ private:
 };
 
 struct Header {
-    unsigned long bits = 0;
+    bool freeFormat = false; // no bit rate: the size is that of the stream's first frame
+    int padding = 0; // bytes
     int version = 0; // 3 MPEG-1, 2 MPEG-2, 0 MPEG-2.5
     int layer = 0;
     int sampleRate = 0;
@@ -60,8 +61,8 @@ struct Header {
     }
 };
 
-// A frame header; size 0 when the bytes are none. Free format (no bit rate)
-// and the reserved values are refused.
+// A frame header; size 0 when the bytes are none, or for free format (no bit
+// rate), whose size the walk finds. Reserved values are refused.
 Header Parse(const unsigned char* bytes)
 {
     static const int kKbps[2][3][15] = {
@@ -79,23 +80,23 @@ Header Parse(const unsigned char* bytes)
     const int bitrate = bytes[2] >> 4;
     const int rate = (bytes[2] >> 2) & 3;
     const int emphasis = bytes[3] & 3;
-    if (version == 1 || layerBits == 0 || bitrate == 0 || bitrate == 15 || rate == 3 || emphasis == 2) return header;
+    if (version == 1 || layerBits == 0 || bitrate == 15 || rate == 3 || emphasis == 2) return header;
     const bool mpeg1 = version == 3;
-    header.bits = static_cast<unsigned long>(bytes[0]) << 24 | static_cast<unsigned long>(bytes[1]) << 16
-        | static_cast<unsigned long>(bytes[2]) << 8 | bytes[3];
     header.version = version;
     header.layer = 4 - layerBits;
     header.sampleRate = kRates[rate] >> (mpeg1 ? 0 : version == 2 ? 1 : 2);
     header.mono = ((bytes[3] >> 6) & 3) == 3;
     const long long bitsPerSecond = 1000LL * kKbps[mpeg1 ? 0 : 1][header.layer - 1][bitrate];
-    const int padding = (bytes[2] >> 1) & 1;
+    header.freeFormat = bitrate == 0;
+    header.padding = ((bytes[2] >> 1) & 1) * (header.layer == 1 ? 4 : 1);
     if (header.layer == 1) {
         header.samplesPerFrame = 384;
-        header.size = (12 * bitsPerSecond / header.sampleRate + padding) * 4;
+        header.size = 12 * bitsPerSecond / header.sampleRate * 4;
     } else {
         header.samplesPerFrame = header.layer == 3 && !mpeg1 ? 576 : 1152;
-        header.size = header.samplesPerFrame / 8 * bitsPerSecond / header.sampleRate + padding;
+        header.size = header.samplesPerFrame / 8 * bitsPerSecond / header.sampleRate;
     }
+    if (header.size > 0) header.size += header.padding;
     return header;
 }
 
@@ -110,7 +111,13 @@ public:
     Header At(long long at)
     {
         const unsigned char* bytes = window_.At(at, kHeader);
-        return bytes != nullptr ? Parse(bytes) : Header();
+        if (bytes == nullptr) return Header();
+        Header header = Parse(bytes);
+        if (header.freeFormat) {
+            if (freeSize_ == 0) freeSize_ = FreeFormatSize(header, at);
+            if (freeSize_ > 0) header.size = freeSize_ + header.padding;
+        }
+        return header;
     }
     bool FollowedBy(const Header& header, long long at, const Header& kind)
     {
@@ -138,15 +145,33 @@ public:
     {
         const unsigned char* bytes = window_.At(at, kInfoTagEnd);
         if (bytes == nullptr || header.layer != 3) return false;
+        // Some encoders mark the frame as checked and write no check sum in it.
         const bool checksum = (bytes[1] & 1) == 0;
         const std::size_t sideInfo = header.version == 3 ? (header.mono ? 17 : 32) : (header.mono ? 9 : 17);
-        const unsigned char* tag = bytes + kHeader + (checksum ? 2 : 0) + sideInfo;
-        return std::memcmp(tag, "Xing", 4) == 0 || std::memcmp(tag, "Info", 4) == 0;
+        const auto tagAt = [&](std::size_t offset) {
+            return std::memcmp(bytes + offset, "Xing", 4) == 0 || std::memcmp(bytes + offset, "Info", 4) == 0;
+        };
+        return tagAt(kHeader + sideInfo) || (checksum && tagAt(kHeader + 2 + sideInfo));
     }
 
 private:
+    // Free format: the distance to the next header of the same kind, without
+    // padding, as all the stream's frames have it.
+    long long FreeFormatSize(const Header& header, long long at)
+    {
+        constexpr long long kLargestFrame = 4096;
+        for (long long next = at + static_cast<long long>(kHeader); next < at + kLargestFrame; ++next) {
+            const unsigned char* bytes = window_.At(next, kHeader);
+            if (bytes == nullptr) return 0;
+            const Header following = Parse(bytes);
+            if (following.freeFormat && following.SameKind(header)) return next - at - header.padding;
+        }
+        return 0;
+    }
+
     Window window_;
     long long end_;
+    long long freeSize_ = 0;
 };
 
 void Add(MpegFrames& frames, long long at, long long size)

@@ -140,6 +140,20 @@ TEST(SoundMeasure, FilesAsOtherToolsWriteOrDamageThemMeasureWhatTheyPlay)
             [&] { return Made {make.Shaped("bad header.mp3", tagged, flipHeader), 6000, 2 * kMpegFrameMs}; }},
         {"tagged MP3 with bytes flipped inside a frame",
             [&] { return Made {make.Shaped("flipped.mp3", tagged, flip16), 6000, 2 * kMpegFrameMs}; }},
+        {"tagged MP3 whose Info frame is marked as checked without a check sum, as LAME writes it",
+            [&] {
+                const auto markChecked = [](const QByteArray& b, qsizetype) {
+                    QByteArray bytes = b;
+                    const qsizetype first = FrameHeaderFrom(bytes, 0);
+                    bytes[first + 1] = static_cast<char>(bytes[first + 1] & 0xFE);
+                    return bytes;
+                };
+                return Made {make.Shaped("checked.mp3", tagged, markChecked), 6000, 0};
+            }},
+        // Made once with LAME, in free format (no bit rate in the headers)
+        // and so without an Info frame, from 1.5 s at 16000 Hz.
+        {"MP3 in free format",
+            [&] { return Made {SOUND_FIXTURES "/free-format-16k.mp3", 1500, 576 * 1000 / 16000}; }},
         {"tagged MP3 cut short: what is left",
             [&] { return Made {make.Shaped("half.mp3", tagged, half), 3000, 3 * kMpegFrameMs}; }},
         {"FLAC with 4 KB zeroed in the middle: silence in place of the lost frames",
@@ -232,6 +246,14 @@ TEST(SoundMeasure, AudioThatIsNoneOfTheFormatsOrOnlyLooksLikeMpegIsRefused)
             sound::ErrFileFormat},
         {"a frame header repeated", make.Bytes("pattern.mp3", QByteArray("\xFF\xFB\x90\x64").repeated(75000)),
             sound::ErrFileFormat},
+        {"FLAC whose stream information was damaged to state three channels for frames of two",
+            [&] {
+                QByteArray flac = soundtest::ReadBytes(make.Tone("stereo.flac", {Kind::Flac, 1000, 44100, 2}));
+                // The channels less one are bits 3 to 1 of byte 20, in the stream information.
+                flac[20] = static_cast<char>((flac[20] & 0xF1) | (2 << 1));
+                return make.Bytes("three channels.flac", flac);
+            }(),
+            sound::ErrFileBad},
         {"a tagged MP3 of a second followed by much garbage",
             make.Bytes("tagged garbage.mp3", tagged + soundtest::HeaderShapedGarbage(300000, 3)), sound::ErrFileBad},
     };
