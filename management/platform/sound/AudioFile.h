@@ -9,10 +9,11 @@ namespace sound {
 
 class AudioFile {
 public:
-    // Opens the file by what it holds, whatever its name: MPEG audio through
-    // the MPEG decoder, WAV, FLAC, Ogg and the like through the general one.
-    // nullptr and an Error code when it cannot be measured, or holds less
-    // audio than its header states.
+    // Opens the file by what it holds, whatever its name: MPEG audio, FLAC
+    // and Ogg Vorbis through their own decoders, WAV and the like through the
+    // general one. Its length is what it decodes to, never what a header
+    // promises. nullptr and an Error code when it holds no audio that can be
+    // measured.
     static std::unique_ptr<AudioFile> Open(const QString& path, int& error);
     virtual ~AudioFile() = default;
     AudioFile(const AudioFile&) = delete;
@@ -23,8 +24,8 @@ public:
     int Channels() const { return channels_; }
     int LengthMs() const;
 
-    // Reads up to count interleaved frames; fewer at the end or on a decoding
-    // fault, and never past Frames().
+    // Reads up to count interleaved frames; fewer only at Frames(). Only one
+    // thread at a time reads.
     virtual long long Read(float* frames, long long count) = 0;
     // Back to the first frame.
     virtual bool Rewind() = 0;

@@ -1,10 +1,11 @@
 #include "Sound.h"
 
 #include "AudioFile.h"
+#include "DecoderThread.h"
+#include "Mixer.h"
 #include "Output.h"
 #include "Stream.h"
 
-#include <algorithm>
 #include <climits>
 #include <map>
 #include <mutex>
@@ -16,17 +17,22 @@ namespace {
 constexpr int kMinMixRate = 4000;
 constexpr int kMaxMixRate = 192000;
 constexpr int kMaxChannels = 1024;
+// Decoded on the caller's thread when a stream starts, so it sounds at once.
+constexpr int kStartFractionOfSecond = 5;
 
 struct Engine {
-    // Guards everything below: the output mixes on its own thread.
+    // Guards everything below. The output's thread never takes it: it plays
+    // what the mixer was last given.
     std::mutex mutex;
-    std::map<int, std::unique_ptr<Stream>> streams;
+    std::map<int, std::shared_ptr<Stream>> streams;
     std::map<int, int> playing; // stream handle -> channel
     int nextHandle = 1;
     int error = ErrNone;
     int driver = 0;
     int mixRate = 0;
     int maxChannels = 0;
+    Mixer mixer;
+    std::unique_ptr<DecoderThread> decoder; // present while the engine runs
     std::unique_ptr<Output> output; // present while the engine runs; declared last, stopped first
 
     void Fail(int code) { error = code; }
@@ -37,7 +43,19 @@ struct Engine {
         Fail(ErrInvalidParam);
         return nullptr;
     }
-    void Mix(float* stereo, int frames);
+    // Hands the playing streams to the output and the decoder.
+    void Publish()
+    {
+        Mixer::Streams list;
+        for (const auto& [handle, channel] : playing) list.push_back(streams.at(handle));
+        if (decoder) decoder->Assign(list);
+        mixer.Publish(std::move(list));
+    }
+    // Takes a stream from the output, so that it may be rewound.
+    void Withdraw(int handle)
+    {
+        if (playing.erase(handle) > 0) Publish();
+    }
 };
 
 Engine& TheEngine()
@@ -46,33 +64,25 @@ Engine& TheEngine()
     return engine;
 }
 
-void Engine::Mix(float* stereo, int frames)
-{
-    std::lock_guard lock(mutex);
-    std::fill(stereo, stereo + 2 * frames, 0.0f);
-    for (auto it = playing.begin(); it != playing.end();) {
-        Stream& stream = *streams.at(it->first);
-        stream.MixInto(stereo, frames, mixRate);
-        it = stream.AtEnd() ? playing.erase(it) : std::next(it);
-    }
-    for (int i = 0; i < 2 * frames; ++i) stereo[i] = std::clamp(stereo[i], -1.0f, 1.0f);
-}
-
 } // namespace
 
 void Close()
 {
     Engine& engine = TheEngine();
     std::unique_ptr<Output> output;
-    std::map<int, std::unique_ptr<Stream>> streams;
+    std::unique_ptr<DecoderThread> decoder;
+    std::map<int, std::shared_ptr<Stream>> streams;
     {
         std::lock_guard lock(engine.mutex);
         output = std::move(engine.output);
+        decoder = std::move(engine.decoder);
     }
-    output.reset(); // the device stops mixing before its streams go
+    output.reset(); // the device stops mixing, then the decoder stops, before the streams go
+    decoder.reset();
     std::lock_guard lock(engine.mutex);
     streams.swap(engine.streams);
     engine.playing.clear();
+    engine.Publish();
 }
 
 void SetDriver(int driver)
@@ -109,15 +119,15 @@ bool Init(int mixRate, int maxChannels)
         engine.maxChannels = maxChannels;
         driver = engine.driver;
     }
-    // Started unlocked: a device may ask for its first mix before it reports started.
     int error = ErrNone;
     std::unique_ptr<Output> output = StartOutput(
-        driver, mixRate, [&engine](float* stereo, int frames) { engine.Mix(stereo, frames); }, error);
+        driver, mixRate, [&engine](float* stereo, int frames) { engine.mixer.Mix(stereo, frames); }, error);
     std::lock_guard lock(engine.mutex);
     if (!output) {
         engine.Fail(error);
         return false;
     }
+    engine.decoder = std::make_unique<DecoderThread>();
     engine.output = std::move(output);
     return true;
 }
@@ -142,7 +152,7 @@ int Stream_Open(const QString& path, int offset, int length)
     }
     const int handle = engine.nextHandle;
     engine.nextHandle = handle == INT_MAX ? 1 : handle + 1;
-    engine.streams[handle] = std::make_unique<Stream>(std::move(file));
+    engine.streams[handle] = std::make_shared<Stream>(std::move(file));
     return handle;
 }
 
@@ -157,16 +167,16 @@ int Stream_GetLengthMs(int stream)
 void Stream_Close(int stream)
 {
     Engine& engine = TheEngine();
-    std::unique_ptr<Stream> closing;
+    std::shared_ptr<Stream> closing;
     std::lock_guard lock(engine.mutex);
     const auto found = engine.streams.find(stream);
     if (found == engine.streams.end()) {
         engine.Fail(ErrInvalidParam);
         return;
     }
+    engine.Withdraw(stream);
     closing = std::move(found->second);
     engine.streams.erase(found);
-    engine.playing.erase(stream);
 }
 
 int Stream_Play(int channel, int stream)
@@ -183,8 +193,16 @@ int Stream_Play(int channel, int stream)
         engine.Fail(ErrInvalidParam);
         return -1;
     }
-    if (found->AtEnd()) found->Rewind();
+    if (found->AtEnd()) {
+        engine.Withdraw(stream);
+        found->Rewind();
+    }
+    if (engine.playing.count(stream) == 0) {
+        found->Prepare(engine.mixRate);
+        found->Fill(static_cast<std::size_t>(engine.mixRate / kStartFractionOfSecond));
+    }
     engine.playing[stream] = channel;
+    engine.Publish();
     return channel;
 }
 
@@ -193,7 +211,7 @@ void Stream_Stop(int stream)
     Engine& engine = TheEngine();
     std::lock_guard lock(engine.mutex);
     if (Stream* found = engine.Find(stream)) {
-        engine.playing.erase(stream);
+        engine.Withdraw(stream);
         found->Rewind();
     }
 }

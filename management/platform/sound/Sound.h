@@ -5,10 +5,12 @@
 //   if (s != 0) { ms = sound::Stream_GetLengthMs(s); sound::Stream_Close(s); }
 //
 // Streams open and measure without a started engine (a server has no sound
-// device); playing needs Init. Failures leave their code for GetError (the
-// codes of TextoErrorSonido). The environment variable VARNOOK_SOUND_OUTPUT
-// chooses the output of Init: "silent" plays in real time into nothing (for
-// tests), "none" behaves as a machine without a device; unset, the sound device.
+// device); playing needs Init. A running engine decodes the playing streams
+// on a thread of its own, a second ahead of the device, which only copies.
+// Failures leave their code for GetError (the codes of TextoErrorSonido). The
+// environment variable VARNOOK_SOUND_OUTPUT chooses the output of Init:
+// "silent" plays in real time into nothing (for tests), "none" behaves as a
+// machine without a device; unset, the sound device.
 #pragma once
 
 #include <QString>
@@ -25,7 +27,7 @@ enum Error : int {
     ErrInit = 3,          // no output device could be started
     ErrFileNotFound = 9,
     ErrFileFormat = 10,
-    ErrFileBad = 11, // unreadable, or ends before its stated length
+    ErrFileBad = 11, // unreadable, or little of what it says it holds decodes
     ErrMemory = 12,
     ErrInvalidParam = 14,
 };
@@ -39,9 +41,10 @@ void SetHWND(std::uintptr_t window);
 bool Init(int mixRate, int maxChannels);
 int GetError();
 
-// 0 when the file cannot be opened, measured or decoded to its end. Sample
-// format and channels are the file's own; offset and length must be 0 (the
-// whole file).
+// 0 when the file cannot be opened or holds no audio that decodes. The
+// length is what the file plays: frames lost to damage are passed over, or
+// given as silence where the format numbers its frames. Sample format and
+// channels are the file's own; offset and length must be 0 (the whole file).
 int Stream_Open(const QString& path, int offset, int length);
 int Stream_GetLengthMs(int stream);
 void Stream_Close(int stream);

@@ -1,6 +1,6 @@
 // Opens, measures and decodes thousands of damaged and random files: each
-// must either open with a length or fail with a file error, never crash,
-// hang or print anything.
+// must either open with a length that it plays, to the end and again, or fail
+// with a file error, never crash, hang or print anything.
 #include "StderrCapture.h"
 #include "support/ToneFile.h"
 
@@ -20,12 +20,6 @@ namespace {
 using soundtest::Kind;
 
 constexpr int kInputs = 8000;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class Mutator {
 public:
@@ -87,13 +81,20 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         {"hc.mp3", {Kind::Mp3CbrHeaderless, 500, 32000, 2}},
         {"hv.mp3", {Kind::Mp3VbrHeaderless, 500, 48000, 1}},
         {"w.wav", {Kind::Mp3InWav, 500, 44100, 2}},
+        {"o.opus", {Kind::Opus, 500, 48000, 2}},
+        {"i.wav", {Kind::ImaAdpcmWav, 300, 22050, 2}},
+        {"m.wav", {Kind::MsAdpcmWav, 300, 11025, 1}},
     };
     std::vector<QByteArray> seeds;
     for (const auto& sample : samples) {
         const QString path = dir.filePath(sample.name);
         ASSERT_TRUE(soundtest::WriteTone(path, sample.tone)) << sample.name;
-        seeds.push_back(ReadAll(path));
+        seeds.push_back(soundtest::ReadBytes(path));
     }
+    // Files joined together, and a WAV file whose sizes were never written.
+    seeds.push_back(seeds[3] + seeds[4]);
+    seeds.push_back(seeds[5] + seeds[6]);
+    seeds.push_back(soundtest::ZeroWaveSizes(seeds[0]));
 
     Mutator mutator(seeds);
     const QString input = dir.filePath("input.mp3");
@@ -118,9 +119,12 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         int error = sound::ErrNone;
         const std::unique_ptr<sound::AudioFile> file = sound::AudioFile::Open(input, error);
         ASSERT_NE(file, nullptr) << error;
-        long long total = 0;
-        for (long long read; (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;) total += read;
-        EXPECT_LE(total, file->Frames());
+        for (int play = 0; play < 2; ++play) {
+            long long total = 0;
+            for (long long read; (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;) total += read;
+            EXPECT_EQ(total, file->Frames()) << "play " << play;
+            file->Rewind();
+        }
     }
     EXPECT_EQ(stderrText.Text(), "");
 }

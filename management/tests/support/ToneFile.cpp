@@ -5,6 +5,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace soundtest {
@@ -20,6 +21,12 @@ int FormatOf(Kind kind)
         return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
     case Kind::Ogg:
         return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    case Kind::Opus:
+        return SF_FORMAT_OGG | SF_FORMAT_OPUS;
+    case Kind::ImaAdpcmWav:
+        return SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM;
+    case Kind::MsAdpcmWav:
+        return SF_FORMAT_WAV | SF_FORMAT_MS_ADPCM;
     case Kind::Mp3Cbr:
     case Kind::Mp3Vbr:
     case Kind::Mp3CbrHeaderless:
@@ -81,6 +88,19 @@ bool WrapInWav(const QString& path, const Tone& tone, long long samples)
     return file.resize(0) && file.seek(0) && file.write(riff) == riff.size();
 }
 
+// This writer states the frames a channel in the fact chunk of IMA ADPCM;
+// converters state the frames, as the format wants.
+bool StateFramesInFact(const QString& path, long long frames)
+{
+    QByteArray bytes = ReadBytes(path);
+    const qsizetype fact = bytes.indexOf("fact");
+    if (fact < 0 || fact + 12 > bytes.size()) return false;
+    QByteArray count;
+    AppendLittleEndian(count, static_cast<quint32>(frames), 4);
+    bytes.replace(fact + 8, 4, count);
+    return WriteBytes(path, bytes);
+}
+
 // Bytes of the layer III frame whose four header bytes start at frame; 0 when
 // they are no frame header.
 int Layer3FrameSize(const unsigned char* frame)
@@ -134,7 +154,8 @@ bool WriteTone(const QString& path, const Tone& tone)
         done += count;
     }
     return sf_close(file) == 0 && written && (!Headerless(tone.kind) || DropInfoFrame(path))
-        && (tone.kind != Kind::Mp3InWav || WrapInWav(path, tone, frames));
+        && (tone.kind != Kind::Mp3InWav || WrapInWav(path, tone, frames))
+        && (tone.kind != Kind::ImaAdpcmWav || StateFramesInFact(path, frames));
 }
 
 bool DropInfoFrame(const QString& path)
@@ -149,6 +170,58 @@ bool DropInfoFrame(const QString& path)
     if (!frame.contains("Xing") && !frame.contains("Info")) return false;
     bytes.remove(0, size);
     return file.resize(0) && file.seek(0) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ZeroSpan(QByteArray bytes, qsizetype at, qsizetype count)
+{
+    for (qsizetype i = at; i < at + count && i < bytes.size(); ++i) bytes[i] = '\0';
+    return bytes;
+}
+
+QByteArray FlipBytes(QByteArray bytes, qsizetype at, int count, unsigned seed)
+{
+    std::mt19937 random(seed);
+    for (qsizetype i = at; i < at + count && i < bytes.size(); ++i) bytes[i] = static_cast<char>(random() % 256);
+    return bytes;
+}
+
+QByteArray ZeroWaveSizes(QByteArray bytes)
+{
+    const qsizetype data = bytes.indexOf("data", 12);
+    if (!bytes.startsWith("RIFF") || data < 0 || data + 8 > bytes.size()) return QByteArray();
+    bytes.replace(4, 4, QByteArray(4, '\0'));
+    bytes.replace(data + 4, 4, QByteArray(4, '\0'));
+    return bytes;
+}
+
+QByteArray HeaderShapedGarbage(qsizetype size, unsigned seed)
+{
+    // A layer III header of 128 kbit/s at 44100 Hz, and the bytes frame headers are made of.
+    static const char kHeader[] = "\xFF\xFB\x90\x64";
+    static const unsigned char kHeaderBytes[] = {0xFF, 0xFB, 0xFA, 0xF3, 0x90, 0x64, 0x44, 0x00};
+    std::mt19937 random(seed);
+    QByteArray bytes;
+    while (bytes.size() < size) {
+        bytes.append(kHeader, 4);
+        for (unsigned gap = 8 + random() % 800; gap > 0; --gap) {
+            const unsigned pick = random() % 10;
+            bytes.append(static_cast<char>(pick < 8 ? kHeaderBytes[pick] : random() % 256));
+        }
+    }
+    bytes.truncate(size);
+    return bytes;
 }
 
 } // namespace soundtest
