@@ -191,6 +191,12 @@ void PickerEdit::focusOutEvent(QFocusEvent* event)
     QDateTimeEdit::focusOutEvent(event);
 }
 
+bool PickerEdit::focusNextPrevChild(bool next)
+{
+    // Past the edit box's own step from field to field.
+    return QWidget::focusNextPrevChild(next);
+}
+
 int PickerEdit::TypingField(const std::vector<Field>& fields)
 {
     const int index = FieldAtCaret(fields);

@@ -13,7 +13,8 @@ namespace forms {
 // underneath would otherwise take a digit only where the whole text still
 // fits the display format, and drop it. A four-digit year shows its digits
 // as they are typed and takes them when the fourth comes or the typing ends.
-// F4 and Alt+Down drop the calendar down.
+// F4 and Alt+Down drop the calendar down. Tab goes on to the next control,
+// not to the next field: the arrow keys and separators move between fields.
 class PickerEdit : public QDateTimeEdit {
 public:
     explicit PickerEdit(QWidget* parent);
@@ -25,6 +26,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Field {

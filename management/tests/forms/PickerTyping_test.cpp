@@ -113,7 +113,7 @@ TEST_P(PickerTyping, TypedFieldsBecomeTheValue)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         break;
     case Gesture::TabIn:
-        // Tab goes through the fields of the pickers before this one too.
+        // Tab from the text box, through the pickers before this one.
         QTest::mouseClick(form.Text1.Widget(), Qt::LeftButton);
         for (int tabs = 0; tabs < 20 && !picker.Widget()->hasFocus(); ++tabs)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -217,3 +217,40 @@ TEST(PickerArrows, UpAndDownStepTheFieldUnderTheCaret)
 }
 
 }  // namespace
+
+TEST(PickerYear, AFourDigitYearShowsItsDigitsAsTheyAreTypedAndTakesThemWhenWhole)
+{
+    ft::Seam seam;
+    Pickers& form = forms::Get<Pickers>();
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    const struct {
+        forms::DTPicker* picker;
+        int caret;  // a click before this character puts the caret in the year
+        const char* shown[4];
+        QDate taken;
+    } cases[] = {
+        {&form.T_Dia, 7, {"10/12/2", "10/12/20", "10/12/203", "10/12/2031"}, QDate(2031, 12, 10)},
+        {&form.T_Año, 1, {"1", "19", "198", "1987"}, QDate(1987, 9, 18)},
+    };
+    for (const auto& c : cases) {
+        const QDate before = c.picker->Value().date();
+        auto* edit = c.picker->Widget()->findChild<QLineEdit*>();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, c.caret));
+        const QString year = QString(c.shown[3]).right(4);
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), year[i].toLatin1());
+            EXPECT_EQ(edit->text(), c.shown[i]);
+            // The value waits for the whole year.
+            EXPECT_EQ(c.picker->Value().date(), i < 3 ? before : c.taken) << c.shown[i];
+        }
+    }
+    // A year left half typed is taken as typed when the picker is left.
+    auto* edit = form.T_Dia.Widget()->findChild<QLineEdit*>();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, 7));
+    QTest::keyClicks(QApplication::focusWidget(), "27");
+    EXPECT_EQ(edit->text(), "10/12/27");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(form.T_Dia.Value().date(), QDate(2027, 12, 10));
+    EXPECT_EQ(edit->text(), "10/12/2027");
+}
