@@ -254,3 +254,22 @@ TEST(PickerYear, AFourDigitYearShowsItsDigitsAsTheyAreTypedAndTakesThemWhenWhole
     EXPECT_EQ(form.T_Dia.Value().date(), QDate(2027, 12, 10));
     EXPECT_EQ(edit->text(), "10/12/2027");
 }
+
+TEST(PickerArrows, TabLeavesThePickerAndTheArrowsMoveBetweenItsFields)
+{
+    ft::Seam seam;
+    Pickers& form = forms::Get<Pickers>();
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    form.T_Dia.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.T_Corta.Widget()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(form.T_Dia.Widget()->hasFocus());
+    // Shift+Tab comes into the last field, the year; Left goes back to the month.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClicks(QApplication::focusWidget(), "05");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClicks(QApplication::focusWidget(), "2030");
+    EXPECT_EQ(form.T_Dia.Value(), Day(2030, 5, 10));
+}
