@@ -101,6 +101,7 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         QFile spot(folder_.filePath("spot.wav"));
         ASSERT_TRUE(spot.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(QDir(folder_.path()).mkdir("cuñas"));
         Textos& f = forms::Get<Textos>();
         f.Show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.Surface()));
@@ -112,7 +113,7 @@ protected:
 
 TEST_F(OpenFileDialogTest, ItsLabelsButtonsColumnsAndToolTipsAreSpanish)
 {
-    QStringList labels, buttons, columns, tips;
+    QStringList labels, buttons, columns, tips, kinds;
     QString title;
     WhenOpen<QFileDialog>([&](QFileDialog& dialog) {
         title = dialog.windowTitle();
@@ -132,6 +133,11 @@ TEST_F(OpenFileDialogTest, ItsLabelsButtonsColumnsAndToolTipsAreSpanish)
         const QAbstractItemModel* model = files->model();
         for (int c = 0; c < model->columnCount(); ++c)
             columns << model->headerData(c, Qt::Horizontal).toString();
+        // The folder's rows come as the dialog reads it.
+        const QModelIndex shown = files->rootIndex();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(shown) == 2; }));
+        for (int r = 0; r < model->rowCount(shown); ++r)
+            kinds << model->index(r, 0, shown).data().toString() + " " + model->index(r, 2, shown).data().toString();
         Press(Qt::Key_Escape);
     });
     const std::optional<QString> chosen =
@@ -141,6 +147,9 @@ TEST_F(OpenFileDialogTest, ItsLabelsButtonsColumnsAndToolTipsAreSpanish)
     EXPECT_EQ(Joined(labels), "Buscar en:|Nombre:|Tipo:");
     EXPECT_EQ(Joined(buttons), "Abrir|Cancelar");
     EXPECT_EQ(Joined(columns), "Nombre|Tamaño|Tipo|Última modificación");
+    // The files' kinds are the system's own descriptions, in Spanish too.
+    ASSERT_EQ(kinds.size(), 2);
+    EXPECT_EQ(kinds[0].toStdString(), "cuñas Carpeta");
     EXPECT_EQ(Joined(tips), "Atrás|Siguiente|Directorio superior|Crear nueva carpeta|Vista de lista|Vista detallada");
 }
 
