@@ -1,6 +1,8 @@
 // Moving through a form and pressing its buttons with the keyboard alone,
 // and which window has the keyboard: real key events on the shown widgets.
 
+#include "Keyboard.h"
+
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
@@ -102,12 +104,6 @@ private:
         Command1.Move(120, 600, 1200, 375);
     }
 };
-
-// A key on the keyboard: it goes to the widget with the focus.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-}
 
 class KeyboardFocus : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 // The drop-down calendar of a date picker, opened, used and closed with the
 // keyboard and the mouse: real events on the shown widgets.
 
+#include "Keyboard.h"
+
 #include "forms/DTPicker.h"
 #include "forms/Form.h"
 #include "forms/TestSeam.h"
@@ -54,12 +56,6 @@ QDateTimeEdit* Edit(forms::DTPicker& picker)
 QWidget* Popup(forms::DTPicker& picker)
 {
     return Edit(picker)->calendarWidget()->window();
-}
-
-// A key on the keyboard: it goes where the keyboard goes, the open calendar first.
-void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
 }
 
 // A left click on a day of the month the open calendar shows.

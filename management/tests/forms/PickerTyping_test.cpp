@@ -86,6 +86,12 @@ QDateTime Day(int y, int m, int d)
     return QDateTime(QDate(y, m, d), QTime(0, 0));
 }
 
+bool Shown(Pickers& form)
+{
+    form.Show();
+    return QTest::qWaitForWindowExposed(form.Text1.Widget()->window());
+}
+
 // Where the caret lands for a click at the given character of the shown text.
 QPoint AtCharacter(QLineEdit* edit, int index)
 {
@@ -100,8 +106,7 @@ TEST_P(PickerTyping, TypedFieldsBecomeTheValue)
     const Case& c = GetParam();
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     forms::DTPicker& picker = Named(form, c.picker);
     auto* edit = picker.Widget()->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
@@ -169,8 +174,7 @@ TEST(PickerShift, SeparatorsTypedWithShiftEndOneFieldOnly)
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     const struct {
         forms::DTPicker* picker;
         const char* typed;
@@ -202,8 +206,7 @@ TEST(PickerArrows, UpAndDownStepTheFieldUnderTheCaret)
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     form.T_hora.Value(QTime(8, 0));
     auto* edit = form.T_hora.Widget()->findChild<QLineEdit*>();
     QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, 4));
@@ -222,8 +225,7 @@ TEST(PickerYear, AFourDigitYearShowsItsDigitsAsTheyAreTypedAndTakesThemWhenWhole
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     const struct {
         forms::DTPicker* picker;
         int caret;  // a click before this character puts the caret in the year
@@ -259,8 +261,7 @@ TEST(PickerArrows, TabLeavesThePickerAndTheArrowsMoveBetweenItsFields)
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     form.T_Dia.SetFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_TRUE(form.T_Corta.Widget()->hasFocus());

@@ -1,6 +1,8 @@
 // Qt's own windows speak Spanish like the forms: the open-file dialog and
 // the context menu of a text box, whatever language the desktop has.
 
+#include "Keyboard.h"
+
 #include "forms/Form.h"
 #include "forms/OpenFileDialog.h"
 #include "forms/TestSeam.h"
@@ -74,12 +76,6 @@ void WhenOpen(const std::function<void(W&)>& user)
         user(*open);
     });
     poll->start(10);
-}
-
-// A key on the keyboard: it goes where the keyboard goes.
-void Press(Qt::Key key)
-{
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key);
 }
 
 std::string Joined(const QStringList& texts)
