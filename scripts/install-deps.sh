@@ -6,7 +6,7 @@
 set -euo pipefail
 
 declare -A groups=(
-  [varnook]="cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2
+  [varnook]="cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
              libsqlite3-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev
              libogg-dev portaudio19-dev"
   [tests]="googletest libgtest-dev sqlite3"

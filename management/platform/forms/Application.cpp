@@ -4,7 +4,9 @@
 #include "forms/Dispatch.h"
 #include "forms/Form.h"
 #include "forms/FormRegistry.h"
+#include "forms/Language.h"
 #include "forms/MsgBox.h"
+#include "forms/WindowFocus.h"
 
 #include <QApplication>
 
@@ -16,6 +18,8 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
     // The program ends when no form is loaded, not when no window is shown.
     QApplication::setQuitOnLastWindowClosed(false);
     detail::UseFormsAppearance();
+    detail::UseSpanish();
+    detail::KeyboardFollowsWindows();
 }
 
 Application::~Application()

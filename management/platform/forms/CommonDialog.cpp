@@ -1,9 +1,9 @@
 #include "forms/CommonDialog.h"
 
 #include "forms/Form.h"
+#include "forms/OpenFileDialog.h"
 #include "forms/StandIn.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 namespace forms {
@@ -61,19 +61,8 @@ void CommonDialog::ShowOpen()
     if (detail::StandIn* standIn = detail::InstalledStandIn()) {
         chosen = standIn->FileDialog();
     } else {
-        QFileDialog dialog(Parent().Surface(), title_.isEmpty() ? QStringLiteral("Abrir") : title_,
-                           QFileInfo(fileName_).path());
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        // Qt's own dialog, so that it speaks Spanish like the rest.
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
-        dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre:"));
-        dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Abrir"));
-        dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
-        dialog.setNameFilter(QStringLiteral("Todos los archivos (*)"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            chosen = QDir::toNativeSeparators(dialog.selectedFiles().front());
+        chosen = detail::AskFileToOpen(Parent().Surface(), title_.isEmpty() ? QStringLiteral("Abrir") : title_,
+                                       QFileInfo(fileName_).path());
     }
     if (chosen) {
         fileName_ = *chosen;

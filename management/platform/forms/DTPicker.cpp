@@ -5,6 +5,8 @@
 
 #include <QCalendarWidget>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QRegularExpression>
 
 namespace forms {
@@ -13,21 +15,43 @@ namespace {
 
 const QDate dayZero(1899, 12, 30);
 
-// Raises CloseUp when the drop-down calendar goes away.
-class CloseUpWatcher : public QObject {
+// Raises CloseUp when the drop-down calendar goes away with a day chosen:
+// a click on a day, Return, or a click outside it. Escape closes it without
+// choosing: the picker gets back the day it had when the calendar opened.
+class CalendarWatcher : public QObject {
 public:
-    CloseUpWatcher(DTPicker& picker, QObject* parent) : QObject(parent), picker_(picker) {}
+    CalendarWatcher(DTPicker& picker, QDateTimeEdit* edit) : QObject(edit), picker_(picker), edit_(edit) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide)
-            detail::Raise(picker_.OnCloseUp);
+        switch (event->type()) {
+        case QEvent::Show:
+            opened_ = edit_->date();
+            cancelled_ = false;
+            break;
+        case QEvent::KeyPress:
+            // Escape reaches the calendar's window when no part of it takes the
+            // key: its year box takes it to undo the year typed there.
+            if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+                cancelled_ = true;
+            break;
+        case QEvent::Hide:
+            if (cancelled_)
+                edit_->setDate(opened_);
+            else
+                detail::Raise(picker_.OnCloseUp);
+            break;
+        default: break;
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     DTPicker& picker_;
+    QDateTimeEdit* edit_;
+    QDate opened_;
+    bool cancelled_ = false;
 };
 
 }  // namespace
@@ -45,7 +69,7 @@ QWidget* DTPicker::CreateWidget(QWidget* parent)
         edit->setCalendarPopup(true);
         edit->setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
         QWidget* popup = edit->calendarWidget()->window();
-        popup->installEventFilter(new CloseUpWatcher(*this, edit));
+        popup->installEventFilter(new CalendarWatcher(*this, edit));
     }
     QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, edit, [this] { detail::Raise(OnChange); });
     return edit;

@@ -42,6 +42,9 @@ GridView::GridView(MSFlexGrid& grid, QWidget* parent) : QTableView(parent), grid
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setDragEnabled(false);
+    // Tab, Shift+Tab and Ctrl+Tab go on to the next or previous control;
+    // the arrow keys move within the grid.
+    setTabKeyNavigation(false);
     setAcceptDrops(true);
     setWordWrap(false);
     // MouseRow follows the pointer without a button held too.
@@ -221,6 +224,15 @@ void GridView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageDown: r += page; break;
     case Qt::Key_Home: r = 1; break;
     case Qt::Key_End: r = lastRow; break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // Plain Tab and Shift+Tab never get here: the window moves the focus.
+        if (event->modifiers() & Qt::ControlModifier) {
+            focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+            return;
+        }
+        QTableView::keyPressEvent(event);
+        return;
     default: QTableView::keyPressEvent(event); return;
     }
     if (lastRow < 1)

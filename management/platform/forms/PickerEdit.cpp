@@ -3,6 +3,10 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 #include <utility>
@@ -88,9 +92,33 @@ bool IsModifierKey(int key)
     }
 }
 
+bool DropsCalendarDown(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
+        || (event.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+}
+
 }  // namespace
 
 PickerEdit::PickerEdit(QWidget* parent) : QDateTimeEdit(parent) {}
+
+void PickerEdit::OpenCalendar()
+{
+    if (!calendarPopup() || isReadOnly())
+        return;
+    StopTyping();
+    // Qt drops the calendar down only for a press on the picker's arrow.
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QPoint arrow =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateTimeEdit::mousePressEvent(&press);
+}
 
 // Where each field stands in the text shown: a separator shows as written,
 // a field as its digits.
@@ -131,6 +159,10 @@ int PickerEdit::FieldAtCaret(const std::vector<Field>& fields) const
 
 void PickerEdit::keyPressEvent(QKeyEvent* event)
 {
+    if (calendarPopup() && DropsCalendarDown(*event)) {
+        OpenCalendar();
+        return;
+    }
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     const QChar key = plain && event->text().size() == 1 ? event->text()[0] : QChar();
     const std::vector<Field> fields = Fields();
@@ -147,10 +179,22 @@ void PickerEdit::keyPressEvent(QKeyEvent* event)
     QDateTimeEdit::keyPressEvent(event);
 }
 
+void PickerEdit::mousePressEvent(QMouseEvent* event)
+{
+    StopTyping();
+    QDateTimeEdit::mousePressEvent(event);
+}
+
 void PickerEdit::focusOutEvent(QFocusEvent* event)
 {
     StopTyping();
     QDateTimeEdit::focusOutEvent(event);
+}
+
+bool PickerEdit::focusNextPrevChild(bool next)
+{
+    // Past the edit box's own step from field to field.
+    return QWidget::focusNextPrevChild(next);
 }
 
 int PickerEdit::TypingField(const std::vector<Field>& fields)
@@ -180,8 +224,13 @@ void PickerEdit::TypeDigit(const std::vector<Field>& fields, QChar digit)
     const int value = typed_.toInt();
     const bool full = int(typed_.size()) >= field.digits || value * 10 > highest;
     if (!full) {
-        // A four-digit year waits for its last digit; other fields show at once.
-        if (field.digits < 4 && value >= Lowest(field.section))
+        // A four-digit year shows its digits until the last one comes; other
+        // fields take each digit at once.
+        if (field.digits == 4) {
+            ShowTyped(field);
+            return;
+        }
+        if (value >= Lowest(field.section))
             Apply(field, value);
         SelectField(fields);
         return;
@@ -236,6 +285,15 @@ void PickerEdit::Apply(const Field& field, int value)
     default: hour = QTime(hour.hour(), hour.minute(), value); break;
     }
     setDateTime(QDateTime(day, hour));
+}
+
+void PickerEdit::ShowTyped(const Field& field)
+{
+    // Only the text shown: the value changes once the year is whole.
+    QLineEdit* edit = lineEdit();
+    const QSignalBlocker quiet(edit);
+    edit->setText(edit->text().replace(field.start, field.length, typed_));
+    edit->setSelection(field.start, int(typed_.size()));
 }
 
 void PickerEdit::SelectField(const std::vector<Field>& fields)

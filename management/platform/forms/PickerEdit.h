@@ -11,14 +11,22 @@ namespace forms {
 // when the whole text is selected) and move on to the next field once the
 // field can take no more; a separator ends a field early. The edit box
 // underneath would otherwise take a digit only where the whole text still
-// fits the display format, and drop it.
+// fits the display format, and drop it. A four-digit year shows its digits
+// as they are typed and takes them when the fourth comes or the typing ends.
+// F4 and Alt+Down drop the calendar down. Tab goes on to the next control,
+// not to the next field: the arrow keys and separators move between fields.
 class PickerEdit : public QDateTimeEdit {
 public:
     explicit PickerEdit(QWidget* parent);
 
+    // Drops the calendar down, when the picker has one.
+    void OpenCalendar();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct Field {
@@ -36,6 +44,7 @@ private:
     void EndField(const std::vector<Field>& fields);
     void CommitTyped(const Field& field);
     void Apply(const Field& field, int value);
+    void ShowTyped(const Field& field);
     void SelectField(const std::vector<Field>& fields);
     void StopTyping();
 

@@ -8,6 +8,7 @@
 #include "forms/Dispatch.h"
 #include "forms/FormRegistry.h"
 #include "forms/GridView.h"
+#include "forms/Language.h"
 #include "forms/MSFlexGrid.h"
 #include "forms/MsgBox.h"
 #include "forms/ScrollBar.h"
@@ -15,6 +16,7 @@
 #include "forms/TextBox.h"
 #include "forms/Timer.h"
 #include "forms/Twips.h"
+#include "forms/WindowFocus.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,6 +71,8 @@ QApplication& EnsureApplication()
     static auto* app = new QApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnook"));
     detail::UseFormsAppearance();
+    detail::UseSpanish();
+    detail::KeyboardFollowsWindows();
     return *app;
 }
 

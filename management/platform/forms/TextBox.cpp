@@ -13,6 +13,8 @@ QWidget* TextBox::CreateWidget(QWidget* parent)
 {
     if (lines_ == Lines::Multi) {
         auto* edit = new QPlainTextEdit(parent);
+        // Tab moves on to the next control, as in every other box.
+        edit->setTabChangesFocus(true);
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this] { detail::Raise(OnChange); });
         return edit;
     }

@@ -86,6 +86,12 @@ QDateTime Day(int y, int m, int d)
     return QDateTime(QDate(y, m, d), QTime(0, 0));
 }
 
+bool Shown(Pickers& form)
+{
+    form.Show();
+    return QTest::qWaitForWindowExposed(form.Text1.Widget()->window());
+}
+
 // Where the caret lands for a click at the given character of the shown text.
 QPoint AtCharacter(QLineEdit* edit, int index)
 {
@@ -100,8 +106,7 @@ TEST_P(PickerTyping, TypedFieldsBecomeTheValue)
     const Case& c = GetParam();
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     forms::DTPicker& picker = Named(form, c.picker);
     auto* edit = picker.Widget()->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
@@ -113,7 +118,7 @@ TEST_P(PickerTyping, TypedFieldsBecomeTheValue)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
         break;
     case Gesture::TabIn:
-        // Tab goes through the fields of the pickers before this one too.
+        // Tab from the text box, through the pickers before this one.
         QTest::mouseClick(form.Text1.Widget(), Qt::LeftButton);
         for (int tabs = 0; tabs < 20 && !picker.Widget()->hasFocus(); ++tabs)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -169,8 +174,7 @@ TEST(PickerShift, SeparatorsTypedWithShiftEndOneFieldOnly)
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     const struct {
         forms::DTPicker* picker;
         const char* typed;
@@ -202,8 +206,7 @@ TEST(PickerArrows, UpAndDownStepTheFieldUnderTheCaret)
 {
     ft::Seam seam;
     Pickers& form = forms::Get<Pickers>();
-    form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Text1.Widget()->window()));
+    ASSERT_TRUE(Shown(form));
     form.T_hora.Value(QTime(8, 0));
     auto* edit = form.T_hora.Widget()->findChild<QLineEdit*>();
     QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, 4));
@@ -217,3 +220,57 @@ TEST(PickerArrows, UpAndDownStepTheFieldUnderTheCaret)
 }
 
 }  // namespace
+
+TEST(PickerYear, AFourDigitYearShowsItsDigitsAsTheyAreTypedAndTakesThemWhenWhole)
+{
+    ft::Seam seam;
+    Pickers& form = forms::Get<Pickers>();
+    ASSERT_TRUE(Shown(form));
+    const struct {
+        forms::DTPicker* picker;
+        int caret;  // a click before this character puts the caret in the year
+        const char* shown[4];
+        QDate taken;
+    } cases[] = {
+        {&form.T_Dia, 7, {"10/12/2", "10/12/20", "10/12/203", "10/12/2031"}, QDate(2031, 12, 10)},
+        {&form.T_Año, 1, {"1", "19", "198", "1987"}, QDate(1987, 9, 18)},
+    };
+    for (const auto& c : cases) {
+        const QDate before = c.picker->Value().date();
+        auto* edit = c.picker->Widget()->findChild<QLineEdit*>();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, c.caret));
+        const QString year = QString(c.shown[3]).right(4);
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), year[i].toLatin1());
+            EXPECT_EQ(edit->text(), c.shown[i]);
+            // The value waits for the whole year.
+            EXPECT_EQ(c.picker->Value().date(), i < 3 ? before : c.taken) << c.shown[i];
+        }
+    }
+    // A year left half typed is taken as typed when the picker is left.
+    auto* edit = form.T_Dia.Widget()->findChild<QLineEdit*>();
+    QTest::mouseClick(edit, Qt::LeftButton, {}, AtCharacter(edit, 7));
+    QTest::keyClicks(QApplication::focusWidget(), "27");
+    EXPECT_EQ(edit->text(), "10/12/27");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(form.T_Dia.Value().date(), QDate(2027, 12, 10));
+    EXPECT_EQ(edit->text(), "10/12/2027");
+}
+
+TEST(PickerArrows, TabLeavesThePickerAndTheArrowsMoveBetweenItsFields)
+{
+    ft::Seam seam;
+    Pickers& form = forms::Get<Pickers>();
+    ASSERT_TRUE(Shown(form));
+    form.T_Dia.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(form.T_Corta.Widget()->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    ASSERT_TRUE(form.T_Dia.Widget()->hasFocus());
+    // Shift+Tab comes into the last field, the year; Left goes back to the month.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClicks(QApplication::focusWidget(), "05");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClicks(QApplication::focusWidget(), "2030");
+    EXPECT_EQ(form.T_Dia.Value(), Day(2030, 5, 10));
+}

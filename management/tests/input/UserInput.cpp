@@ -57,6 +57,20 @@ void Type(const QString& text)
     QTest::keyClicks(QApplication::focusWidget(), text);
 }
 
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+bool TabTo(forms::Control& control)
+{
+    QWidget* target = control.Widget();
+    constexpr int roundOfAnyForm = 40;
+    for (int tabs = 0; tabs < roundOfAnyForm && !target->hasFocus(); ++tabs)
+        Press(Qt::Key_Tab);
+    return target->hasFocus();
+}
+
 QPoint Cell(forms::MSFlexGrid& grid, int row, int col)
 {
     QTableView* view = View(grid);

@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 namespace forms {
 class Control;
@@ -28,6 +29,12 @@ void ClickInto(forms::DTPicker& picker, int character);
 void SelectAll();
 // The keys of text, one by one, into the widget with the focus.
 void Type(const QString& text);
+// A key, and the modifiers held with it, where the keyboard goes: the open
+// drop-down calendar or menu, else the widget with the focus.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Tab until control has the focus; false when a round of the window's
+// controls never reached it.
+bool TabTo(forms::Control& control);
 
 // Points of a grid, in its viewport: the middle of a cell, the middle of a
 // header cell (above the viewport), and the empty area below the last row.
