@@ -4,6 +4,7 @@
 #include "forms/Dispatch.h"
 #include "forms/Form.h"
 #include "forms/FormRegistry.h"
+#include "forms/LockWaitIndicator.h"
 #include "forms/MsgBox.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
     // The program ends when no form is loaded, not when no window is shown.
     QApplication::setQuitOnLastWindowClosed(false);
     detail::UseFormsAppearance();
+    detail::WatchLockWaits();
 }
 
 Application::~Application()

@@ -8,6 +8,7 @@
 #include "forms/Dispatch.h"
 #include "forms/FormRegistry.h"
 #include "forms/GridView.h"
+#include "forms/LockWaitIndicator.h"
 #include "forms/MSFlexGrid.h"
 #include "forms/MsgBox.h"
 #include "forms/ScrollBar.h"
@@ -146,6 +147,7 @@ namespace test {
 Seam::Seam()
 {
     EnsureApplication();
+    forms::detail::WatchLockWaits();
     TheState() = State();
     forms::detail::InstallStandIn(&TheScriptedUser());
 }
