@@ -100,7 +100,8 @@ void F_Clientes::B_Guardar_Click()
 {
     jet::Recordset& clientes = D_Clientes.Recordset();
     if (Nuevo_Cliente) {
-        const std::optional<double> numero = Numero(T_Codigo.Text());
+        // The number is a whole one: "4.5" or one beyond what NUMERO holds is no advertiser's.
+        const std::optional<int> numero = Entero(T_Codigo.Text());
         if (!numero) {
             forms::MsgBox("El Numero de Cliente no es valido", forms::vbOKOnly);
             T_Codigo.SetFocus();

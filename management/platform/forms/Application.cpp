@@ -5,6 +5,7 @@
 #include "forms/Form.h"
 #include "forms/FormRegistry.h"
 #include "forms/Language.h"
+#include "forms/LockWaitIndicator.h"
 #include "forms/MsgBox.h"
 #include "forms/WindowFocus.h"
 
@@ -20,6 +21,7 @@ Application::Application(int& argc, char** argv) : app_(std::make_unique<QApplic
     detail::UseFormsAppearance();
     detail::UseSpanish();
     detail::KeyboardFollowsWindows();
+    detail::WatchLockWaits();
 }
 
 Application::~Application()

@@ -3,6 +3,7 @@
 #include "forms/Form.h"
 #include "forms/OpenFileDialog.h"
 #include "forms/StandIn.h"
+#include "jet/Transaction.h"
 
 #include <QFileInfo>
 
@@ -57,6 +58,8 @@ void CommonDialog::FileName(const QString& path)
 
 void CommonDialog::ShowOpen()
 {
+    // Nothing stays locked while the user chooses.
+    const jet::TransactionPause pause;
     std::optional<QString> chosen;
     if (detail::StandIn* standIn = detail::InstalledStandIn()) {
         chosen = standIn->FileDialog();

@@ -7,6 +7,7 @@
 #include "forms/FormWindow.h"
 #include "forms/StandIn.h"
 #include "forms/Twips.h"
+#include "jet/Transaction.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace forms {
 
@@ -109,6 +111,16 @@ void Form::Show(int Modal)
     if (Modal != vbModal) {
         window_->show();
         return;
+    }
+    // What the opener wrote, its loading included, is written before the
+    // user works in the form, whose handlers are actions of their own.
+    std::optional<jet::TransactionPause> pause;
+    try {
+        pause.emplace();
+    } catch (...) {
+        // Not shown when that cannot be written.
+        Unload();
+        throw;
     }
     window_->setWindowModality(Qt::ApplicationModal);
     window_->show();

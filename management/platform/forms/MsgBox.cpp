@@ -1,6 +1,7 @@
 #include "forms/MsgBox.h"
 
 #include "forms/StandIn.h"
+#include "jet/Transaction.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -36,6 +37,8 @@ int MsgBox(const QString& Prompt, int Buttons)
     if (buttons != vbOKOnly && buttons != vbYesNo)
         throw std::invalid_argument("MsgBox: unknown buttons in style " + std::to_string(Buttons));
     const QMessageBox::Icon icon = IconOf(Buttons);
+    // Nothing stays locked while the user reads.
+    const jet::TransactionPause pause;
     if (detail::StandIn* standIn = detail::InstalledStandIn())
         return standIn->MsgBox(Prompt, Buttons);
 

@@ -9,6 +9,7 @@
 #include "forms/FormRegistry.h"
 #include "forms/GridView.h"
 #include "forms/Language.h"
+#include "forms/LockWaitIndicator.h"
 #include "forms/MSFlexGrid.h"
 #include "forms/MsgBox.h"
 #include "forms/ScrollBar.h"
@@ -150,6 +151,7 @@ namespace test {
 Seam::Seam()
 {
     EnsureApplication();
+    forms::detail::WatchLockWaits();
     TheState() = State();
     forms::detail::InstallStandIn(&TheScriptedUser());
 }

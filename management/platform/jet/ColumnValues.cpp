@@ -4,6 +4,8 @@
 #include "jet/Error.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <sqlite3.h>
 
 namespace jet::detail {
@@ -39,6 +41,27 @@ Value NumberFor(const Value& value, const QString& column)
     if (number == std::trunc(number) && std::fabs(number) < 9e15)
         return static_cast<long long>(number);
     return number;
+}
+
+// A whole number column holds what a Long holds; a fraction or a number
+// beyond that is refused, not stored as a floating-point number.
+Value WholeNumberFor(const Value& value, const QString& column)
+{
+    const Value number = NumberFor(value, column);
+    if (number.kind() != Value::Kind::Double && number.kind() != Value::Kind::Integer)
+        return number;
+    const double asDouble = number.toDouble();
+    if (number.kind() == Value::Kind::Double && asDouble != std::trunc(asDouble))
+        throw CannotHold(value, column, "un número entero");
+    constexpr double lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr double highest = std::numeric_limits<std::int32_t>::max();
+    if (!(asDouble >= lowest && asDouble <= highest))
+        throw Error(QStringLiteral("Desbordamiento: «%1» no cabe en el campo %2, que guarda números enteros "
+                                   "de %3 a %4.")
+                        .arg(value.toString(), column)
+                        .arg(std::numeric_limits<std::int32_t>::min())
+                        .arg(std::numeric_limits<std::int32_t>::max()));
+    return static_cast<long long>(asDouble);
 }
 
 Value DateTimeFor(const Value& value, const QString& column)
@@ -118,6 +141,7 @@ Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& colum
 {
     switch (kind) {
     case ColumnKind::Integer:
+        return WholeNumberFor(value, column);
     case ColumnKind::Real:
         return NumberFor(value, column);
     case ColumnKind::DateTime:

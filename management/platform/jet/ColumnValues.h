@@ -1,7 +1,8 @@
 // Moving values between SQLite and jet::Value: reading a result column by the
 // kind of its table column, converting an assigned value to what the column
 // holds (text to a date/time column is read day first, digits to a number
-// column become a number), and binding a value to a statement parameter.
+// column become a number, a whole-number column refuses a fraction and what
+// a Long cannot hold), and binding a value to a statement parameter.
 #pragma once
 
 #include "Connection.h"

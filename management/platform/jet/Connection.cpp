@@ -1,10 +1,11 @@
 #include "Connection.h"
 
+#include "OpenTransaction.h"
+#include "Problems.h"
 #include "SqlFunctions.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <sqlite3.h>
@@ -13,8 +14,6 @@ namespace jet::detail {
 
 namespace {
 
-// Shared files wait this long for another program's lock to go.
-constexpr int busyTimeoutMs = 10000;
 // Second connections kept for the next recordsets, so that opening one costs
 // no file opening.
 constexpr size_t idleReadersKept = 4;
@@ -37,30 +36,6 @@ QString ResolvedPath(const QString& path)
 QString Folded(const QString& name)
 {
     return name.toCaseFolded();
-}
-
-// SQLite's words for the faults users meet, in the program's language.
-QString SpanishProblem(const QString& message)
-{
-    static const std::pair<const char*, const char*> known[] = {
-        {"^no such table: (.*)$", "No se encuentra la tabla «%1»."},
-        {"^no such column: (.*)$", "No se encuentra el campo «%1»."},
-        {"^UNIQUE constraint failed: (.*)$", "Valor duplicado en %1: ya existe un registro con esa clave."},
-        {"^NOT NULL constraint failed: (.*)$", "El campo %1 no puede quedar vacío."},
-        {"^(near .*: syntax error)$", "Error de sintaxis en la instrucción SQL (%1)."},
-        {"^(database is locked)$", "La base de datos está bloqueada por otro programa (%1)."},
-        {"^(attempt to write a readonly database)$", "La base de datos es de solo lectura (%1)."},
-        {"^(file is not a database)$", "El archivo no es una base de datos (%1)."},
-        {"^(database disk image is malformed)$", "La base de datos está dañada (%1)."},
-        {"^(database or disk is full)$", "El disco está lleno: no se pudo escribir en la base de datos (%1)."},
-        {"^(disk I/O error)$", "Error de lectura o escritura en el disco (%1)."},
-    };
-    for (const auto& [pattern, text] : known) {
-        const QRegularExpression expression(QString::fromUtf8(pattern));
-        if (const auto match = expression.match(message); match.hasMatch())
-            return QString::fromUtf8(text).arg(match.captured(1));
-    }
-    return message;
 }
 
 bool OnlyBlanks(const char* tail)
@@ -118,7 +93,13 @@ Statement::Statement(Statement&& other) noexcept : statement_(other.statement_),
     other.statement_ = nullptr;
 }
 
-Connection::Connection(sqlite3* handle, QString path) : handle_(handle), path_(std::move(path)) {}
+Connection::Connection(sqlite3* handle, QString path) :
+    handle_(handle), path_(std::move(path)), file_(QFileInfo(path_).canonicalFilePath()), lockWaiter_(path_)
+{
+    if (file_.isEmpty())
+        file_ = path_;
+    lockWaiter_.Install(handle_);
+}
 
 Connection::~Connection()
 {
@@ -136,7 +117,6 @@ std::shared_ptr<Connection> Connection::OpenFile(const QString& path, int flags)
         sqlite3_close_v2(handle);
         throw Error(QStringLiteral("No se puede abrir la base de datos «%1»: %2").arg(path, message));
     }
-    sqlite3_busy_timeout(handle, busyTimeoutMs);
     sqlite3_extended_result_codes(handle, 1);
     InstallSqlFunctions(handle);
     std::shared_ptr<Connection> connection(new Connection(handle, path));
@@ -176,9 +156,14 @@ Error Connection::MakeError(const QString& problem, const QString& jetSql) const
     return Error(text);
 }
 
-Error Connection::SqliteError(const QString& jetSql) const
+Error Connection::SqliteError(const QString& jetSql)
 {
-    return MakeError(SpanishProblem(QString::fromUtf8(sqlite3_errmsg(handle_))), jetSql);
+    const int code = sqlite3_extended_errcode(handle_);
+    Error error = MakeError(SpanishProblem(code, QString::fromUtf8(sqlite3_errmsg(handle_)), lockWaiter_.LastWait()),
+                            jetSql);
+    if (IsStorageFault(code))
+        NoteStorageFault(error);
+    return error;
 }
 
 Translation Connection::Translate(const QString& jetSql)
@@ -232,7 +217,9 @@ Statement Connection::Prepare(const QString& sqliteSql, const QString& jetSql)
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(handle_, utf8.constData(), int(utf8.size()), &statement, &tail) != SQLITE_OK)
+    const int result = sqlite3_prepare_v2(handle_, utf8.constData(), int(utf8.size()), &statement, &tail);
+    lockWaiter_.Over();
+    if (result != SQLITE_OK)
         throw SqliteError(jetSql);
     Statement owned(statement);
     if (!OnlyBlanks(tail))
@@ -251,9 +238,10 @@ Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jet
     }
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v3(handle_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &statement,
-                           nullptr)
-        != SQLITE_OK)
+    const int result = sqlite3_prepare_v3(handle_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                          &statement, nullptr);
+    lockWaiter_.Over();
+    if (result != SQLITE_OK)
         throw SqliteError(jetSql);
     cache_.insert(sqliteSql, statement);
     return Statement(statement, false);
@@ -262,6 +250,7 @@ Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jet
 bool Connection::Step(const Statement& statement, const QString& jetSql)
 {
     const int result = sqlite3_step(statement.get());
+    lockWaiter_.Over();
     if (result == SQLITE_ROW)
         return true;
     if (result == SQLITE_DONE)
@@ -271,13 +260,39 @@ bool Connection::Step(const Statement& statement, const QString& jetSql)
 
 void Connection::Execute(const QString& jetSql)
 {
-    const Translation translation = Translate(jetSql);
-    const Statement statement = Prepare(translation.sql, jetSql);
-    while (Step(statement, jetSql)) {
-    }
+    Execute(Translate(jetSql), jetSql);
+}
+
+void Connection::Execute(const Translation& translation, const QString& jetSql)
+{
+    Run(translation.sql, jetSql);
     if (translation.keyword == QLatin1String("CREATE") || translation.keyword == QLatin1String("DROP")
         || translation.keyword == QLatin1String("ALTER"))
         schemaLoaded_ = false;
+}
+
+void Connection::Run(const QString& sqliteSql, const QString& jetSql)
+{
+    const Statement statement = Prepare(sqliteSql, jetSql);
+    while (Step(statement, jetSql)) {
+    }
+}
+
+void Connection::Flush(const QString& jetSql)
+{
+    // With another journal the new pages go into the file itself, which needs
+    // it to itself: writing them early would lock out its readers.
+    if (!writeAheadLog_)
+        return;
+    const int result = sqlite3_db_cacheflush(handle_);
+    lockWaiter_.Over();
+    if (result == SQLITE_OK)
+        return;
+    // The flush leaves the connection's own error as it was.
+    Error error = MakeError(SpanishProblem(result, QString::fromUtf8(sqlite3_errstr(result)), {}), jetSql);
+    if (IsStorageFault(result))
+        NoteStorageFault(error);
+    throw error;
 }
 
 long long Connection::LastInsertRowid() const

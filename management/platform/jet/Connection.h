@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Dialect.h"
+#include "LockWaiter.h"
 #include "jet/Error.h"
 
 #include <QHash>
@@ -65,6 +66,8 @@ public:
     Connection& operator=(const Connection&) = delete;
 
     const QString& Path() const { return path_; }
+    // The file itself, whatever path or spelling it was opened by.
+    const QString& File() const { return file_; }
 
     Translation Translate(const QString& jetSql);
     // Prepares SQLite text; errors name jetSql, the statement as written.
@@ -74,6 +77,12 @@ public:
     // Steps once: true for a row, false when done; throws on failure.
     bool Step(const Statement& statement, const QString& jetSql);
     void Execute(const QString& jetSql);
+    void Execute(const Translation& translation, const QString& jetSql);
+    // SQLite text run to its end; errors name jetSql.
+    void Run(const QString& sqliteSql, const QString& jetSql);
+    // Writes the pages changed so far in the transaction to the log, so that
+    // a full disk is met now (a file in write-ahead-log mode).
+    void Flush(const QString& jetSql);
     long long LastInsertRowid() const;
 
     // Files in write-ahead-log mode let a recordset read its rows as they are
@@ -98,11 +107,13 @@ private:
     static std::shared_ptr<Connection> OpenFile(const QString& path, int flags);
     void LoadSchema();
     QString ResolveName(const QString& name);
-    Error SqliteError(const QString& jetSql) const;
+    Error SqliteError(const QString& jetSql);
     void FinishPendingReads();
 
     sqlite3* handle_;
     QString path_;
+    QString file_;
+    LockWaiter lockWaiter_;
     bool writeAheadLog_ = false;
     std::vector<PendingRead*> pendingReads_;
     std::vector<std::shared_ptr<Connection>> idleReaders_;

@@ -1,8 +1,11 @@
 #include "jet/Database.h"
 
 #include "Connection.h"
+#include "OpenTransaction.h"
 #include "RecordsetData.h"
 #include "jet/Error.h"
+
+#include <QStringList>
 
 namespace jet {
 
@@ -13,6 +16,23 @@ detail::Connection& Opened(const std::shared_ptr<detail::Connection>& connection
     if (!connection)
         throw Error(QStringLiteral("La base de datos está cerrada."));
     return *connection;
+}
+
+enum class Purpose { Reads, Writes, RunsHere };
+
+// Statements that change the file take part in the open transaction; those
+// that begin, end or configure a connection's own work stay on it.
+Purpose PurposeOf(const QString& keyword)
+{
+    static const QStringList writes = {QStringLiteral("INSERT"), QStringLiteral("UPDATE"), QStringLiteral("DELETE"),
+                                       QStringLiteral("REPLACE"), QStringLiteral("CREATE"), QStringLiteral("DROP"),
+                                       QStringLiteral("ALTER")};
+    static const QStringList reads = {QStringLiteral("SELECT"), QStringLiteral("WITH"), QStringLiteral("VALUES")};
+    if (writes.contains(keyword))
+        return Purpose::Writes;
+    if (reads.contains(keyword))
+        return Purpose::Reads;
+    return Purpose::RunsHere;
 }
 
 } // namespace
@@ -36,13 +56,27 @@ QString Database::Name() const
 
 void Database::Execute(const QString& sql)
 {
-    Opened(connection_).Execute(sql);
+    const detail::Translation translation = Opened(connection_).Translate(sql);
+    switch (PurposeOf(translation.keyword)) {
+    case Purpose::Reads:
+        detail::ReadingConnection(connection_)->Execute(translation, sql);
+        return;
+    case Purpose::Writes: {
+        const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(connection_);
+        writer->Execute(translation, sql);
+        detail::Written(*writer, sql);
+        return;
+    }
+    case Purpose::RunsHere:
+        connection_->Execute(translation, sql);
+        return;
+    }
 }
 
 Recordset Database::OpenRecordset(const QString& sql)
 {
     Opened(connection_);
-    return Recordset(detail::RecordsetData::Open(connection_, sql));
+    return Recordset(detail::RecordsetData::Open(detail::ReadingConnection(connection_), sql));
 }
 
 void Database::Close()

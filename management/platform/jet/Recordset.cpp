@@ -2,12 +2,14 @@
 
 #include "ColumnValues.h"
 #include "NarrowedCriteria.h"
+#include "OpenTransaction.h"
 #include "RecordsetData.h"
 #include "jet/Error.h"
 #include "jet/Rows.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 #include <sqlite3.h>
 #include <unordered_set>
 
@@ -55,8 +57,79 @@ const detail::TableInfo& RequireUpdatable(const RecordsetData& data)
     return *data.source->Table();
 }
 
+// A value as a statement in the forms' dialect would write it.
+QString Literal(const Value& value)
+{
+    constexpr int longestShown = 60;
+    switch (value.kind()) {
+    case Value::Kind::Null:
+        return QStringLiteral("NULL");
+    case Value::Kind::Integer:
+        return QString::number(value.toLongLong());
+    case Value::Kind::Double:
+        return QString::number(value.toDouble(), 'g', 15);
+    case Value::Kind::DateTime:
+        return QLatin1Char('#') + value.toString() + QLatin1Char('#');
+    case Value::Kind::Text:
+        break;
+    }
+    const QString text = value.toString();
+    return QLatin1Char('\'') + (text.size() > longestShown ? text.left(longestShown) + QChar(0x2026) : text)
+        + QLatin1Char('\'');
+}
+
+// The row being written, by the first column of the recordset.
+QString WhereCurrent(RecordsetData& data)
+{
+    return QStringLiteral(" WHERE %1=%2").arg(data.source->Columns().front().name, Literal(data.CurrentValues()[0]));
+}
+
+// What an Update or Delete writes, as the statement a form would have run,
+// for the message when it fails.
+QString Described(RecordsetData& data, EditMode mode)
+{
+    const auto& columns = data.source->Columns();
+    const QString table = data.source->Table()->name;
+    QStringList names;
+    QStringList values;
+    for (size_t i = 0; i < columns.size(); ++i)
+        if (data.pending[i]) {
+            names << columns[i].name;
+            values << Literal(*data.pending[i]);
+        }
+    if (mode == EditMode::AddNew)
+        return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, names.join(QLatin1Char(',')), values.join(QLatin1Char(',')));
+    if (mode == EditMode::None)
+        return QStringLiteral("DELETE FROM ") + table + WhereCurrent(data);
+    QStringList sets;
+    for (int i = 0; i < names.size(); ++i)
+        sets << names[i] + QLatin1Char('=') + values[i];
+    return QStringLiteral("UPDATE %1 SET %2").arg(table, sets.join(QLatin1Char(','))) + WhereCurrent(data);
+}
+
+// Runs a row's write with the pending values and then the row id, if any, as
+// its parameters, inside the open transaction; errors name it as described.
+std::shared_ptr<detail::Connection> Write(RecordsetData& data, const QString& sql, const QString& described,
+                                          std::optional<long long> rowid)
+{
+    const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(data.connection, &data);
+    {
+        const detail::Statement statement = writer->PrepareCached(sql, described);
+        int parameter = 1;
+        for (const auto& value : data.pending)
+            if (value)
+                detail::BindValue(statement.get(), parameter++, *value);
+        if (rowid)
+            sqlite3_bind_int64(statement.get(), parameter, *rowid);
+        writer->Step(statement, described);
+    }
+    detail::Written(*writer, described);
+    return writer;
+}
+
 // Reads a newly inserted row back, so that the values are those the file holds.
-std::vector<Value> StoredRow(RecordsetData& data, long long rowid)
+std::vector<Value> StoredRow(RecordsetData& data, detail::Connection& writer, long long rowid)
 {
     const auto& columns = data.source->Columns();
     QStringList names;
@@ -64,9 +137,9 @@ std::vector<Value> StoredRow(RecordsetData& data, long long rowid)
         names << (column.tableColumn >= 0 ? Quoted(column.name) : QStringLiteral("NULL"));
     const QString table = data.source->Table()->name;
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(QLatin1Char(',')), Quoted(table));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
+    const detail::Statement statement = writer.PrepareCached(sql, data.source->Sql());
     sqlite3_bind_int64(statement.get(), 1, rowid);
-    if (!data.connection->Step(statement, data.source->Sql()))
+    if (!writer.Step(statement, data.source->Sql()))
         throw Fault(data, QStringLiteral("El registro nuevo de %1 no se encuentra.").arg(table));
     std::vector<Value> row;
     for (int i = 0; i < int(columns.size()); ++i)
@@ -88,17 +161,10 @@ void Insert(RecordsetData& data)
     const QString sql = names.isEmpty()
         ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-    {
-        const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
-        int parameter = 1;
-        for (const auto& value : data.pending)
-            if (value)
-                detail::BindValue(statement.get(), parameter++, *value);
-        data.connection->Step(statement, data.source->Sql());
-    }
+    const std::shared_ptr<detail::Connection> writer = Write(data, sql, Described(data, EditMode::AddNew), std::nullopt);
+    const long long rowid = writer->LastInsertRowid();
     const bool hadCurrent = data.HasCurrent();
-    const long long rowid = data.connection->LastInsertRowid();
-    std::vector<Value> row = StoredRow(data, rowid);
+    std::vector<Value> row = StoredRow(data, *writer, rowid);
     detail::RowChanges& changes = data.Changes();
     changes.added.push_back(rowid);
     changes.written[rowid] = std::move(row);
@@ -117,13 +183,7 @@ void Rewrite(RecordsetData& data)
         return;
     const long long rowid = data.CurrentKey();
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(Quoted(data.source->Table()->name), sets.join(QLatin1Char(',')));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
-    int parameter = 1;
-    for (const auto& value : data.pending)
-        if (value)
-            detail::BindValue(statement.get(), parameter++, *value);
-    sqlite3_bind_int64(statement.get(), parameter, rowid);
-    data.connection->Step(statement, data.source->Sql());
+    Write(data, sql, Described(data, EditMode::Edit), rowid);
     const Value* before = data.CurrentValues();
     std::vector<Value> row(before, before + columns.size());
     for (size_t i = 0; i < columns.size(); ++i)
@@ -140,9 +200,11 @@ std::vector<long long> WrittenMatching(RecordsetData& data, const QString& condi
         ids << QString::number(written.first);
     const QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2) AND (%3)")
                             .arg(Quoted(data.source->Table()->name), ids.join(QLatin1Char(',')), condition);
-    const detail::Statement statement = data.connection->Prepare(sql, criteria);
+    // Where the writes can be seen, inside a transaction too.
+    const std::shared_ptr<detail::Connection> reading = detail::ReadingConnection(data.connection);
+    const detail::Statement statement = reading->Prepare(sql, criteria);
     std::vector<long long> keys;
-    while (data.connection->Step(statement, criteria))
+    while (reading->Step(statement, criteria))
         keys.push_back(sqlite3_column_int64(statement.get(), 0));
     return keys;
 }
@@ -310,7 +372,8 @@ void Recordset::SetFieldValue(int column, const Value& value)
     try {
         data.pending[size_t(column)] = detail::ConvertForColumn(value, info.kind, data.source->Table()->name + QLatin1Char('.') + info.name);
     } catch (const Error& error) {
-        throw Fault(data, error.Text());
+        // The value and the column are the statement that failed.
+        throw data.connection->MakeError(error.Text(), QString());
     }
 }
 
@@ -353,9 +416,7 @@ void Recordset::Delete()
     const int position = data.Position();
     const long long rowid = data.CurrentKey();
     const QString sql = QStringLiteral("DELETE FROM %1 WHERE rowid=?").arg(Quoted(table.name));
-    const detail::Statement statement = data.connection->PrepareCached(sql, data.source->Sql());
-    sqlite3_bind_int64(statement.get(), 1, rowid);
-    data.connection->Step(statement, data.source->Sql());
+    Write(data, sql, Described(data, EditMode::None), rowid);
 
     const int index = data.View().SourceIndex(position);
     detail::RowChanges& changes = data.Changes();

@@ -1,5 +1,9 @@
 #include "RecordsetData.h"
 
+#include "OpenTransaction.h"
+
+#include <algorithm>
+
 namespace jet::detail {
 
 std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> connection, const QString& sql)
@@ -10,6 +14,21 @@ std::unique_ptr<RecordsetData> RecordsetData::Open(std::shared_ptr<Connection> c
     data->changes = std::make_shared<RowChanges>();
     data->pending.resize(size_t(data->source->Width()));
     return data;
+}
+
+RecordsetData::~RecordsetData()
+{
+    ForgetRecordset(this);
+}
+
+void RecordsetData::Restore(const Saved& saved)
+{
+    changes = saved.changes;
+    position_ = saved.position;
+    currentKey_ = saved.currentKey;
+    currentDeleted = saved.currentDeleted;
+    mode = EditMode::None;
+    std::fill(pending.begin(), pending.end(), std::nullopt);
 }
 
 RowChanges& RecordsetData::Changes()

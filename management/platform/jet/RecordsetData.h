@@ -18,6 +18,19 @@ enum class EditMode { None, Edit, AddNew };
 class RecordsetData {
 public:
     static std::unique_ptr<RecordsetData> Open(std::shared_ptr<Connection> connection, const QString& sql);
+    ~RecordsetData();
+    RecordsetData(const RecordsetData&) = delete;
+    RecordsetData& operator=(const RecordsetData&) = delete;
+
+    // Where it stands and what it wrote, to go back to when the writes are undone.
+    struct Saved {
+        std::shared_ptr<RowChanges> changes;
+        int position;
+        long long currentKey;
+        bool currentDeleted;
+    };
+    Saved Save() const { return {changes, position_, currentKey_, currentDeleted}; }
+    void Restore(const Saved& saved);
 
     RowView View() { return RowView(*source, *changes); }
     // The changes to write to; a copy when Rows taken earlier still show them.

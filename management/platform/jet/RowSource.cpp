@@ -169,7 +169,15 @@ bool RowSource::ReadRow()
 {
     if (!cursor_)
         return false;
-    if (!Reading().Step(*cursor_, sql_)) {
+    bool read = false;
+    try {
+        read = Reading().Step(*cursor_, sql_);
+    } catch (const Error&) {
+        // A file that failed under the rows keeps those read; the connection goes on.
+        StopReading();
+        throw;
+    }
+    if (!read) {
         StopReading();
         return false;
     }

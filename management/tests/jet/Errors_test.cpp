@@ -9,6 +9,7 @@
 #include <chrono>
 #include <ostream>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -135,4 +136,76 @@ TEST_F(Files, LockedDatabaseIsWaitedFor)
     });
     EXPECT_NO_THROW(dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')")));
     release.join();
+}
+
+namespace {
+
+// What a watcher of lock waits is told, in order.
+class WaitLog final : public jet::LockWaitObserver {
+public:
+    WaitLog() { jet::DBEngine().WatchLockWaits(this); }
+    ~WaitLog() { jet::DBEngine().WatchLockWaits(nullptr); }
+    WaitLog(const WaitLog&) = delete;
+    WaitLog& operator=(const WaitLog&) = delete;
+
+    void LockWaitStarted(const QString& path) override { told.push_back("started " + path); }
+    void LockWaitGoesOn(const QString&, std::chrono::milliseconds) override { ++goesOn; }
+    void LockWaitEnded() override { told.push_back(QStringLiteral("ended")); }
+
+    std::vector<QString> told;
+    int goesOn = 0;
+};
+
+// The engine's wait for another program's lock, shortened for a test.
+class ShortLockWait {
+public:
+    explicit ShortLockWait(std::chrono::milliseconds wait) : kept_(jet::DBEngine().LockWait())
+    {
+        jet::DBEngine().LockWait(wait);
+    }
+    ~ShortLockWait() { jet::DBEngine().LockWait(kept_); }
+    ShortLockWait(const ShortLockWait&) = delete;
+    ShortLockWait& operator=(const ShortLockWait&) = delete;
+
+private:
+    std::chrono::milliseconds kept_;
+};
+
+} // namespace
+
+TEST_F(Files, TheWaitForALockIsToldToItsWatcherFromStartToEnd)
+{
+    WaitLog log;
+    jet::Database holder = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    holder.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    std::thread release([&holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        holder.Execute(QStringLiteral("COMMIT"));
+    });
+    dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')"));
+    release.join();
+    EXPECT_EQ(log.told, std::vector<QString>({"started " + dorna.Name(), "ended"}));
+    EXPECT_GT(log.goesOn, 3);
+    dorna.Execute(QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (2,'Dos')"));
+    EXPECT_EQ(log.told.size(), 2u) << "told of a wait that did not happen";
+}
+
+TEST_F(Files, ALockHeldPastTheWaitFailsNamingTheFileTheWaitAndTheStatement)
+{
+    const ShortLockWait wait(std::chrono::milliseconds(300));
+    jet::Database holder = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
+    holder.Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    const QString insert = QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')");
+    const auto started = std::chrono::steady_clock::now();
+    try {
+        dorna.Execute(insert);
+        FAIL() << "written past another program's lock";
+    } catch (const jet::Error& error) {
+        EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
+        for (const QString& named : {QStringLiteral("Otro programa tiene bloqueada la base de datos"),
+                                     QStringLiteral("0,3 s"), Path(QStringLiteral("Dorna.MDB")), insert})
+            EXPECT_TRUE(error.Text().contains(named)) << error.what();
+    }
+    holder.Execute(QStringLiteral("COMMIT"));
+    EXPECT_NO_THROW(dorna.Execute(insert));
 }

@@ -257,6 +257,7 @@ TEST(Examine, OnAFullDiskAFileIsReadButNotTakenForWritingAndNothingIsLeftBesideI
         MakeDatabase(path);
         const auto before = FolderContents(folder.path());
         FullDisk full;
+        full.Fill();
 
         if (use == jet::Use::Read)
             EXPECT_EQ(jet::Examine(path, use).state, jet::FileState::Database);
@@ -289,6 +290,7 @@ TEST(FilesAsFound, WhatWasMadeBesideAFileGoesUnlessAnotherProgramHasItOpen)
         const jet::FilesAsFound found(path);
         {
             FullDisk full;
+            full.Fill();
             EXPECT_THROW(jet::DBEngine().OpenDatabase(path), jet::Error);
         }
         ASSERT_EQ(QFileInfo(path + "-shm").size(), 3);

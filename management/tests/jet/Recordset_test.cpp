@@ -151,6 +151,48 @@ INSTANTIATE_TEST_SUITE_P(
                     "NOMBRE='O''Neill''); DROP TABLE CLIENTES;--'", "O'Neill'); DROP TABLE CLIENTES;--"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
+// A whole-number column keeps whole numbers as integers, never as
+// floating-point numbers, and refuses what is no whole number or does not fit.
+TEST_F(Recordsets, WholeNumberColumnsStoreIntegersAndRefuseTheRest)
+{
+    struct Case {
+        Value written;
+        const char* stored;   // nullptr: refused
+    };
+    const Case cases[] = {
+        {QStringLiteral("12"), "12"},
+        {QStringLiteral(" 7 "), "7"},
+        {12.0, "12"},
+        {QStringLiteral("12.0"), "12"},
+        {QStringLiteral("2147483647"), "2147483647"},
+        {QStringLiteral("-2147483648"), "-2147483648"},
+        {QStringLiteral("4.5"), nullptr},
+        {4.5, nullptr},
+        {QStringLiteral("99999999999999999999"), nullptr},
+        {1e20, nullptr},
+        {QStringLiteral("2147483648"), nullptr},
+        {2147483648LL, nullptr},
+    };
+    for (const Case& c : cases) {
+        const std::string what = c.written.toString().toStdString();
+        dorna.Execute(QStringLiteral("DELETE * FROM CLIENTES"));
+        jet::Recordset clients = dorna.OpenRecordset(QStringLiteral("SELECT * FROM CLIENTES"));
+        clients.AddNew();
+        try {
+            clients.Fields(QStringLiteral("NUMERO")) = c.written;
+            clients.Fields(QStringLiteral("NOMBRE")) = QStringLiteral("Uno");
+            clients.Update();
+            EXPECT_TRUE(c.stored) << what << " was stored";
+        } catch (const jet::Error& error) {
+            EXPECT_FALSE(c.stored) << what << ": " << error.what();
+            EXPECT_TRUE(error.Text().contains(QStringLiteral("CLIENTES.NUMERO"))) << error.what();
+            EXPECT_FALSE(error.Text().contains(QStringLiteral("SELECT"))) << error.what();
+        }
+        const QStringList expected = c.stored ? QStringList{QString::fromUtf8(c.stored) + "|integer"} : QStringList{};
+        EXPECT_EQ(Rows(dorna, QStringLiteral("SELECT NUMERO,typeof(NUMERO) FROM CLIENTES")), expected) << what;
+    }
+}
+
 TEST_F(Recordsets, TimeWrittenAsTextComparesEqualToItsLiteral)
 {
     jet::Recordset blocks = dorna.OpenRecordset(QStringLiteral("SELECT * FROM BLOQUES"));

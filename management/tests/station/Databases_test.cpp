@@ -20,7 +20,6 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -413,11 +412,11 @@ TEST(Databases, AStartOnAFullDiskIsRefusedSayingSoAndChangesNothing)
         const auto before = FolderContents(folder.path());
 
         const QString text = Refusal([&] {
-            std::optional<FullDisk> full;
+            FullDisk full;
             if (!c.fullFromTheMenu)
-                full.emplace();
+                full.Fill();
             StartWithDatabases(folder.path(), [&] {
-                full.emplace();
+                full.Fill();
                 WriteAnAdvertiser(folder.path());
             });
         });

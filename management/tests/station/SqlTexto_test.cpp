@@ -40,23 +40,26 @@ TEST(SqlNumero, WritesDigitsNeverAnExponent)
 class NumbersInCriteria : public ProgramFolderFixture, public ::testing::WithParamInterface<double> {};
 
 // Fifteen significant digits or six decimals would miss some of these rows.
+// Whole-number columns take no fractions, so the rows are in a table of
+// floating-point numbers made for the test.
 TEST_P(NumbersInCriteria, FindTheNumberStored)
 {
     jet::Database dorna = jet::DBEngine().OpenDatabase(Path(QStringLiteral("Dorna.MDB")));
-    jet::Recordset clientes = dorna.OpenRecordset(QStringLiteral("SELECT * FROM CLIENTES"));
+    dorna.Execute(QStringLiteral("CREATE TABLE MEDIDAS (VALOR DOUBLE, NOMBRE TEXT)"));
+    jet::Recordset medidas = dorna.OpenRecordset(QStringLiteral("SELECT * FROM MEDIDAS"));
     for (const double otro : {GetParam() + 1, GetParam() * 2 + 1}) {
-        clientes.AddNew();
-        clientes.Fields("NUMERO") = otro;
-        clientes.Update();
+        medidas.AddNew();
+        medidas.Fields("VALOR") = otro;
+        medidas.Update();
     }
-    clientes.AddNew();
-    clientes.Fields("NUMERO") = GetParam();
-    clientes.Fields("NOMBRE") = QStringLiteral("buscado");
-    clientes.Update();
-    clientes.FindFirst("NUMERO=" + SqlNumero(GetParam()));
-    ASSERT_FALSE(clientes.NoMatch());
-    EXPECT_EQ(clientes.Fields("NOMBRE").Value().toString(), QStringLiteral("buscado"));
-    EXPECT_EQ(dorna.OpenRecordset("SELECT * FROM CLIENTES WHERE NUMERO=" + SqlNumero(GetParam())).RecordCount(), 1);
+    medidas.AddNew();
+    medidas.Fields("VALOR") = GetParam();
+    medidas.Fields("NOMBRE") = QStringLiteral("buscado");
+    medidas.Update();
+    medidas.FindFirst("VALOR=" + SqlNumero(GetParam()));
+    ASSERT_FALSE(medidas.NoMatch());
+    EXPECT_EQ(medidas.Fields("NOMBRE").Value().toString(), QStringLiteral("buscado"));
+    EXPECT_EQ(dorna.OpenRecordset("SELECT * FROM MEDIDAS WHERE VALOR=" + SqlNumero(GetParam())).RecordCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, NumbersInCriteria,

@@ -167,11 +167,20 @@ FullDisk::FullDisk()
 {
     static const int registered = sqlite3_vfs_register(Layer(), 1);
     (void)registered;
+}
+
+FullDisk::~FullDisk()
+{
+    Free();
+}
+
+void FullDisk::Fill()
+{
     failedHere = false;
     full = true;
 }
 
-FullDisk::~FullDisk()
+void FullDisk::Free()
 {
     full = false;
     failedHere = false;

@@ -193,6 +193,7 @@ TEST_F(F_Publicidad_Test, NewContractChecksRunInOrderAndTheFirstFailureRefusesTh
         {"3", "9x", true, "Numero de orden incorrecto"},
         {"3", "-9", true, "Numero de orden incorrecto"},
         {"3", "9.5", true, "Numero de orden incorrecto"},
+        {"3", "99999999999999999999", true, "Numero de orden incorrecto"},
         {"3", "007", true, "El Nº de contrato ya existe"},
         {"3", "9", false, "Debe selecionar una Cuña"},
     };

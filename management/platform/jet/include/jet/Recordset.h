@@ -15,7 +15,9 @@
 // A SELECT of one table (no join, grouping or Sum) is updatable:
 // AddNew/Edit + field assignments + Update write the row, Delete removes the
 // current row; values are converted to the column's type (text to a date/time
-// column is read day first, digits to a number column become a number).
+// column is read day first, digits to a number column become a number; a
+// whole-number column refuses "4.5" and numbers beyond -2147483648 to
+// 2147483647 with a jet::Error naming the column).
 // Other recordsets are read-only. A row added with AddNew goes to the end and
 // becomes current only when there was no current row. After Delete there is
 // no current row until the next Move (MoveNext goes to the row after it).

@@ -1,5 +1,6 @@
 // jet::Transaction: the changes made while it lives are written together or
-// not at all, so a crash or a power cut in the middle leaves none of them.
+// not at all, so a failed statement, a full disk, a crash or a power cut in
+// the middle leaves none of them.
 //
 //   jet::Transaction transaction;
 //   jet::Database a = jet::DBEngine().OpenDatabase(DornaPath());
@@ -8,23 +9,34 @@
 //   b.OpenRecordset(...);      // already without the deleted rows
 //   transaction.Commit();      // destroyed without it: every change undone
 //
-// Every database that DBEngine() opens while it lives takes part. A file
-// opened again shares the connection it was first opened on, so each
-// Database sees the others' changes at once, as one program's later
-// statements do. The first opening of a file waits, like any write, for
-// another program's changes to end; that program and the databases opened
-// before the transaction see its changes after Commit. Each file's changes
-// are written as a whole. One at a time: a second one throws jet::Error.
+// Every write through any Database or recordset takes part. The first write
+// on a file waits for another program's write to end and takes the file's
+// write lock; from then on every statement on that file in this program,
+// through databases and data controls opened before or after, sees the
+// changes at once. Other programs see them after Commit. Each file's changes
+// are written as a whole. Every write goes to the disk as it is made, so
+// that a full disk fails the statement that filled it; a fault of the file
+// or the disk (full, locked, read-only, damaged) spoils the transaction even
+// when the caller goes on, and Commit then undoes everything and throws it.
+// When it is undone, recordsets that wrote show their rows as before.
+//
+// One opened while another is open is part of it: its Commit writes nothing
+// (it throws the fault that spoilt the outer one, if any) and the outer
+// Commit writes everything.
+//
+// A jet::TransactionPause writes what the open transaction changed so far
+// and sets it aside while it lives: nothing stays locked while the program
+// waits for the user, and a transaction opened meanwhile is one of its own.
 #pragma once
 
-#include <QString>
+#include "jet/Error.h"
+
 #include <memory>
-#include <vector>
 
 namespace jet {
 
 namespace detail {
-class Connection;
+struct TransactionState;
 }
 
 class Transaction {
@@ -36,15 +48,31 @@ public:
 
     void Commit();
 
-private:
-    friend class Engine;
-    static Transaction* Open();
-    // The connection a database opened now uses: the one already taking part
-    // for the same file, else this new one, which then takes part.
-    std::shared_ptr<detail::Connection> Join(std::shared_ptr<detail::Connection> opened);
-    void RollBack();
+    // Whether one is open now (not set aside by a pause).
+    static bool Open();
+    // Spoils the open one with an error met by a part of it: the outer
+    // Commit undoes everything and throws it.
+    static void Spoil(const Error& error);
+    // Whether a pause wrote part of this one.
+    bool PartWritten() const;
 
-    std::vector<std::shared_ptr<detail::Connection>> connections_;
+private:
+    std::shared_ptr<detail::TransactionState> state_;
+    bool outermost_;
+    bool done_ = false;
+};
+
+class TransactionPause {
+public:
+    // Throws, with the transaction undone, when what it changed so far
+    // cannot be written.
+    TransactionPause();
+    ~TransactionPause();
+    TransactionPause(const TransactionPause&) = delete;
+    TransactionPause& operator=(const TransactionPause&) = delete;
+
+private:
+    std::shared_ptr<detail::TransactionState> paused_;
 };
 
 } // namespace jet
