@@ -70,12 +70,13 @@ std::vector<BenchFile> Plan(const QDir& folder)
 bool Make(const BenchFile& file)
 {
     const QString part = file.path + ".part";
-    SF_INFO info {};
+    SF_INFO info{};
     info.samplerate = file.sampleRate;
     info.channels = file.channels;
     info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
     SNDFILE* out = sf_open(QFile::encodeName(part).constData(), SFM_WRITE, &info);
-    if (out == nullptr) return false;
+    if (out == nullptr)
+        return false;
     int mode = file.variable ? SF_BITRATE_MODE_VARIABLE : SF_BITRATE_MODE_CONSTANT;
     double level = file.variable ? 0.4 : 0.6;
     sf_command(out, SFC_SET_BITRATE_MODE, &mode, sizeof mode);
@@ -90,8 +91,8 @@ bool Make(const BenchFile& file)
             const double t = static_cast<double>(done + i) / file.sampleRate;
             const double swell = 0.5 + 0.5 * std::sin(t / 3);
             const double value = 0.25 * std::sin(2 * M_PI * (330 + 60 * std::sin(t)) * t)
-                + 0.15 * swell * std::sin(2 * M_PI * 1250 * t)
-                + 0.05 * swell * (static_cast<double>(noise() % 2001) / 1000 - 1);
+                                 + 0.15 * swell * std::sin(2 * M_PI * 1250 * t)
+                                 + 0.05 * swell * (static_cast<double>(noise() % 2001) / 1000 - 1);
             for (int c = 0; c < file.channels; ++c)
                 block[static_cast<std::size_t>(i * file.channels + c)] = static_cast<float>(value);
         }
@@ -107,9 +108,11 @@ bool MakeMissing(const std::vector<QString>& paths, const std::function<bool(std
 {
     std::vector<std::size_t> missing;
     for (std::size_t i = 0; i < paths.size(); ++i) {
-        if (!QFile::exists(paths[i])) missing.push_back(i);
+        if (!QFile::exists(paths[i]))
+            missing.push_back(i);
     }
-    if (missing.empty()) return true;
+    if (missing.empty())
+        return true;
     std::printf("Making %zu %s...\n", missing.size(), what);
     std::fflush(stdout);
     std::vector<char> made(missing.size());
@@ -120,7 +123,8 @@ bool MakeMissing(const std::vector<QString>& paths, const std::function<bool(std
                 made[i] = make(missing[i]);
         });
     }
-    for (std::thread& maker : makers) maker.join();
+    for (std::thread& maker : makers)
+        maker.join();
     return std::all_of(made.begin(), made.end(), [](char b) { return b != 0; });
 }
 
@@ -128,7 +132,7 @@ bool MakeMissing(const std::vector<QString>& paths, const std::function<bool(std
 struct OtherFile {
     QString path;
     const char* kind;
-    long long lengthMs; // of the audio written; -1 for what must be refused
+    long long lengthMs;  // of the audio written; -1 for what must be refused
 };
 
 struct OtherKind {
@@ -139,11 +143,11 @@ struct OtherKind {
 };
 
 bool WriteShaped(const QString& path, const soundtest::Tone& tone,
-    const std::function<QByteArray(const QByteArray&)>& shape)
+                 const std::function<QByteArray(const QByteArray&)>& shape)
 {
     const QString part = path + ".part";
     return soundtest::WriteTone(part, tone) && soundtest::WriteBytes(path, shape(soundtest::ReadBytes(part)))
-        && QFile::remove(part);
+           && QFile::remove(part);
 }
 
 QByteArray ZeroMiddle(const QByteArray& bytes)
@@ -164,17 +168,17 @@ std::vector<OtherKind> OtherKinds()
     };
     return {
         {"MP3s joined", false,
-            [](const QString& path, long long ms) {
-                const QString first = path + ".1.part";
-                const QString second = path + ".2.part";
-                return soundtest::WriteTone(first, {Kind::Mp3Cbr, ms / 2, 44100, 2})
+         [](const QString& path, long long ms) {
+             const QString first = path + ".1.part";
+             const QString second = path + ".2.part";
+             return soundtest::WriteTone(first, {Kind::Mp3Cbr, ms / 2, 44100, 2})
                     && soundtest::WriteTone(second, {Kind::Mp3Vbr, ms - ms / 2, 44100, 2})
                     && soundtest::WriteBytes(path, soundtest::ReadBytes(first) + soundtest::ReadBytes(second))
                     && QFile::remove(first) && QFile::remove(second);
-            }},
+         }},
         {"MP3 4 KB zeroed", false, shaped(Kind::Mp3CbrHeaderless, 44100, ZeroMiddle)},
         {"MP3 header damaged", false,
-            shaped(Kind::Mp3Vbr, 44100,
+         shaped(Kind::Mp3Vbr, 44100,
                 [](const QByteArray& b) { return soundtest::FlipBytes(b, b.indexOf("\xFF", b.size() / 2), 16, 5); })},
         {"WAV sizes unwritten", false, shaped(Kind::Wav, 44100, soundtest::ZeroWaveSizes)},
         {"IMA ADPCM WAV", false, shaped(Kind::ImaAdpcmWav, 44100, [](const QByteArray& b) { return b; })},
@@ -184,9 +188,9 @@ std::vector<OtherKind> OtherKinds()
         {"ADTS AAC", true, copy("adts-mono-24k.aac")},
         {"AAC in MP4", true, copy("mp4-stereo-24k.m4a")},
         {"header-shaped garbage", true,
-            [](const QString& path, long long ms) {
-                return soundtest::WriteBytes(path, soundtest::HeaderShapedGarbage(300000, static_cast<unsigned>(ms)));
-            }},
+         [](const QString& path, long long ms) {
+             return soundtest::WriteBytes(path, soundtest::HeaderShapedGarbage(300000, static_cast<unsigned>(ms)));
+         }},
     };
 }
 
@@ -209,7 +213,8 @@ double Probe(const QString& ffprobe, const QString& path)
 {
     QProcess process;
     process.start(ffprobe, {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
-    if (!process.waitForFinished(30000) || process.exitCode() != 0) return -1;
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return -1;
     bool ok = false;
     const double seconds = process.readAllStandardOutput().trimmed().toDouble(&ok);
     return ok ? seconds : -1;
@@ -255,7 +260,8 @@ void ReportOthers(const std::vector<OtherFile>& files, const QString& ffprobe)
     std::vector<QString> order;
     double smallestRatio = 1e9;
     for (const OtherFile& file : files) {
-        if (kinds.count(file.kind) == 0) order.push_back(file.kind);
+        if (kinds.count(file.kind) == 0)
+            order.push_back(file.kind);
         Figures& figures = kinds[file.kind];
         double seconds = 0;
         const double ours = TimeDuracion2(file.path, seconds);
@@ -265,34 +271,37 @@ void ReportOthers(const std::vector<OtherFile>& files, const QString& ffprobe)
         if (figures.refusedKind) {
             figures.refused += seconds == 0.0 ? 1 : 0;
         } else {
-            figures.largestDifferenceMs
-                = std::max(figures.largestDifferenceMs, std::abs(seconds * 1000 - static_cast<double>(file.lengthMs)));
+            figures.largestDifferenceMs =
+                std::max(figures.largestDifferenceMs, std::abs(seconds * 1000 - static_cast<double>(file.lengthMs)));
         }
-        if (ffprobe.isEmpty()) continue;
+        if (ffprobe.isEmpty())
+            continue;
         double probed = 0;
         const double probe = TimeProbe(ffprobe, file.path, probed);
         figures.probeMs += probe;
         figures.smallestRatio = std::min(figures.smallestRatio, probe / ours);
         smallestRatio = std::min(smallestRatio, probe / ours);
         if (file.lengthMs >= 0 && probed >= 0)
-            figures.probeDifferenceMs
-                = std::max(figures.probeDifferenceMs, std::abs(probed * 1000 - static_cast<double>(file.lengthMs)));
+            figures.probeDifferenceMs =
+                std::max(figures.probeDifferenceMs, std::abs(probed * 1000 - static_cast<double>(file.lengthMs)));
     }
     std::printf("\nFiles as other tools write or damage them, %d of each kind, 30 s to 2 min:\n", kOthersOfAKind);
-    std::printf("  %-24s %12s %12s %9s  %s\n", "kind", "Duracion2", "ffprobe", "ratio >=", "difference from the audio written");
+    std::printf("  %-24s %12s %12s %9s  %s\n", "kind", "Duracion2", "ffprobe",
+                "ratio >=", "difference from the audio written");
     for (const QString& kind : order) {
         const Figures& f = kinds[kind];
-        const QString result = f.refusedKind
-            ? QString("refused: %1 of %2").arg(f.refused).arg(f.files)
-            : QString("ours %1 ms, ffprobe %2 ms").arg(f.largestDifferenceMs, 0, 'f', 1).arg(f.probeDifferenceMs, 0, 'f', 1);
+        const QString result = f.refusedKind ? QString("refused: %1 of %2").arg(f.refused).arg(f.files)
+                                             : QString("ours %1 ms, ffprobe %2 ms")
+                                                   .arg(f.largestDifferenceMs, 0, 'f', 1)
+                                                   .arg(f.probeDifferenceMs, 0, 'f', 1);
         std::printf("  %-24s %9.3f ms %9.3f ms %9.1f  %s\n", qPrintable(kind), f.oursMs / f.files, f.probeMs / f.files,
-            ffprobe.isEmpty() ? 0.0 : f.smallestRatio, qPrintable(result));
+                    ffprobe.isEmpty() ? 0.0 : f.smallestRatio, qPrintable(result));
     }
     if (!ffprobe.isEmpty())
         std::printf("Smallest ratio of any one of these files: %.1f (target: 10)\n", smallestRatio);
 }
 
-} // namespace
+}  // namespace
 
 int main()
 {
@@ -303,18 +312,21 @@ int main()
     }
     const std::vector<BenchFile> files = Plan(folder);
     std::vector<QString> paths;
-    for (const BenchFile& file : files) paths.push_back(file.path);
-    if (!MakeMissing(paths, [&files](std::size_t i) { return Make(files[i]); }, "MP3 files")) {
+    for (const BenchFile& file : files)
+        paths.push_back(file.path);
+    if (!MakeMissing(
+            paths, [&files](std::size_t i) { return Make(files[i]); }, "MP3 files")) {
         std::fprintf(stderr, "Cannot write the MP3 files in %s\n", qPrintable(folder.path()));
         return 1;
     }
     const std::vector<OtherKind> kinds = OtherKinds();
     const std::vector<OtherFile> others = PlanOthers(folder, kinds);
     std::vector<QString> otherPaths;
-    for (const OtherFile& file : others) otherPaths.push_back(file.path);
+    for (const OtherFile& file : others)
+        otherPaths.push_back(file.path);
     const auto makeOther = [&](std::size_t i) {
-        const auto kind = std::find_if(
-            kinds.begin(), kinds.end(), [&](const OtherKind& k) { return QString(k.kind) == others[i].kind; });
+        const auto kind = std::find_if(kinds.begin(), kinds.end(),
+                                       [&](const OtherKind& k) { return QString(k.kind) == others[i].kind; });
         const long long seed = others[i].lengthMs >= 0 ? others[i].lengthMs : static_cast<long long>(i);
         return kind->make(others[i].path, seed);
     };
@@ -327,7 +339,8 @@ int main()
     std::vector<double> oursEach(files.size());
     QElapsedTimer clock;
     clock.start();
-    for (std::size_t i = 0; i < files.size(); ++i) ours[i] = Duracion2(files[i].path, false);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        ours[i] = Duracion2(files[i].path, false);
     const double oursMs = static_cast<double>(clock.nsecsElapsed()) / 1e6;
     for (std::size_t i = 0; i < files.size(); ++i) {
         double seconds = 0;
@@ -348,12 +361,12 @@ int main()
 
     std::printf("Files: %d MP3 (half constant, half variable bit rate; a third without Info/Xing header), "
                 "30 s to 5 min, in %s\n",
-        kFiles, qPrintable(folder.path()));
+                kFiles, qPrintable(folder.path()));
     std::printf("Duracion2: %.1f ms in all, %.3f ms a file, %lld not measured\n", oursMs, oursMs / kFiles,
-        static_cast<long long>(unmeasured));
+                static_cast<long long>(unmeasured));
     std::printf("Largest difference from the audio written: %.1f ms with header, %.1f ms without "
                 "(target without: 30)\n",
-        largest(ours, written, true), largest(ours, written, false));
+                largest(ours, written, true), largest(ours, written, false));
 
     const QString ffprobe = QStandardPaths::findExecutable("ffprobe");
     if (ffprobe.isEmpty()) {
@@ -372,13 +385,13 @@ int main()
     const auto probeFailures = std::count_if(probed.begin(), probed.end(), [](double s) { return s < 0; });
     auto ourLength = [&ours](std::size_t i) { return ours[i]; };
     std::printf("ffprobe:   %.1f ms in all, %.3f ms a file, %lld failed\n", probeMs, probeMs / kFiles,
-        static_cast<long long>(probeFailures));
+                static_cast<long long>(probeFailures));
     std::printf("Ratio: Duracion2 is %.1f times as fast as ffprobe; file by file, at least %.1f times (target: 10)\n",
-        probeMs / oursMs, smallestRatio);
+                probeMs / oursMs, smallestRatio);
     std::printf("Largest difference between the two lengths: %.1f ms with header, %.1f ms without\n",
-        largest(probed, ourLength, true), largest(probed, ourLength, false));
+                largest(probed, ourLength, true), largest(probed, ourLength, false));
     std::printf("Largest difference of ffprobe from the audio written: %.1f ms with header, %.1f ms without\n",
-        largest(probed, written, true), largest(probed, written, false));
+                largest(probed, written, true), largest(probed, written, false));
     ReportOthers(others, ffprobe);
     return 0;
 }

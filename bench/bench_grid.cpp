@@ -50,8 +50,7 @@ bool Fill(const QString& path)
         return false;
     sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO PUBLICIDAD (ORDEN,NOMBRE,DURACION_MOSTRAR,CAMPAÑA,VOZ) VALUES (?,?,?,?,?)", -1,
+    sqlite3_prepare_v2(db, "INSERT INTO PUBLICIDAD (ORDEN,NOMBRE,DURACION_MOSTRAR,CAMPAÑA,VOZ) VALUES (?,?,?,?,?)", -1,
                        &insert, nullptr);
     for (int i = 1; i <= kRows; ++i) {
         const QByteArray name = QStringLiteral("cuña %1.mp3").arg(i).toUtf8();
@@ -125,7 +124,8 @@ int main(int argc, char** argv)
     });
     const double rawPaintMs = Milliseconds([&] { RawRead(raw, query, kRowsShown); });
     const double rawEndMs = Milliseconds([&] {
-        RawRead(raw, "SELECT ORDEN,NOMBRE,DURACION_MOSTRAR,CAMPAÑA,VOZ FROM PUBLICIDAD ORDER BY ORDEN DESC", kRowsShown);
+        RawRead(raw, "SELECT ORDEN,NOMBRE,DURACION_MOSTRAR,CAMPAÑA,VOZ FROM PUBLICIDAD ORDER BY ORDEN DESC",
+                kRowsShown);
     });
     sqlite3_close(raw);
 

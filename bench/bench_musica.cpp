@@ -227,9 +227,9 @@ int Medir(int argc, char** argv, int canciones)
     double teclaMasLenta = 0;
     for (int letras = 1; letras <= tecleado.size(); ++letras)
         teclaMasLenta = std::max(teclaMasLenta, Milliseconds([&] {
-            busqueda->Text1.Text(tecleado.left(letras));
-            QApplication::processEvents();
-        }));
+                                     busqueda->Text1.Text(tecleado.left(letras));
+                                     QApplication::processEvents();
+                                 }));
     const int filasTecleadas = busqueda->LISTA.Rows() - 1;
     const double pico = StatusMegabytes("VmHWM");
     const double despues = StatusMegabytes("VmRSS");
@@ -239,8 +239,9 @@ int Medir(int argc, char** argv, int canciones)
     const double motorCarga = Milliseconds([&] {
         motor.catalogo = motor.db.OpenRecordset(kCatalogo);
         MotorSolo::LeerCampos(motor.catalogo);
-        for (const char* nombres : {"SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE",
-                                    "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE", "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"}) {
+        for (const char* nombres :
+             {"SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE", "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE",
+              "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"}) {
             jet::Recordset nombresLeidos = motor.db.OpenRecordset(nombres);
             MotorSolo::LeerFilas(nombresLeidos, 0, nombresLeidos.RecordCount());
         }
@@ -270,8 +271,9 @@ int Medir(int argc, char** argv, int canciones)
     SqliteSolo solo;
     const double soloCarga = Milliseconds([&] {
         solo.Leer(kCatalogo, 1);
-        for (const char* nombres : {"SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE",
-                                    "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE", "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"})
+        for (const char* nombres :
+             {"SELECT NOMBRE FROM ESTILOS ORDER BY NOMBRE", "SELECT NOMBRE FROM TIPO ORDER BY NOMBRE",
+              "SELECT NOMBRE FROM RITMO ORDER BY NOMBRE"})
             solo.Leer(nombres);
     });
     const double soloPrimera = Milliseconds([&] { solo.Leer(kPorCodigo, -1, canciones - 1); });
@@ -297,15 +299,16 @@ int Medir(int argc, char** argv, int canciones)
                 kAlbunes, msLlenado / 1000);
     std::printf("  %-32s %12s %12s %12s %8s\n", "", "form", "engine", "raw SQLite", "engine/raw");
     Linea("catalogue editor load", {carga, motorCarga, soloCarga});
-    Linea("first search by code", {primera, motorPrimera, soloPrimera}, millon ? "(target < 100 ms)" : "(target < 50 ms)");
+    Linea("first search by code", {primera, motorPrimera, soloPrimera},
+          millon ? "(target < 100 ms)" : "(target < 50 ms)");
     Linea("later search by code", {luego, motorLuego, soloLuego});
     Linea("new code proposal", {propuesta, motorPropuesta, soloPropuesta});
     Linea("music search opening", {apertura, motorApertura, soloApertura}, millon ? "" : "(target < 300 ms)");
     Linea("music search to its last song", {alFinal, motorFinal, soloFinal});
     Linea("music search, slowest typed key", {teclaMasLenta, motorTecla, soloTecla});
     std::printf("  found \"%s\", proposed code %s, search lists %d songs, last %s; typing \"%s\" lists %d\n",
-                qPrintable(titulo), qPrintable(codigoPropuesto), filasLista, qPrintable(ultima),
-                qPrintable(tecleado), filasTecleadas);
+                qPrintable(titulo), qPrintable(codigoPropuesto), filasLista, qPrintable(ultima), qPrintable(tecleado),
+                filasTecleadas);
     std::printf("  memory of the forms: %.1f MB before, %.1f MB after, peak %.1f MB %s\n", antes, despues, pico,
                 millon ? "(target < 150 MB)" : "(target < 60 MB)");
     return 0;

@@ -119,7 +119,8 @@ void DirectlyOnSqlite(const QString& path)
     Check(db, sqlite3_prepare_v2(db, "SELECT rowid,HORA FROM BLOQUES", -1, &blocks, nullptr), "prepare");
     std::vector<std::pair<long long, QByteArray>> rows;
     while (sqlite3_step(blocks) == SQLITE_ROW)
-        rows.emplace_back(sqlite3_column_int64(blocks, 0), reinterpret_cast<const char*>(sqlite3_column_text(blocks, 1)));
+        rows.emplace_back(sqlite3_column_int64(blocks, 0),
+                          reinterpret_cast<const char*>(sqlite3_column_text(blocks, 1)));
     sqlite3_finalize(blocks);
     for (const auto& [rowid, hora] : rows) {
         const QByteArray sql = "SELECT Sum(TIEMPO) AS ToTal FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE='" + hora + "'";
@@ -178,7 +179,7 @@ double Milliseconds(const QString& master, const QString& copy, Run run, QByteAr
     return elapsed;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -209,8 +210,9 @@ int main(int argc, char** argv)
     const double rawMs = Median(raw);
     std::printf("readjustment of %d blocks, %d spots, %d programming rows (median of %d runs)\n", blockCount,
                 blockCount * spotsPerBlock, programmings * rowsPerProgramming, runs);
-    std::printf("  engine      %8.1f ms\n  raw SQLite  %8.1f ms\n  ratio       %8.2f (target <= 1.1, engine < 100 ms)\n",
-                engineMs, rawMs, engineMs / rawMs);
+    std::printf(
+        "  engine      %8.1f ms\n  raw SQLite  %8.1f ms\n  ratio       %8.2f (target <= 1.1, engine < 100 ms)\n",
+        engineMs, rawMs, engineMs / rawMs);
     std::printf("  both copies end with the same rows: %s\n", same ? "yes" : "NO");
 
     std::vector<double> check;

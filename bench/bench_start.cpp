@@ -66,16 +66,19 @@ void FillDorna(const QString& path)
 {
     const auto day = [](int fromToday) {
         return QLatin1Char('\'') + QDate::currentDate().addDays(fromToday).toString(Qt::ISODate)
-            + QStringLiteral(" 00:00:00'");
+               + QStringLiteral(" 00:00:00'");
     };
     const QString yesterday = day(-1);
     const QString later = day(30);
     jet::Database db = jet::DBEngine().OpenDatabase(path);
     db.Execute(QStringLiteral("BEGIN"));
     InsertRows(db, QStringLiteral("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER)"), 500,
-               [](int b) { return Hour(b * 150) + QStringLiteral(",'Bloque %1','1899-12-30 00:05:00',0,0,'00:00:00'").arg(b); });
-    InsertRows(db, QStringLiteral("INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,"
-                                  "FECHA1,FECHA2)"),
+               [](int b) {
+                   return Hour(b * 150) + QStringLiteral(",'Bloque %1','1899-12-30 00:05:00',0,0,'00:00:00'").arg(b);
+               });
+    InsertRows(db,
+               QStringLiteral("INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,"
+                              "FECHA1,FECHA2)"),
                20000, [&](int s) {
                    return QStringLiteral("%1,%2,%3,'/cuñas/%1.mp3','%1.mp3',%4,'',%5,%6")
                        .arg(s)
@@ -85,7 +88,8 @@ void FillDorna(const QString& path)
                        .arg(s % 10 == 0 ? yesterday : later)
                        .arg(later);
                });
-    InsertRows(db, QStringLiteral("INSERT INTO PROGRAMACION (PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO)"),
+    InsertRows(db,
+               QStringLiteral("INSERT INTO PROGRAMACION (PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO)"),
                40000, [](int r) {
                    const QString start = Hour(r % 500 * 150 + (r % 2) * 75);
                    return QStringLiteral("'Programación %1',%2,'BLO','','',%2,'BLOQUE'").arg(r / 500).arg(start);
@@ -99,8 +103,8 @@ bool FillCatalogue(const QString& path, int songs)
     sqlite3* db = nullptr;
     if (sqlite3_open(QFile::encodeName(path).constData(), &db) != SQLITE_OK)
         return false;
-    const QByteArray insert
-        = "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + QByteArray::number(songs)
+    const QByteArray insert =
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i<" + QByteArray::number(songs)
         + ") INSERT INTO CATALOGO (CODIGO,TITULO,INTERPRETE,ALBUN,AÑO,SLOT,TIPO,RITMO,ESTILO,FICHERO,DURACION_VER,"
           "INTRO,PRESENTACION1,PRESENTACION2,radiaciones,COMENTARIO,estilo_n,ritmo_n,tipo_n) "
           "SELECT i,'Canción número '||i,'Intérprete '||(i%5000),'Albún '||(i%10000),1960+i%60,'','TIPO '||(i%40),"
@@ -130,9 +134,9 @@ const char* MakeCold(const QString& folder)
 }
 
 struct Start {
-    double total;   // from launching to the menu on screen
-    double check;   // the check and creation of the files
-    double menu;    // the menu's load (the readjustment) and showing it
+    double total;  // from launching to the menu on screen
+    double check;  // the check and creation of the files
+    double menu;  // the menu's load (the readjustment) and showing it
 };
 
 // Launches this program to start on the folder, as the program does.
@@ -176,7 +180,7 @@ double CheckEveryPage(const QString& path)
     return Milliseconds([&] { jet::DBEngine().OpenDatabase(path).Execute(QStringLiteral("PRAGMA quick_check")); });
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

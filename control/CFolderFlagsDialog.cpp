@@ -104,7 +104,8 @@ void CFolderFlagsDialog::OnInitDialog()
     column.cx = 0;
     ListView_InsertColumn(list, 1, &column);
 
-    for (int row = 0; FolderFlagTable[row].value && FolderFlagTable[row].name && FolderFlagTable[row].description; ++row)
+    for (int row = 0; FolderFlagTable[row].value && FolderFlagTable[row].name && FolderFlagTable[row].description;
+         ++row)
     {
         const FolderFlagEntry& entry = FolderFlagTable[row];
         LVITEMW item = {};

@@ -42,7 +42,9 @@ std::u32string LowerCaseAscii(const wchar_t* text)
 
 }  // namespace
 
-CMaskWord::CMaskWord(const wchar_t* patternList) : patternList_(LowerCaseAscii(patternList)) {}
+CMaskWord::CMaskWord(const wchar_t* patternList) : patternList_(LowerCaseAscii(patternList))
+{
+}
 
 bool CMaskWord::Match(const wchar_t* text)
 {

@@ -348,7 +348,8 @@ STDMETHODIMP CSorvane::put_Enabled(VARIANT_BOOL value)
     if (IsDesignMode() || !window)
         return S_OK;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    const LONG_PTR wanted = value == VARIANT_FALSE ? (style | WS_DISABLED) : (style & ~static_cast<LONG_PTR>(WS_DISABLED));
+    const LONG_PTR wanted =
+        value == VARIANT_FALSE ? (style | WS_DISABLED) : (style & ~static_cast<LONG_PTR>(WS_DISABLED));
     if (wanted != style)
         SetWindowLongPtrW(window, GWL_STYLE, wanted);
     return S_OK;
@@ -478,7 +479,8 @@ void CSorvane::RefreshView(bool keep)
     browser_->BrowseTo(folder.get(), keep, nullptr);
     if (visible)
     {
-        SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         PumpPaintMessages();
     }
 }

@@ -51,7 +51,9 @@ HRESULT CSorvaneBrowser::InternalQueryInterface(REFIID iid, void** out)
     return inner_->QueryInterface(iid, out);
 }
 
-CSorvaneBrowser::CSorvaneBrowser() : font_(CreateDefaultFont()) {}
+CSorvaneBrowser::CSorvaneBrowser() : font_(CreateDefaultFont())
+{
+}
 
 HRESULT CSorvaneBrowser::FinalConstruct()
 {

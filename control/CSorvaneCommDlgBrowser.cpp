@@ -92,8 +92,8 @@ HRESULT CSorvaneCommDlgBrowser::IncludeByEvent(PCUITEMID_CHILD item)
     VARIANT_BOOL include = VARIANT_TRUE;
     SorvaneBrowserOwner* control = ownerBrowser_ ? ownerBrowser_->GetOwner() : nullptr;
     framework::Held<IXeltObject> object;
-    if (control && SUCCEEDED(CXeltObject::Create(ownerBrowser_->GetShellFolder().GetFilterFolder(),
-                                                 CopyIDList(item), object.out())))
+    if (control && SUCCEEDED(CXeltObject::Create(ownerBrowser_->GetShellFolder().GetFilterFolder(), CopyIDList(item),
+                                                 object.out())))
     {
         try
         {

@@ -9,7 +9,7 @@ declare -A groups=(
   [varnook]="cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-liberation2 qt6-translations-l10n
              libsqlite3-dev libsndfile1-dev libmpg123-dev libflac-dev libvorbis-dev
              libogg-dev portaudio19-dev"
-  [tests]="googletest libgtest-dev sqlite3"
+  [tests]="googletest libgtest-dev sqlite3 clang-format"
   [sorvane]="cmake make g++ g++-mingw-w64-x86-64 mingw-w64-tools wine wine64 libwine-dev"
 )
 

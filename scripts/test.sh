@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# Builds both products and runs every test: Varnook in a strict build and under
-# AddressSanitizer + UBSan, then Sorvane cross-built and run under Wine.
+# Checks that every source file is formatted, builds both products and runs
+# every test: Varnook in a strict build and under AddressSanitizer + UBSan, then
+# Sorvane cross-built and run under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh" varnook tests sorvane
 
 jobs=$(nproc)
 status=0
+
+echo "== Formatting (clang-format, the tree's .clang-format)"
+if ! (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror); then
+  echo "Not formatted: run clang-format -i on the files named above." >&2
+  status=1
+fi
 
 echo "== Varnook: strict build"
 bash "$root/scripts/build.sh" "$root/build/strict" -DVARNOOK_WERROR=ON

@@ -4,8 +4,8 @@ namespace framework {
 
 Categories::Categories()
 {
-    static const char* const standard[] = {"Nil",        "Misc",     "Font", "Position", "Appearance", "Behavior",
-                                           "Data",       "List",     "Text", "Scale",    "DDE"};
+    static const char* const standard[] = {"Nil",  "Misc", "Font", "Position", "Appearance", "Behavior",
+                                           "Data", "List", "Text", "Scale",    "DDE"};
     LONG id = -1;
     for (const char* name : standard)
         Add(name, id--);

@@ -15,8 +15,8 @@ MIDL_INTERFACE("4D07FC10-F931-11CE-B001-00AA006884E5")
 ICategorizeProperties : public IUnknown
 {
 public:
-    virtual HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID dispid, PROPCAT* category) = 0;
-    virtual HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID locale, BSTR* name) = 0;
+    virtual HRESULT STDMETHODCALLTYPE MapPropertyToCategory(DISPID dispid, PROPCAT * category) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetCategoryName(PROPCAT category, LCID locale, BSTR * name) = 0;
 };
 extern const IID IID_ICategorizeProperties;
 

@@ -92,9 +92,10 @@ HRESULT ControlBase::CreateControlWindow(HWND parent, const RECT& position)
     const ATOM windowClass = ControlWindowClass();
     if (!windowClass)
         return HRESULT_FROM_WIN32(GetLastError());
-    HWND window = CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                                  position.left, position.top, position.right - position.left,
-                                  position.bottom - position.top, parent, nullptr, Module::Instance().ResourceInstance(), this);
+    HWND window =
+        CreateWindowExW(0, MAKEINTATOM(windowClass), L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                        position.left, position.top, position.right - position.left, position.bottom - position.top,
+                        parent, nullptr, Module::Instance().ResourceInstance(), this);
     return window ? S_OK : HRESULT_FROM_WIN32(GetLastError());
 }
 
@@ -193,8 +194,7 @@ HRESULT ControlBase::InPlaceDeactivate()
 HRESULT ControlBase::CloseControl(DWORD saveOption)
 {
     InPlaceDeactivate();
-    if (requiresSave_ && clientSite_ &&
-        (saveOption == OLECLOSE_SAVEIFDIRTY || saveOption == OLECLOSE_PROMPTSAVE))
+    if (requiresSave_ && clientSite_ && (saveOption == OLECLOSE_SAVEIFDIRTY || saveOption == OLECLOSE_PROMPTSAVE))
     {
         clientSite_->SaveObject();
         if (oleAdviseHolder_)

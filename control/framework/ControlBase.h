@@ -45,8 +45,8 @@ public:
     IOleAdviseHolder* OleAdviseHolder();
     IDataAdviseHolder* DataAdviseHolder();
 
-    SIZEL extent{5080, 5080};          // HIMETRIC
-    SIZEL naturalExtent{5080, 5080};   // HIMETRIC
+    SIZEL extent{5080, 5080};  // HIMETRIC
+    SIZEL naturalExtent{5080, 5080};  // HIMETRIC
     Held<IAdviseSink> viewSink;
     DWORD viewAdviseFlags = 0;
     DWORD viewAdviseAspects = 0;

@@ -41,8 +41,9 @@ public:
         return DispGetIDsOfNames(info.get(), names, count, ids);
     }
 
-    STDMETHOD(Invoke)(DISPID member, REFIID reserved, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result,
-                      EXCEPINFO* exception, UINT* argumentError) override
+    STDMETHOD(Invoke)
+    (DISPID member, REFIID reserved, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+     UINT* argumentError) override
     {
         if (reserved != IID_NULL)
             return DISP_E_UNKNOWNINTERFACE;

@@ -14,9 +14,15 @@ namespace framework {
 struct UnknownItem
 {
     template <class Pointer>
-    static void Copy(Pointer& item) { item->AddRef(); }
+    static void Copy(Pointer& item)
+    {
+        item->AddRef();
+    }
     template <class Pointer>
-    static void Destroy(Pointer& item) { item->Release(); }
+    static void Destroy(Pointer& item)
+    {
+        item->Release();
+    }
 };
 
 struct ConnectionItem

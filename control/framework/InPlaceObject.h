@@ -14,7 +14,10 @@ public:
     STDMETHOD(ContextSensitiveHelp)(BOOL) override { return E_NOTIMPL; }
     STDMETHOD(InPlaceDeactivate)() override { return Control().InPlaceDeactivate(); }
     STDMETHOD(UIDeactivate)() override { return Control().UIDeactivate(); }
-    STDMETHOD(SetObjectRects)(LPCRECT position, LPCRECT clip) override { return Control().SetObjectRects(position, clip); }
+    STDMETHOD(SetObjectRects)(LPCRECT position, LPCRECT clip) override
+    {
+        return Control().SetObjectRects(position, clip);
+    }
     STDMETHOD(ReactivateAndUndo)() override { return E_NOTIMPL; }
     // The control is never windowless: no window messages come this way.
     STDMETHOD(OnWindowMessage)(UINT, WPARAM, LPARAM, LRESULT*) override { return S_FALSE; }

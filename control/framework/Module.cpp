@@ -114,8 +114,8 @@ HRESULT Module::UnregisterServer()
     hr = library->GetLibAttr(&attributes);
     if (SUCCEEDED(hr))
     {
-        hr = UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum,
-                               attributes->lcid, attributes->syskind);
+        hr = UnRegisterTypeLib(attributes->guid, attributes->wMajorVerNum, attributes->wMinorVerNum, attributes->lcid,
+                               attributes->syskind);
         library->ReleaseTLibAttr(attributes);
     }
     return hr;

@@ -14,9 +14,9 @@ namespace framework {
 struct ObjectMapEntry
 {
     const CLSID* clsid;
-    HRESULT (*updateRegistry)(bool registering);                     // runs the class's registry script
+    HRESULT (*updateRegistry)(bool registering);  // runs the class's registry script
     HRESULT (*createInstance)(IUnknown* outer, REFIID iid, void** out);
-    Held<IClassFactory> classObject;                                  // made on first request, kept until Term
+    Held<IClassFactory> classObject;  // made on first request, kept until Term
 };
 
 class Module

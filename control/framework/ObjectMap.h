@@ -10,8 +10,10 @@ namespace framework {
 template <class T>
 ObjectMapEntry ObjectEntry(const CLSID& clsid)
 {
-    return {&clsid, [](bool registering) { return RunRegistryResource(T::registryScript, registering); },
-            &CreateInstance<T>, {}};
+    return {&clsid,
+            [](bool registering) { return RunRegistryResource(T::registryScript, registering); },
+            &CreateInstance<T>,
+            {}};
 }
 
 }  // namespace framework

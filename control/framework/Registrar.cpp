@@ -10,7 +10,12 @@
 namespace framework {
 namespace {
 
-enum class Removal { Normal, Force, Never };
+enum class Removal
+{
+    Normal,
+    Force,
+    Never
+};
 
 struct ScriptKey
 {

@@ -2,8 +2,8 @@
 // A VARIANT in a stream: its 16-bit type, then its value (a BSTR as a byte count with the
 // terminator, then the text; an object the OLE way, its class id then its own data).
 #include <windows.h>
-#include <objidl.h>
 #include <oaidl.h>
+#include <objidl.h>
 
 namespace framework {
 

@@ -10,8 +10,9 @@ namespace framework {
 class ViewObject : public IViewObjectEx
 {
 public:
-    STDMETHOD(Draw)(DWORD aspect, LONG index, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
-                    BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) override;
+    STDMETHOD(Draw)
+    (DWORD aspect, LONG index, void*, DVTARGETDEVICE*, HDC, HDC dc, LPCRECTL bounds, LPCRECTL,
+     BOOL(STDMETHODCALLTYPE*)(ULONG_PTR), ULONG_PTR) override;
     STDMETHOD(GetColorSet)(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) override;
     STDMETHOD(Freeze)(DWORD, LONG, void*, DWORD*) override { return E_NOTIMPL; }
     STDMETHOD(Unfreeze)(DWORD) override { return E_NOTIMPL; }

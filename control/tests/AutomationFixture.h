@@ -33,6 +33,7 @@ struct Variant
 };
 
 // Looks the member up by name and invokes it with the arguments (given in call order).
-HRESULT InvokeByName(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT> arguments, VARIANT* result);
+HRESULT InvokeByName(IDispatch* object, const wchar_t* name, WORD kind, std::vector<VARIANT> arguments,
+                     VARIANT* result);
 // A BSTR's text ("" for null), and the text freed.
 std::wstring TakeText(BSTR text);

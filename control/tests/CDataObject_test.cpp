@@ -153,8 +153,7 @@ public:
     STDMETHOD(QueryGetData)(FORMATETC* format) override
     {
         const auto idListArray = static_cast<CLIPFORMAT>(RegisterClipboardFormatA("Shell IDList Array"));
-        return offered_ && format->cfFormat == idListArray && (format->tymed & TYMED_HGLOBAL) ? S_OK
-                                                                                               : DV_E_FORMATETC;
+        return offered_ && format->cfFormat == idListArray && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
     }
     STDMETHOD(GetCanonicalFormatEtc)(FORMATETC*, FORMATETC*) override { return E_NOTIMPL; }
     STDMETHOD(SetData)(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }

@@ -97,9 +97,9 @@ TEST_P(ClassObject, CreatesAggregatedObjectsThatDelegateToTheOuterObject)
     ASSERT_TRUE(factory);
     Outer outer;
     IUnknown* refused = nullptr;
-    EXPECT_EQ(factory->CreateInstance(&outer, *GetParam().defaultInterface == IID_IUnknown ? IID_IDispatch
-                                                                                       : *GetParam().defaultInterface,
-                                      reinterpret_cast<void**>(&refused)),
+    EXPECT_EQ(factory->CreateInstance(
+                  &outer, *GetParam().defaultInterface == IID_IUnknown ? IID_IDispatch : *GetParam().defaultInterface,
+                  reinterpret_cast<void**>(&refused)),
               CLASS_E_NOAGGREGATION);
 
     ASSERT_EQ(factory->CreateInstance(&outer, IID_IUnknown, reinterpret_cast<void**>(&outer.inner)), S_OK);

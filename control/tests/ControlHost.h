@@ -38,8 +38,9 @@ public:
     STDMETHOD(CanInPlaceActivate)() override { return S_OK; }
     STDMETHOD(OnInPlaceActivate)() override { return S_OK; }
     STDMETHOD(OnUIActivate)() override { return S_OK; }
-    STDMETHOD(GetWindowContext)(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
-                                LPRECT clip, LPOLEINPLACEFRAMEINFO info) override;
+    STDMETHOD(GetWindowContext)
+    (IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position, LPRECT clip,
+     LPOLEINPLACEFRAMEINFO info) override;
     STDMETHOD(Scroll)(SIZE) override { return E_NOTIMPL; }
     STDMETHOD(OnUIDeactivate)(BOOL) override { return S_OK; }
     STDMETHOD(OnInPlaceDeactivate)() override { return S_OK; }
@@ -52,7 +53,12 @@ public:
     STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     STDMETHOD(Invoke)(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override;
 
-    enum class UserMode { Run, Design, Unanswered };
+    enum class UserMode
+    {
+        Run,
+        Design,
+        Unanswered
+    };
     UserMode userMode = UserMode::Run;
     RECT position = {10, 10, 310, 210};
 

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "ControlHost.h"
-#include "framework/CategorizeProperties.h"
 #include "framework/Categories.h"
+#include "framework/CategorizeProperties.h"
 
 namespace {
 
@@ -22,11 +22,28 @@ using ControlInterfaces = ControlTest;
 TEST_F(ControlInterfaces, AnswersEveryInterfaceOfAnOleControl)
 {
     const IID* answered[] = {
-        &IID_ISorvane, &IID_IDispatch, &IID_IViewObjectEx, &IID_IViewObject2, &IID_IViewObject,
-        &IID_IOleInPlaceObjectWindowless, &IID_IOleInPlaceObject, &IID_IOleWindow, &IID_IOleInPlaceActiveObject,
-        &IID_IOleControl, &IID_IOleObject, &IID_IPersistStreamInit, &IID_IPersist, &IID_IConnectionPointContainer,
-        &IID_ISpecifyPropertyPages, &IID_IQuickActivate, &IID_IPersistStorage, &IID_IDataObject,
-        &IID_IProvideClassInfo, &IID_IProvideClassInfo2, &IID_ICategorizeProperties, &IID_IObjectSafety,
+        &IID_ISorvane,
+        &IID_IDispatch,
+        &IID_IViewObjectEx,
+        &IID_IViewObject2,
+        &IID_IViewObject,
+        &IID_IOleInPlaceObjectWindowless,
+        &IID_IOleInPlaceObject,
+        &IID_IOleWindow,
+        &IID_IOleInPlaceActiveObject,
+        &IID_IOleControl,
+        &IID_IOleObject,
+        &IID_IPersistStreamInit,
+        &IID_IPersist,
+        &IID_IConnectionPointContainer,
+        &IID_ISpecifyPropertyPages,
+        &IID_IQuickActivate,
+        &IID_IPersistStorage,
+        &IID_IDataObject,
+        &IID_IProvideClassInfo,
+        &IID_IProvideClassInfo2,
+        &IID_ICategorizeProperties,
+        &IID_IObjectSafety,
     };
     Held<IUnknown> identity(Query<IUnknown>(IID_IUnknown));
     for (const IID* iid : answered)
@@ -170,8 +187,8 @@ TEST_F(ControlInterfaces, FontIsTheOnlyCategorizedProperty)
 TEST(Categories, StandardNamesNewIdsAndOverwrites)
 {
     framework::Categories categories;
-    const char* standard[] = {"Nil", "Misc", "Font", "Position", "Appearance", "Behavior",
-                              "Data", "List", "Text", "Scale", "DDE"};
+    const char* standard[] = {"Nil",  "Misc", "Font", "Position", "Appearance", "Behavior",
+                              "Data", "List", "Text", "Scale",    "DDE"};
     for (LONG index = 0; index < 11; ++index)
     {
         EXPECT_EQ(-1 - index, categories.IdOf(standard[index]));

@@ -233,8 +233,9 @@ TEST_F(ControlLifecycle, OpeningASelectedFolderBrowsesIntoIt)
     ASSERT_NE(nullptr, folder);
     // The message carries the folder's reference to its handler.
     EXPECT_EQ(1u, FolderChangesOf([&] {
-        PostMessageW(ControlWindow(), RegisterWindowMessageA("WM_ONSELECT"), 0, reinterpret_cast<LPARAM>(folder));
-    }));
+                  PostMessageW(ControlWindow(), RegisterWindowMessageA("WM_ONSELECT"), 0,
+                               reinterpret_cast<LPARAM>(folder));
+              }));
     EXPECT_EQ(tree.PathOf(L"Sub Folder"), ShownPath());
     wchar_t text[32] = {};
     GetWindowTextW(ControlWindow(), text, 32);
@@ -265,8 +266,8 @@ TEST_F(ControlLifecycle, NoFolderChangeIsFiredInsideAnother)
 TEST_F(ControlLifecycle, FontReachesTheViewListAndItsSuccessors)
 {
     Activate();
-    FONTDESC description = {sizeof description, const_cast<LPOLESTR>(L"Courier New"), {}, 700, DEFAULT_CHARSET,
-                            FALSE, FALSE, FALSE};
+    FONTDESC description = {
+        sizeof description, const_cast<LPOLESTR>(L"Courier New"), {}, 700, DEFAULT_CHARSET, FALSE, FALSE, FALSE};
     description.cySize.int64 = 140000;
     Held<IFontDisp> given;
     OleCreateFontIndirect(&description, IID_IFontDisp, given.outVoid());
@@ -277,7 +278,9 @@ TEST_F(ControlLifecycle, FontReachesTheViewListAndItsSuccessors)
     held->QueryInterface(IID_IFont, font.outVoid());
     HFONT handle = nullptr;
     font->get_hFont(&handle);
-    auto listFont = [&] { return reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(ViewWindow(), 1), WM_GETFONT, 0, 0)); };
+    auto listFont = [&] {
+        return reinterpret_cast<HFONT>(SendMessageW(GetDlgItem(ViewWindow(), 1), WM_GETFONT, 0, 0));
+    };
     EXPECT_EQ(handle, listFont());
     control->put_ViewMode(List);  // a new view
     EXPECT_EQ(handle, listFont());

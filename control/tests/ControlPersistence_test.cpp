@@ -124,8 +124,14 @@ TEST_F(ControlPersistence, EveryPropertySurvivesARoundTrip)
     Held<IOleObject> object(Query<IOleObject>(IID_IOleObject));
     SIZEL size = {1000, 2000};
     object->SetExtent(DVASPECT_CONTENT, &size);
-    FONTDESC description = {sizeof description, const_cast<LPOLESTR>(L"Courier New"), {{120000, 0}}, 700,
-                            DEFAULT_CHARSET, FALSE, FALSE, FALSE};
+    FONTDESC description = {sizeof description,
+                            const_cast<LPOLESTR>(L"Courier New"),
+                            {{120000, 0}},
+                            700,
+                            DEFAULT_CHARSET,
+                            FALSE,
+                            FALSE,
+                            FALSE};
     Held<IFontDisp> font;
     OleCreateFontIndirect(&description, IID_IFontDisp, font.outVoid());
     control->put_Font(font.get());

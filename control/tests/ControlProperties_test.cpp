@@ -24,8 +24,8 @@ double FontPoints(IFontDisp* font)
 
 IFontDisp* NewFont(double points)
 {
-    FONTDESC description = {sizeof description, const_cast<LPOLESTR>(L"Courier New"), {}, 400, DEFAULT_CHARSET,
-                            FALSE, FALSE, FALSE};
+    FONTDESC description = {
+        sizeof description, const_cast<LPOLESTR>(L"Courier New"), {}, 400, DEFAULT_CHARSET, FALSE, FALSE, FALSE};
     description.cySize.int64 = static_cast<LONGLONG>(points * 10000);
     IFontDisp* font = nullptr;
     OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(&font));
@@ -140,9 +140,9 @@ TEST_F(ControlProperties, ModifyFolderFlagsAddsThenRemoves)
         LONG add, remove, expected;
     };
     const Case cases[] = {
-        {0, 0, 0x40},           // nothing changes
-        {0x1, 0x40, 0x1},       // SingleSel off, AutoArrange on
-        {0x80, 0x80, 0x1},      // the same bit in both ends cleared
+        {0, 0, 0x40},  // nothing changes
+        {0x1, 0x40, 0x1},  // SingleSel off, AutoArrange on
+        {0x80, 0x80, 0x1},  // the same bit in both ends cleared
         {0x1000 | 0x2, 0, 0x1003},
     };
     for (const Case& step : cases)

@@ -50,7 +50,12 @@ struct Call
 class Sink final : public IDispatch
 {
 public:
-    enum class Behaviour { Record, Fail, Throw };
+    enum class Behaviour
+    {
+        Record,
+        Fail,
+        Throw
+    };
     explicit Sink(Behaviour behaviour = Behaviour::Record, VARIANT_BOOL include = VARIANT_TRUE)
         : behaviour_(behaviour), include_(include)
     {
@@ -73,7 +78,8 @@ public:
     STDMETHOD(GetTypeInfoCount)(UINT*) override { return E_NOTIMPL; }
     STDMETHOD(GetTypeInfo)(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHOD(GetIDsOfNames)(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHOD(Invoke)(DISPID event, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) override
+    STDMETHOD(Invoke)
+    (DISPID event, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT*, EXCEPINFO*, UINT*) override
     {
         Call call{event, {}, {}};
         EXPECT_EQ(flags, DISPATCH_METHOD);
@@ -138,7 +144,8 @@ struct EventCase
 };
 
 const EventCase eventCases[] = {
-    {"ObjectSelect", [](CProxy_ISorvaneEvents& p, IDispatch* o) { p.Fire_ObjectSelect(static_cast<IXeltObject*>(o)); },
+    {"ObjectSelect",
+     [](CProxy_ISorvaneEvents& p, IDispatch* o) { p.Fire_ObjectSelect(static_cast<IXeltObject*>(o)); },
      {2, {VT_DISPATCH}, {}}},
     {"BrowseFolderChange", [](CProxy_ISorvaneEvents& p, IDispatch*) { p.Fire_BrowseFolderChange(); }, {3, {}, {}}},
     {"StateChange", [](CProxy_ISorvaneEvents& p, IDispatch*) { p.Fire_StateChange(RenameState); }, {4, {VT_I4}, {3}}},

@@ -48,8 +48,8 @@ public:
     std::vector<DWORD> statusChanges;
 };
 
-const wchar_t* const rowNames[] = {L"AutoArrange", L"DesktopStyle", L"SingleSel", L"NoSubFolders", L"Transparent",
-                                   L"NoClientEdge", L"NoScroll", L"AlignLeft", L"NoIcons"};
+const wchar_t* const rowNames[] = {L"AutoArrange",  L"DesktopStyle", L"SingleSel", L"NoSubFolders", L"Transparent",
+                                   L"NoClientEdge", L"NoScroll",     L"AlignLeft", L"NoIcons"};
 
 class FolderFlagsPage : public ControlTest
 {
@@ -179,8 +179,8 @@ TEST_F(FolderFlagsPage, ApplyWritesEveryControlAndSkipsOtherObjects)
     Held<IUnknown> stranger;
     CreateStreamOnHGlobal(nullptr, TRUE, reinterpret_cast<IStream**>(stranger.out()));
     Open({control.get(), stranger.get(), second.get()});
-    Check(8, true);   // NoIcons
-    Check(7, true);   // AlignLeft
+    Check(8, true);  // NoIcons
+    Check(7, true);  // AlignLeft
     ASSERT_EQ(S_OK, page->Apply());
     for (ISorvane* edited : {control.get(), second.get()})
     {

@@ -245,8 +245,8 @@ public:
         ids[0] = 4;
         return S_OK;
     }
-    STDMETHOD(Invoke)(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result, EXCEPINFO*,
-                      UINT*) override
+    STDMETHOD(Invoke)
+    (DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* parameters, VARIANT* result, EXCEPINFO*, UINT*) override
     {
         if (member != 4 || !(flags & DISPATCH_PROPERTYGET) || parameters->cArgs != 0 || !result)
             return DISP_E_MEMBERNOTFOUND;

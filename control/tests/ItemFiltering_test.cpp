@@ -51,14 +51,26 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, ItemFiltering,
     ::testing::Values(
         FilterCase{"AllObjectsAsksNobody", AllObjects, L"*.*", L"Plain.txt", allItems, {}},
-        FilterCase{"UserObjectsAsksForEveryItem", UserObjects, L"*.*", L"Plain.txt",
-                   {L"Año señal é.txt", L"Carpeta Ñandú", L"Name with spaces.txt", L"Sub Folder"}, allItems},
+        FilterCase{"UserObjectsAsksForEveryItem",
+                   UserObjects,
+                   L"*.*",
+                   L"Plain.txt",
+                   {L"Año señal é.txt", L"Carpeta Ñandú", L"Name with spaces.txt", L"Sub Folder"},
+                   allItems},
         FilterCase{"UserObjectsHandlerLeavingTheFlagShowsAll", UserObjects, L"*.*", nullptr, allItems, allItems},
         FilterCase{"FoldersOnlyAsksForFoldersAlone", FoldersOnly, L"*.*", L"Sub Folder", {L"Carpeta Ñandú"}, folders},
-        FilterCase{"PatternShowsFoldersAndMatchingFiles", PatternObjects, L"PLAIN* *spaces.txt", L"Plain.txt",
-                   {L"Carpeta Ñandú", L"Name with spaces.txt", L"Plain.txt", L"Sub Folder"}, {}},
-        FilterCase{"PatternMatchesNamesOutsideAscii", PatternObjects, L"año*", nullptr,
-                   {L"Año señal é.txt", L"Carpeta Ñandú", L"Sub Folder"}, {}},
+        FilterCase{"PatternShowsFoldersAndMatchingFiles",
+                   PatternObjects,
+                   L"PLAIN* *spaces.txt",
+                   L"Plain.txt",
+                   {L"Carpeta Ñandú", L"Name with spaces.txt", L"Plain.txt", L"Sub Folder"},
+                   {}},
+        FilterCase{"PatternMatchesNamesOutsideAscii",
+                   PatternObjects,
+                   L"año*",
+                   nullptr,
+                   {L"Año señal é.txt", L"Carpeta Ñandú", L"Sub Folder"},
+                   {}},
         FilterCase{"EmptyPatternShowsFoldersOnly", PatternObjects, L"", nullptr, folders, {}},
         FilterCase{"NullPatternShowsFoldersOnly", PatternObjects, nullptr, nullptr, folders, {}},
         FilterCase{"UnknownModeShowsAll", static_cast<IncludeObjectEnum>(7), L"", nullptr, allItems, {}}),
@@ -90,8 +102,8 @@ protected:
         ASSERT_TRUE(CreateDirectoryW((folder + L"\\" + foreignFolder).c_str(), nullptr));
         for (const std::wstring& name : foreignFiles)
         {
-            HANDLE file = CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                      nullptr);
+            HANDLE file =
+                CreateFileW((folder + L"\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
             ASSERT_NE(file, INVALID_HANDLE_VALUE);
             CloseHandle(file);
         }
@@ -115,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ForeignPatternCase{"AForeignPrefixIsNoWildcard", L"日*", {L"日.txt", L"日本.txt"}},
                       ForeignPatternCase{"AForeignNameMatchesItselfAlone", L"本.txt", {L"本.txt"}},
                       ForeignPatternCase{"AForeignCharacterInsideTheName", L"*本*", {L"本.txt", L"日本.txt"}},
-                      ForeignPatternCase{"AQuestionMarkStandsForOneForeignCharacter", L"?.txt",
+                      ForeignPatternCase{"AQuestionMarkStandsForOneForeignCharacter",
+                                         L"?.txt",
                                          {L"日.txt", L"本.txt", L"\U0001F600.txt"}},
                       ForeignPatternCase{"ALetterDoesNotMatchItsLookAlike", L"a*", {L"abc.txt"}},
                       ForeignPatternCase{"ALookAlikeMatchesItselfAlone", L"ā*", {L"ābc.txt"}},

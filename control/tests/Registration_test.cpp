@@ -19,7 +19,7 @@ struct ExpectedValue
 {
     std::wstring key;
     const wchar_t* name;  // null: the default value
-    std::wstring value;   // noValue: only the key must exist
+    std::wstring value;  // noValue: only the key must exist
 };
 
 struct RegisteredClass
@@ -53,35 +53,35 @@ std::vector<ExpectedValue> ExpectedValues(const std::wstring& module)
         const std::wstring clsid = GuidText(*c.clsid);
         const std::wstring key = ClassKey(c);
         values.insert(values.end(), {
-            {c.versionedProgId, nullptr, c.displayName},
-            {c.versionedProgId + L"\\CLSID", nullptr, clsid},
-            {c.progId, nullptr, c.displayName},
-            {c.progId + L"\\CLSID", nullptr, clsid},
-            {c.progId + L"\\CurVer", nullptr, c.versionedProgId},
-            {key, nullptr, c.displayName},
-            {key + L"\\Programmable", nullptr, noValue},
-            {key + L"\\InprocServer32", nullptr, module},
-            {key + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
-        });
+                                        {c.versionedProgId, nullptr, c.displayName},
+                                        {c.versionedProgId + L"\\CLSID", nullptr, clsid},
+                                        {c.progId, nullptr, c.displayName},
+                                        {c.progId + L"\\CLSID", nullptr, clsid},
+                                        {c.progId + L"\\CurVer", nullptr, c.versionedProgId},
+                                        {key, nullptr, c.displayName},
+                                        {key + L"\\Programmable", nullptr, noValue},
+                                        {key + L"\\InprocServer32", nullptr, module},
+                                        {key + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+                                    });
         if (c.clsid != &CLSID_FolderFlags)
         {
             values.insert(values.end(), {
-                {key + L"\\ProgID", nullptr, c.versionedProgId},
-                {key + L"\\VersionIndependentProgID", nullptr, c.progId},
-                {key + L"\\TypeLib", nullptr, libraryId},
-            });
+                                            {key + L"\\ProgID", nullptr, c.versionedProgId},
+                                            {key + L"\\VersionIndependentProgID", nullptr, c.progId},
+                                            {key + L"\\TypeLib", nullptr, libraryId},
+                                        });
         }
     }
     const std::wstring control = ClassKey(classes[0]);
     values.insert(values.end(), {
-        {control + L"\\Control", nullptr, noValue},
-        {control + L"\\Insertable", nullptr, noValue},
-        {control + L"\\ToolboxBitmap32", nullptr, module + L", 101"},
-        {control + L"\\MiscStatus", nullptr, L"0"},
-        {control + L"\\MiscStatus\\1", nullptr, L"131473"},
-        {control + L"\\Version", nullptr, L"1.0"},
-        {control + L"\\Verb\\0", nullptr, L"&Properties...,0,2"},
-    });
+                                    {control + L"\\Control", nullptr, noValue},
+                                    {control + L"\\Insertable", nullptr, noValue},
+                                    {control + L"\\ToolboxBitmap32", nullptr, module + L", 101"},
+                                    {control + L"\\MiscStatus", nullptr, L"0"},
+                                    {control + L"\\MiscStatus\\1", nullptr, L"131473"},
+                                    {control + L"\\Version", nullptr, L"1.0"},
+                                    {control + L"\\Verb\\0", nullptr, L"&Properties...,0,2"},
+                                });
     return values;
 }
 

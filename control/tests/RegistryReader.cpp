@@ -34,7 +34,8 @@ void Collect(HKEY key, const std::wstring& path, std::map<std::wstring, std::wst
         DWORD type = 0;
         if (RegEnumValueW(key, index, name, &nameLength, nullptr, &type, data, &dataSize) != ERROR_SUCCESS)
             break;
-        values += std::wstring(name) + L"=" + std::wstring(reinterpret_cast<wchar_t*>(data), dataSize / sizeof(wchar_t)) + L"\n";
+        values += std::wstring(name) + L"=" +
+                  std::wstring(reinterpret_cast<wchar_t*>(data), dataSize / sizeof(wchar_t)) + L"\n";
     }
     snapshot[path] = values;
     for (DWORD index = 0;; ++index)

@@ -46,7 +46,8 @@ TEST_F(Resources, TypeLibraryScriptsBitmapAndDialogArePresent)
     for (UINT script : {IDR_SORVANE, IDR_XELTFOLDER, IDR_XELTOBJECT, IDR_FOLDERFLAGSDIALOG, IDR_XELTOBJECTS})
         EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(script), L"REGISTRY"), nullptr) << script;
     EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(IDB_SORVANE), MAKEINTRESOURCEW(2)), nullptr);  // RT_BITMAP
-    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(IDD_FOLDERFLAGSDIALOG), MAKEINTRESOURCEW(5)), nullptr);  // RT_DIALOG
+    EXPECT_NE(FindResourceW(module, MAKEINTRESOURCEW(IDD_FOLDERFLAGSDIALOG), MAKEINTRESOURCEW(5)),
+              nullptr);  // RT_DIALOG
 }
 
 TEST_F(Resources, VersionBlock)
@@ -67,9 +68,12 @@ TEST_F(Resources, VersionBlock)
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000009u);
 
     const std::pair<const wchar_t*, const wchar_t*> strings[] = {
-        {L"FileDescription", L"Sorvane Control"}, {L"FileVersion", L"1.00.009"},
-        {L"InternalName", L"Sorvane"},            {L"OriginalFilename", L"SORVANE.OCX"},
-        {L"ProductName", L"Sorvane Control"},     {L"ProductVersion", L"1.00.009"},
+        {L"FileDescription", L"Sorvane Control"},
+        {L"FileVersion", L"1.00.009"},
+        {L"InternalName", L"Sorvane"},
+        {L"OriginalFilename", L"SORVANE.OCX"},
+        {L"ProductName", L"Sorvane Control"},
+        {L"ProductVersion", L"1.00.009"},
         {L"SpecialBuild", L"233"},
     };
     for (const auto& [name, text] : strings)

@@ -34,7 +34,8 @@ std::string RunScript(const std::wstring& script)
     startup.hStdError = writeEnd;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process = {};
-    const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+    const BOOL started =
+        CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     std::string output;
     if (started)
@@ -98,10 +99,9 @@ Set o = CreateObject("Marrowin.XeltObject")
 o.Command "&Open"
 WScript.Echo "Object " & TypeName(o) & " [" & o.Name & "] " & o.Attributes & " " & o.Attributes(983040) & " " & o.Attribute(536870912)
 )");
-    EXPECT_EQ(RunScript(script),
-              "Folder IXeltFolder []\n"
-              "Objects 0 True True\n"
-              "Object IXeltObject [] 0 0 False\n");
+    EXPECT_EQ(RunScript(script), "Folder IXeltFolder []\n"
+                                 "Objects 0 True True\n"
+                                 "Object IXeltObject [] 0 0 False\n");
 }
 
 TEST_F(ScriptClient, JScriptOpensAFolderAndCatchesTheSpecialFolderError)
@@ -111,14 +111,14 @@ TEST_F(ScriptClient, JScriptOpensAFolderAndCatchesTheSpecialFolderError)
     for (wchar_t c : folder + L"\\Script Folder")
         path += c == L'\\' ? std::string("\\\\") : std::string(1, static_cast<char>(c));
     const std::wstring script = Write(L"\\folder.js", "var f = new ActiveXObject(\"Marrowin.XeltFolder\");\n"
-                                                       "f._Open(\"" + path + "\");\n" + R"(
+                                                      "f._Open(\"" +
+                                                          path + "\");\n" + R"(
 WScript.Echo("Name " + f.Name);
 try { f._Open(200); WScript.Echo("no error"); }
 catch (e) { WScript.Echo("Error " + (e.number >>> 0).toString(16) + " " + e.description); }
 )");
-    EXPECT_EQ(RunScript(script),
-              "Name Script Folder\n"
-              "Error 80040200 The special folder contant not found.\n");
+    EXPECT_EQ(RunScript(script), "Name Script Folder\n"
+                                 "Error 80040200 The special folder contant not found.\n");
 }
 
 }  // namespace

@@ -3,12 +3,8 @@
 #include <cstring>
 
 const std::vector<TreeEntry> treeEntries = {
-    {L"Plain.txt", false},
-    {L"Name with spaces.txt", false},
-    {L"Año señal é.txt", false},
-    {L"Sub Folder", true},
-    {L"Carpeta Ñandú", true},
-    {L"Sub Folder\\Inner.txt", false},
+    {L"Plain.txt", false}, {L"Name with spaces.txt", false}, {L"Año señal é.txt", false},
+    {L"Sub Folder", true}, {L"Carpeta Ñandú", true},         {L"Sub Folder\\Inner.txt", false},
 };
 
 namespace {

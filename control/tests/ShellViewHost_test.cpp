@@ -24,7 +24,10 @@ bool HasPosted(const std::vector<Posted>& posted, UINT message)
 class FolderWithoutView final : public Uncounted<IShellFolder>
 {
 public:
-    STDMETHOD(ParseDisplayName)(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*, ULONG*) override { return E_NOTIMPL; }
+    STDMETHOD(ParseDisplayName)(HWND, IBindCtx*, LPWSTR, ULONG*, PIDLIST_RELATIVE*, ULONG*) override
+    {
+        return E_NOTIMPL;
+    }
     STDMETHOD(EnumObjects)(HWND, SHCONTF, IEnumIDList**) override { return E_NOTIMPL; }
     STDMETHOD(BindToObject)(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }
     STDMETHOD(BindToStorage)(PCUIDLIST_RELATIVE, IBindCtx*, REFIID, void**) override { return E_NOTIMPL; }

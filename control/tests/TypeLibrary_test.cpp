@@ -55,72 +55,178 @@ struct InterfaceCase
 };
 
 const std::vector<InterfaceCase> interfaces = {
-    {L"ISorvane", &IID_ISorvane, true, L"ISorvane Interface", 0, {
-        {L"ViewMode", 1, get, 0, {{L"pVal", L"ViewModeType*", out | retval}}, L"property ViewMode", 300},
-        {L"ViewMode", 1, put, 0, {{L"value", L"ViewModeType", in}}, L"property ViewMode", 300},
-        {L"ModifyFolderFlags", 2, method, 0, {{L"dwAdd", L"FolderFlagsEnum", in | opt | hasDefault, 0},
-                                              {L"dwRemove", L"FolderFlagsEnum", in | opt | hasDefault, 0}},
-         L"method ModifyFolderFlags", 301},
-        {L"ViewFolderFlags", 3, get, 0, {{L"pVal", L"long*", out | retval}}, L"property ViewFolderFlags", 302},
-        {L"SpecialFolder", 4, get, 0, {{L"anSpecialFolder", L"SpecialFolderPathConstants", in},
-                                       {L"pVal", L"IXeltFolder**", out | retval}}, L"property SpecialFolder", 303},
-        {L"BrowseFolder", 5, get, 0, {{L"pVal", L"VARIANT*", out | retval}}, L"property BrowseFolder", 304},
-        {L"BrowseFolder", 5, put, 0, {{L"value", L"VARIANT", in}}, L"property BrowseFolder", 304},
-        {L"IncludeObjectType", 6, get, 0, {{L"pVal", L"IncludeObjectEnum*", out | retval}}, L"property IncludeObjectType", 305},
-        {L"IncludeObjectType", 6, put, 0, {{L"value", L"IncludeObjectEnum", in}}, L"property IncludeObjectType", 305},
-        {L"UpOneLevel", 7, method, 0, {}, L"method UpOneLevel", 306},
-        {L"FilePattern", 8, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property FilePattern", 307},
-        {L"FilePattern", 8, put, 0, {{L"value", L"BSTR", in}}, L"property FilePattern", 307},
-        {L"MatchPattern", 9, get, 0, {{L"strPattern", L"BSTR", none}, {L"strWord", L"BSTR", none},
-                                      {L"pVal", L"VARIANT_BOOL*", out | retval}}, L"property Match", 308},
-        {L"ShellFolder", 10, get, 0, {{L"anPath", L"VARIANT", none}, {L"pVal", L"IXeltFolder**", out | retval}},
-         L"property ShellFolder", 309},
-        {L"_EnumObject", 11, get, restricted | hidden, {{L"pVal", L"IXeltObject**", out | retval}}, L"property _EnumObject", 0},
-        {L"Enabled", -514, get, 0, {{L"pVal", L"VARIANT_BOOL*", out | retval}}, L"property Enabled", 310},
-        {L"Enabled", -514, put, 0, {{L"value", L"VARIANT_BOOL", in}}, L"property Enabled", 310},
-        {L"Version", 12, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property Version", 0},
-        {L"Version", 12, put, 0, {{L"value", L"BSTR", in}}, L"property Version", 0},
-        {L"Objects", 13, get, 0, {{L"pVal", L"IXeltObjects**", out | retval}}, L"property Objects", 311},
-        {L"hWnd", -515, get, 0, {{L"phwnd", L"long*", out | retval}}, nullptr, 312},
-        {L"Refresh", -550, method, 0, {}, L"method Refresh", 313},
-        {L"Font", -512, put, 0, {{L"value", L"IFontDisp*", in}}, L"property Font", 0},
-        {L"Font", -512, get, 0, {{L"ppFont", L"IFontDisp**", out | retval}}, L"property Font", 0},
-        {L"Font", -512, putref, 0, {{L"value", L"IFontDisp*", in}}, L"property Font", 0},
-    }},
-    {L"IXeltFolder", &IID_IXeltFolder, true, L"IXeltFolder Interface", 1, {
-        {L"_Open", 1, method, hidden, {{L"vPath", L"VARIANT", none}},
-         L"method Open -  Receives as parameter a path or  special folder constant.", 0},
-        {L"_SetItemIDList", 3, method, restricted | hidden, {{L"pItemIDList", L"long*", none}}, L"method _SetItemIDList", 0},
-        {L"Path", 5, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property Path", 201},
-        {L"Name", 6, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property DisplayName", 202},
-        {L"ID", 4, get, 0, {{L"pVal", L"VARIANT*", out | retval}}, L"Retrieves the Folder's ITEMIDLIST", 203},
-        {L"_GetItemIDList", 2, method, restricted | hidden, {{L"pItemIDList", L"long**", none}}, L"method _GetItemIDList", 0},
-    }},
-    {L"IXeltObject", &IID_IXeltObject, true, L"IXeltObject Interface", 1, {
-        {L"Name", 6, get, 0, {{L"pVal", L"BSTR*", out | retval}},
-         L"property Name - Return the name of object, relative to parent folder", 203},
-        {L"Path", 5, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property Path - Retrieve the full path of one object", 204},
-        {L"Attributes", 7, get, 0, {{L"dwMask", L"AttributesMask", in | opt | hasDefault, -1}, {L"pVal", L"long*", out | retval}},
-         L"property Attributes - Retrieve the attributes of this object", 205},
-        {L"Attribute", 8, get, 0, {{L"anAttribute", L"AttributesEnum", in}, {L"pVal", L"VARIANT_BOOL*", out | retval}},
-         L"property Attribute - Check if anAttribute is set for this object", 206},
-        {L"Command", 9, method, hidden, {{L"strCommandName", L"BSTR", none}}, L"method Command", 207},
-    }},
-    {L"IXeltObjects", &IID_IXeltObjects, true, L"IXeltObjects Interface", 0, {
-        {L"Get", 1, method, 0, {{L"objectType", L"ObjectTypeEnum", in | opt | hasDefault, 1}}, L"method Get", 0},
-        {L"Count", 2, get, 0, {{L"pVal", L"long*", out | retval}}, L"property Count", 0},
-        {L"Item", DISPID_VALUE, get, 0, {{L"nIndex", L"long", in}, {L"pVal", L"IXeltObject**", out | retval}}, L"property Item", 0},
-    }},
-    {L"_ISorvaneEvents", &DIID__ISorvaneEvents, false, L"_ISorvaneEvents Interface", 1, {
-        {L"ObjectSelect", 2, method, 0, {{L"newObject", L"IXeltObject*", none}}, L"method ObjectSelected", 401},
-        {L"BrowseFolderChange", 3, method, 0, {}, L"method BrowseFolderChanged", 402},
-        {L"StateChange", 4, method, 0, {{L"newState", L"StatesEnum", none}}, L"method StateChanged", 403},
-        {L"IncludeObject", 5, method, 0, {{L"anObject", L"IDispatch*", none}, {L"pbInclude", L"VARIANT_BOOL*", none}},
-         L"method IncludeObject", 404},
-        {L"KeyPress", -603, method, 0, {{L"KeyAscii", L"short", none}}, L"KeyPress", 0, L"void"},
-        {L"Click", -600, method, 0, {}, nullptr, 0, L"void"},
-        {L"DblClick", -601, method, 0, {}, L"DblClick", 0, L"void"},
-    }},
+    {L"ISorvane",
+     &IID_ISorvane,
+     true,
+     L"ISorvane Interface",
+     0,
+     {
+         {L"ViewMode", 1, get, 0, {{L"pVal", L"ViewModeType*", out | retval}}, L"property ViewMode", 300},
+         {L"ViewMode", 1, put, 0, {{L"value", L"ViewModeType", in}}, L"property ViewMode", 300},
+         {L"ModifyFolderFlags",
+          2,
+          method,
+          0,
+          {{L"dwAdd", L"FolderFlagsEnum", in | opt | hasDefault, 0},
+           {L"dwRemove", L"FolderFlagsEnum", in | opt | hasDefault, 0}},
+          L"method ModifyFolderFlags",
+          301},
+         {L"ViewFolderFlags", 3, get, 0, {{L"pVal", L"long*", out | retval}}, L"property ViewFolderFlags", 302},
+         {L"SpecialFolder",
+          4,
+          get,
+          0,
+          {{L"anSpecialFolder", L"SpecialFolderPathConstants", in}, {L"pVal", L"IXeltFolder**", out | retval}},
+          L"property SpecialFolder",
+          303},
+         {L"BrowseFolder", 5, get, 0, {{L"pVal", L"VARIANT*", out | retval}}, L"property BrowseFolder", 304},
+         {L"BrowseFolder", 5, put, 0, {{L"value", L"VARIANT", in}}, L"property BrowseFolder", 304},
+         {L"IncludeObjectType",
+          6,
+          get,
+          0,
+          {{L"pVal", L"IncludeObjectEnum*", out | retval}},
+          L"property IncludeObjectType",
+          305},
+         {L"IncludeObjectType", 6, put, 0, {{L"value", L"IncludeObjectEnum", in}}, L"property IncludeObjectType", 305},
+         {L"UpOneLevel", 7, method, 0, {}, L"method UpOneLevel", 306},
+         {L"FilePattern", 8, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property FilePattern", 307},
+         {L"FilePattern", 8, put, 0, {{L"value", L"BSTR", in}}, L"property FilePattern", 307},
+         {L"MatchPattern",
+          9,
+          get,
+          0,
+          {{L"strPattern", L"BSTR", none}, {L"strWord", L"BSTR", none}, {L"pVal", L"VARIANT_BOOL*", out | retval}},
+          L"property Match",
+          308},
+         {L"ShellFolder",
+          10,
+          get,
+          0,
+          {{L"anPath", L"VARIANT", none}, {L"pVal", L"IXeltFolder**", out | retval}},
+          L"property ShellFolder",
+          309},
+         {L"_EnumObject",
+          11,
+          get,
+          restricted | hidden,
+          {{L"pVal", L"IXeltObject**", out | retval}},
+          L"property _EnumObject",
+          0},
+         {L"Enabled", -514, get, 0, {{L"pVal", L"VARIANT_BOOL*", out | retval}}, L"property Enabled", 310},
+         {L"Enabled", -514, put, 0, {{L"value", L"VARIANT_BOOL", in}}, L"property Enabled", 310},
+         {L"Version", 12, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property Version", 0},
+         {L"Version", 12, put, 0, {{L"value", L"BSTR", in}}, L"property Version", 0},
+         {L"Objects", 13, get, 0, {{L"pVal", L"IXeltObjects**", out | retval}}, L"property Objects", 311},
+         {L"hWnd", -515, get, 0, {{L"phwnd", L"long*", out | retval}}, nullptr, 312},
+         {L"Refresh", -550, method, 0, {}, L"method Refresh", 313},
+         {L"Font", -512, put, 0, {{L"value", L"IFontDisp*", in}}, L"property Font", 0},
+         {L"Font", -512, get, 0, {{L"ppFont", L"IFontDisp**", out | retval}}, L"property Font", 0},
+         {L"Font", -512, putref, 0, {{L"value", L"IFontDisp*", in}}, L"property Font", 0},
+     }},
+    {L"IXeltFolder",
+     &IID_IXeltFolder,
+     true,
+     L"IXeltFolder Interface",
+     1,
+     {
+         {L"_Open",
+          1,
+          method,
+          hidden,
+          {{L"vPath", L"VARIANT", none}},
+          L"method Open -  Receives as parameter a path or  special folder constant.",
+          0},
+         {L"_SetItemIDList",
+          3,
+          method,
+          restricted | hidden,
+          {{L"pItemIDList", L"long*", none}},
+          L"method _SetItemIDList",
+          0},
+         {L"Path", 5, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property Path", 201},
+         {L"Name", 6, get, 0, {{L"pVal", L"BSTR*", out | retval}}, L"property DisplayName", 202},
+         {L"ID", 4, get, 0, {{L"pVal", L"VARIANT*", out | retval}}, L"Retrieves the Folder's ITEMIDLIST", 203},
+         {L"_GetItemIDList",
+          2,
+          method,
+          restricted | hidden,
+          {{L"pItemIDList", L"long**", none}},
+          L"method _GetItemIDList",
+          0},
+     }},
+    {L"IXeltObject",
+     &IID_IXeltObject,
+     true,
+     L"IXeltObject Interface",
+     1,
+     {
+         {L"Name",
+          6,
+          get,
+          0,
+          {{L"pVal", L"BSTR*", out | retval}},
+          L"property Name - Return the name of object, relative to parent folder",
+          203},
+         {L"Path",
+          5,
+          get,
+          0,
+          {{L"pVal", L"BSTR*", out | retval}},
+          L"property Path - Retrieve the full path of one object",
+          204},
+         {L"Attributes",
+          7,
+          get,
+          0,
+          {{L"dwMask", L"AttributesMask", in | opt | hasDefault, -1}, {L"pVal", L"long*", out | retval}},
+          L"property Attributes - Retrieve the attributes of this object",
+          205},
+         {L"Attribute",
+          8,
+          get,
+          0,
+          {{L"anAttribute", L"AttributesEnum", in}, {L"pVal", L"VARIANT_BOOL*", out | retval}},
+          L"property Attribute - Check if anAttribute is set for this object",
+          206},
+         {L"Command", 9, method, hidden, {{L"strCommandName", L"BSTR", none}}, L"method Command", 207},
+     }},
+    {L"IXeltObjects",
+     &IID_IXeltObjects,
+     true,
+     L"IXeltObjects Interface",
+     0,
+     {
+         {L"Get", 1, method, 0, {{L"objectType", L"ObjectTypeEnum", in | opt | hasDefault, 1}}, L"method Get", 0},
+         {L"Count", 2, get, 0, {{L"pVal", L"long*", out | retval}}, L"property Count", 0},
+         {L"Item",
+          DISPID_VALUE,
+          get,
+          0,
+          {{L"nIndex", L"long", in}, {L"pVal", L"IXeltObject**", out | retval}},
+          L"property Item",
+          0},
+     }},
+    {L"_ISorvaneEvents",
+     &DIID__ISorvaneEvents,
+     false,
+     L"_ISorvaneEvents Interface",
+     1,
+     {
+         {L"ObjectSelect", 2, method, 0, {{L"newObject", L"IXeltObject*", none}}, L"method ObjectSelected", 401},
+         {L"BrowseFolderChange", 3, method, 0, {}, L"method BrowseFolderChanged", 402},
+         {L"StateChange", 4, method, 0, {{L"newState", L"StatesEnum", none}}, L"method StateChanged", 403},
+         {L"IncludeObject",
+          5,
+          method,
+          0,
+          {{L"anObject", L"IDispatch*", none}, {L"pbInclude", L"VARIANT_BOOL*", none}},
+          L"method IncludeObject",
+          404},
+         {L"KeyPress", -603, method, 0, {{L"KeyAscii", L"short", none}}, L"KeyPress", 0, L"void"},
+         {L"Click", -600, method, 0, {}, nullptr, 0, L"void"},
+         {L"DblClick", -601, method, 0, {}, L"DblClick", 0, L"void"},
+     }},
 };
 
 struct Constant
@@ -137,82 +243,97 @@ struct EnumCase
 };
 
 const std::vector<EnumCase> enumerations = {
-    {L"AttributesMask", {
-        {L"AllAttributes", -1, L"All flags"},
-        {L"CapabilityAttributes", 0x177, L"This flag is a mask for the capability flags"},
-        {L"DisplayAttributes", 0xF0000, L"This flag is a mask for the display attributes"},
-        {L"ContentsAttributes", LONG(0x80000000), L"This flag is a mask for the contents attributes"},
-        {L"MiscellaneousAttributes", LONG(0xFFF00000), L"This flag is a mask for the Miscellaneous attributes"},
-    }},
-    {L"AttributesEnum", {
-        {L"CanCopy", 0x1, L"The specified file objects or folders can be copied "},
-        {L"CanMove", 0x2, L"The specified file objects or folders can be moved "},
-        {L"CanLink", 0x4, L"It is possible to create shortcuts for the specified file objects or folders"},
-        {L"CanRename", 0x10, L"The specified file objects or folders can be renamed"},
-        {L"CanDelete", 0x20, L"The specified file objects or folders can be deleted"},
-        {L"HasPropSheet", 0x40, L"The specified file objects or folders have property sheets "},
-        {L"DropTarget", 0x100, L"The specified file objects or folders are drop targets"},
-        {L"Shortcut", 0x10000, L"The specified file objects are shortcuts."},
-        {L"Share", 0x20000, L"The specified folders are shared."},
-        {L"ReadOnly", 0x40000, L"The specified file objects or folders are read-only"},
-        {L"Hidden", 0x80000, L"The specified file objects are hidden"},
-        {L"HasSubfolder", LONG(0x80000000), L"The specified folders have subfolders "},
-        {L"IsFileSysAncestor", 0x10000000, L"The specified folders contain one or more file system folders"},
-        {L"IsFolder", 0x20000000, L"The specified items are folders"},
-        {L"IsFileSystem", 0x40000000, L"The specified folders or file objects are part of the file system "},
-        {L"Validate", 0x1000000, L"Validate cached information"},
-        {L"Removable", 0x2000000, L"The specified file objects or folders are on removable media"},
-        {L"IsCompressed", 0x4000000, L"The specified items are compressed"},
-        {L"IsBrowsable", 0x8000000, L"The specified items can be browsed in place"},
-        {L"NonEnumerated", 0x100000, L"The items are nonenumerated items"},
-        {L"NewContent", 0x200000, L"The objects contain new content"},
-    }},
-    {L"StatesEnum", {
-        {L"SetFocusState", 0, L"The focus has been set to the view"},
-        {L"KillFocusState", 1, L"The view has lost the focus"},
-        {L"SelChangeState", 2, L"The selection has changed"},
-        {L"RenameState", 3, L"An item has been renamed."},
-    }},
-    {L"ObjectTypeEnum", {
-        {L"NoItems", 0, L"NoItems"},
-        {L"SelectedItems", 1, L"SelectedItems"},
-        {L"AllItems", 2, L"AllItems"},
-    }},
-    {L"ViewModeType", {
-        {L"LargeIcons", 1, L"The view should display large icons"},
-        {L"SmallIcon", 2, L"The view should display small icons"},
-        {L"List", 3, L"Object names are displayed in a list view"},
-        {L"Details", 4, L"Object names and other selected information, such as the size or date last updated, are shown"},
-    }},
-    {L"FolderFlagsEnum", {
-        {L"NoFlag", 0, L"None"},
-        {L"AutoArrange", 0x1, L"Automatically arrange the elements in the view"},
-        {L"DesktopStyle", 0x20, L"Make the folder behave like the desktop"},
-        {L"SingleSel", 0x40, L"Do not allow more than a single item to be selected"},
-        {L"NoSubFolders", 0x80, L"Do not show subfolders"},
-        {L"Transparent", 0x100, L"Draw transparently, This is used only for the desktop"},
-        {L"NoClientEdge", 0x200, L"Do not add the WS_EX_CLIENTEDGE value to the view"},
-        {L"NoScroll", 0x400, L"Do not add scroll bars. This is used only for the desktop"},
-        {L"AlignLeft", 0x800, L"The view should be left-aligned"},
-        {L"NoIcons", 0x1000, L"The view should not display icons"},
-    }},
-    {L"SpecialFolderPathConstants", {
-        {L"Desktop", 0, nullptr}, {L"Internet", 1, nullptr}, {L"Programs", 2, nullptr}, {L"ControlPanel", 3, nullptr},
-        {L"Printers", 4, nullptr}, {L"Personal", 5, nullptr}, {L"Favorites", 6, nullptr}, {L"Startup", 7, nullptr},
-        {L"Recent", 8, nullptr}, {L"SendTo", 9, nullptr}, {L"Recycled", 10, nullptr}, {L"StartMenu", 11, nullptr},
-        {L"DesktopDir", 16, nullptr}, {L"MyComputer", 17, nullptr}, {L"Network", 18, nullptr}, {L"NetHood", 19, nullptr},
-        {L"Fonts", 20, nullptr}, {L"Templates", 21, nullptr}, {L"CommonStartMenu", 22, nullptr},
-        {L"CommonPrograms", 23, nullptr}, {L"CommonStartup", 24, nullptr}, {L"CommonDesktopDir", 25, nullptr},
-        {L"AppData", 26, nullptr}, {L"PrintHood", 27, nullptr}, {L"AltStartup", 29, nullptr},
-        {L"CommonAltStartup", 30, nullptr}, {L"CommonFavorites", 31, nullptr}, {L"InternetCache", 32, nullptr},
-        {L"Cookies", 33, nullptr}, {L"History", 34, nullptr},
-    }},
-    {L"IncludeObjectEnum", {
-        {L"AllObjects", 0, L"Don't send the IncludeObject event."},
-        {L"UserObjects", 1, L"Send the IncludeObject event, and let the user to choose."},
-        {L"FoldersOnly", 2, L"Select only folders, and the send the IncludeObject event to let the user to choose."},
-        {L"PatternObjects", 3, L"Select all folders, and choose only files that macthing with a given pattern."},
-    }},
+    {L"AttributesMask",
+     {
+         {L"AllAttributes", -1, L"All flags"},
+         {L"CapabilityAttributes", 0x177, L"This flag is a mask for the capability flags"},
+         {L"DisplayAttributes", 0xF0000, L"This flag is a mask for the display attributes"},
+         {L"ContentsAttributes", LONG(0x80000000), L"This flag is a mask for the contents attributes"},
+         {L"MiscellaneousAttributes", LONG(0xFFF00000), L"This flag is a mask for the Miscellaneous attributes"},
+     }},
+    {L"AttributesEnum",
+     {
+         {L"CanCopy", 0x1, L"The specified file objects or folders can be copied "},
+         {L"CanMove", 0x2, L"The specified file objects or folders can be moved "},
+         {L"CanLink", 0x4, L"It is possible to create shortcuts for the specified file objects or folders"},
+         {L"CanRename", 0x10, L"The specified file objects or folders can be renamed"},
+         {L"CanDelete", 0x20, L"The specified file objects or folders can be deleted"},
+         {L"HasPropSheet", 0x40, L"The specified file objects or folders have property sheets "},
+         {L"DropTarget", 0x100, L"The specified file objects or folders are drop targets"},
+         {L"Shortcut", 0x10000, L"The specified file objects are shortcuts."},
+         {L"Share", 0x20000, L"The specified folders are shared."},
+         {L"ReadOnly", 0x40000, L"The specified file objects or folders are read-only"},
+         {L"Hidden", 0x80000, L"The specified file objects are hidden"},
+         {L"HasSubfolder", LONG(0x80000000), L"The specified folders have subfolders "},
+         {L"IsFileSysAncestor", 0x10000000, L"The specified folders contain one or more file system folders"},
+         {L"IsFolder", 0x20000000, L"The specified items are folders"},
+         {L"IsFileSystem", 0x40000000, L"The specified folders or file objects are part of the file system "},
+         {L"Validate", 0x1000000, L"Validate cached information"},
+         {L"Removable", 0x2000000, L"The specified file objects or folders are on removable media"},
+         {L"IsCompressed", 0x4000000, L"The specified items are compressed"},
+         {L"IsBrowsable", 0x8000000, L"The specified items can be browsed in place"},
+         {L"NonEnumerated", 0x100000, L"The items are nonenumerated items"},
+         {L"NewContent", 0x200000, L"The objects contain new content"},
+     }},
+    {L"StatesEnum",
+     {
+         {L"SetFocusState", 0, L"The focus has been set to the view"},
+         {L"KillFocusState", 1, L"The view has lost the focus"},
+         {L"SelChangeState", 2, L"The selection has changed"},
+         {L"RenameState", 3, L"An item has been renamed."},
+     }},
+    {L"ObjectTypeEnum",
+     {
+         {L"NoItems", 0, L"NoItems"},
+         {L"SelectedItems", 1, L"SelectedItems"},
+         {L"AllItems", 2, L"AllItems"},
+     }},
+    {L"ViewModeType",
+     {
+         {L"LargeIcons", 1, L"The view should display large icons"},
+         {L"SmallIcon", 2, L"The view should display small icons"},
+         {L"List", 3, L"Object names are displayed in a list view"},
+         {L"Details", 4,
+          L"Object names and other selected information, such as the size or date last updated, are shown"},
+     }},
+    {L"FolderFlagsEnum",
+     {
+         {L"NoFlag", 0, L"None"},
+         {L"AutoArrange", 0x1, L"Automatically arrange the elements in the view"},
+         {L"DesktopStyle", 0x20, L"Make the folder behave like the desktop"},
+         {L"SingleSel", 0x40, L"Do not allow more than a single item to be selected"},
+         {L"NoSubFolders", 0x80, L"Do not show subfolders"},
+         {L"Transparent", 0x100, L"Draw transparently, This is used only for the desktop"},
+         {L"NoClientEdge", 0x200, L"Do not add the WS_EX_CLIENTEDGE value to the view"},
+         {L"NoScroll", 0x400, L"Do not add scroll bars. This is used only for the desktop"},
+         {L"AlignLeft", 0x800, L"The view should be left-aligned"},
+         {L"NoIcons", 0x1000, L"The view should not display icons"},
+     }},
+    {L"SpecialFolderPathConstants",
+     {
+         {L"Desktop", 0, nullptr},          {L"Internet", 1, nullptr},
+         {L"Programs", 2, nullptr},         {L"ControlPanel", 3, nullptr},
+         {L"Printers", 4, nullptr},         {L"Personal", 5, nullptr},
+         {L"Favorites", 6, nullptr},        {L"Startup", 7, nullptr},
+         {L"Recent", 8, nullptr},           {L"SendTo", 9, nullptr},
+         {L"Recycled", 10, nullptr},        {L"StartMenu", 11, nullptr},
+         {L"DesktopDir", 16, nullptr},      {L"MyComputer", 17, nullptr},
+         {L"Network", 18, nullptr},         {L"NetHood", 19, nullptr},
+         {L"Fonts", 20, nullptr},           {L"Templates", 21, nullptr},
+         {L"CommonStartMenu", 22, nullptr}, {L"CommonPrograms", 23, nullptr},
+         {L"CommonStartup", 24, nullptr},   {L"CommonDesktopDir", 25, nullptr},
+         {L"AppData", 26, nullptr},         {L"PrintHood", 27, nullptr},
+         {L"AltStartup", 29, nullptr},      {L"CommonAltStartup", 30, nullptr},
+         {L"CommonFavorites", 31, nullptr}, {L"InternetCache", 32, nullptr},
+         {L"Cookies", 33, nullptr},         {L"History", 34, nullptr},
+     }},
+    {L"IncludeObjectEnum",
+     {
+         {L"AllObjects", 0, L"Don't send the IncludeObject event."},
+         {L"UserObjects", 1, L"Send the IncludeObject event, and let the user to choose."},
+         {L"FoldersOnly", 2, L"Select only folders, and the send the IncludeObject event to let the user to choose."},
+         {L"PatternObjects", 3, L"Select all folders, and choose only files that macthing with a given pattern."},
+     }},
 };
 
 struct Implemented
@@ -231,7 +352,10 @@ struct CoclassCase
 };
 
 const std::vector<CoclassCase> coclasses = {
-    {L"Sorvane", &CLSID_Sorvane, L"Sorvane Class", 1,
+    {L"Sorvane",
+     &CLSID_Sorvane,
+     L"Sorvane Class",
+     1,
      {{L"ISorvane", IMPLTYPEFLAG_FDEFAULT}, {L"_ISorvaneEvents", IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE}}},
     {L"XeltFolder", &CLSID_XeltFolder, L"XeltFolder Class", 1, {{L"IXeltFolder", IMPLTYPEFLAG_FDEFAULT}}},
     {L"XeltObject", &CLSID_XeltObject, L"XeltObject Class", 1, {{L"IXeltObject", IMPLTYPEFLAG_FDEFAULT}}},
@@ -240,12 +364,15 @@ const std::vector<CoclassCase> coclasses = {
 };
 
 const std::vector<std::pair<const wchar_t*, TYPEKIND>> typeOrder = {
-    {L"_ISorvaneEvents", TKIND_DISPATCH}, {L"IXeltObject", TKIND_DISPATCH}, {L"AttributesMask", TKIND_ENUM},
-    {L"AttributesEnum", TKIND_ENUM}, {L"StatesEnum", TKIND_ENUM}, {L"IXeltObjects", TKIND_DISPATCH},
-    {L"ObjectTypeEnum", TKIND_ENUM}, {L"Sorvane", TKIND_COCLASS}, {L"ISorvane", TKIND_DISPATCH},
-    {L"ViewModeType", TKIND_ENUM}, {L"FolderFlagsEnum", TKIND_ENUM}, {L"SpecialFolderPathConstants", TKIND_ENUM},
-    {L"IXeltFolder", TKIND_DISPATCH}, {L"IncludeObjectEnum", TKIND_ENUM}, {L"XeltFolder", TKIND_COCLASS},
-    {L"XeltObject", TKIND_COCLASS}, {L"FolderFlags", TKIND_COCLASS}, {L"XeltObjects", TKIND_COCLASS},
+    {L"_ISorvaneEvents", TKIND_DISPATCH}, {L"IXeltObject", TKIND_DISPATCH},
+    {L"AttributesMask", TKIND_ENUM},      {L"AttributesEnum", TKIND_ENUM},
+    {L"StatesEnum", TKIND_ENUM},          {L"IXeltObjects", TKIND_DISPATCH},
+    {L"ObjectTypeEnum", TKIND_ENUM},      {L"Sorvane", TKIND_COCLASS},
+    {L"ISorvane", TKIND_DISPATCH},        {L"ViewModeType", TKIND_ENUM},
+    {L"FolderFlagsEnum", TKIND_ENUM},     {L"SpecialFolderPathConstants", TKIND_ENUM},
+    {L"IXeltFolder", TKIND_DISPATCH},     {L"IncludeObjectEnum", TKIND_ENUM},
+    {L"XeltFolder", TKIND_COCLASS},       {L"XeltObject", TKIND_COCLASS},
+    {L"FolderFlags", TKIND_COCLASS},      {L"XeltObjects", TKIND_COCLASS},
 };
 
 // A BSTR owned for the scope of a check.
@@ -267,7 +394,8 @@ std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type)
 {
     switch (type.vt)
     {
-    case VT_PTR: return TypeName(owner, *type.lptdesc) + L"*";
+    case VT_PTR:
+        return TypeName(owner, *type.lptdesc) + L"*";
     case VT_USERDEFINED:
     {
         Held<ITypeInfo> referenced;
@@ -275,16 +403,26 @@ std::wstring TypeName(ITypeInfo* owner, const TYPEDESC& type)
             return L"?";
         return Name(referenced.get());
     }
-    case VT_I4: return L"long";
-    case VT_I2: return L"short";
-    case VT_BSTR: return L"BSTR";
-    case VT_VARIANT: return L"VARIANT";
-    case VT_BOOL: return L"VARIANT_BOOL";
-    case VT_DISPATCH: return L"IDispatch*";
-    case VT_UNKNOWN: return L"IUnknown*";
-    case VT_HRESULT: return L"HRESULT";
-    case VT_VOID: return L"void";
-    default: return L"vt " + std::to_wstring(type.vt);
+    case VT_I4:
+        return L"long";
+    case VT_I2:
+        return L"short";
+    case VT_BSTR:
+        return L"BSTR";
+    case VT_VARIANT:
+        return L"VARIANT";
+    case VT_BOOL:
+        return L"VARIANT_BOOL";
+    case VT_DISPATCH:
+        return L"IDispatch*";
+    case VT_UNKNOWN:
+        return L"IUnknown*";
+    case VT_HRESULT:
+        return L"HRESULT";
+    case VT_VOID:
+        return L"void";
+    default:
+        return L"vt " + std::to_wstring(type.vt);
     }
 }
 
@@ -446,7 +584,8 @@ TEST_F(TypeLibrary, EveryInterfaceMemberParameterAndHelpText)
                     ASSERT_NE(element.paramdesc.pparamdescex, nullptr);
                     VARIANT value;
                     VariantInit(&value);
-                    ASSERT_EQ(VariantChangeType(&value, &element.paramdesc.pparamdescex->varDefaultValue, 0, VT_I4), S_OK);
+                    ASSERT_EQ(VariantChangeType(&value, &element.paramdesc.pparamdescex->varDefaultValue, 0, VT_I4),
+                              S_OK);
                     EXPECT_EQ(V_I4(&value), *expected.defaultValue);
                 }
             }

@@ -121,7 +121,8 @@ TEST_P(SpecialFolder, OpensWithNameAndPathWhenItHasOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, SpecialFolder,
-                         ::testing::Values(SpecialFolderCase{"Desktop", 0, true}, SpecialFolderCase{"Personal", 5, true},
+                         ::testing::Values(SpecialFolderCase{"Desktop", 0, true},
+                                           SpecialFolderCase{"Personal", 5, true},
                                            SpecialFolderCase{"MyComputer", 17, false},
                                            SpecialFolderCase{"AppData", 26, true}),
                          [](const auto& test) { return std::string(test.param.name); });

@@ -8,12 +8,12 @@
 //    [helpstring("...")] Constant = value are added;
 //  - the library's help context is written to both header fields that readers take it from.
 // Runs on the build machine:  TypeLibraryPatch SORVANE.idl in.tlb out.tlb
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
-#include <algorithm>
 #include <map>
 #include <regex>
 #include <set>
@@ -61,9 +61,10 @@ Bytes GuidBytes(const std::string& text)
     if (std::sscanf(text.c_str(), "%8x-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x", &a, &b, &c, &d[0], &d[1], &d[2], &d[3],
                     &d[4], &d[5], &d[6], &d[7]) != 11)
         throw std::runtime_error("malformed identifier " + text);
-    Bytes bytes = {static_cast<unsigned char>(a), static_cast<unsigned char>(a >> 8), static_cast<unsigned char>(a >> 16),
-                   static_cast<unsigned char>(a >> 24), static_cast<unsigned char>(b), static_cast<unsigned char>(b >> 8),
-                   static_cast<unsigned char>(c), static_cast<unsigned char>(c >> 8)};
+    Bytes bytes = {static_cast<unsigned char>(a),       static_cast<unsigned char>(a >> 8),
+                   static_cast<unsigned char>(a >> 16), static_cast<unsigned char>(a >> 24),
+                   static_cast<unsigned char>(b),       static_cast<unsigned char>(b >> 8),
+                   static_cast<unsigned char>(c),       static_cast<unsigned char>(c >> 8)};
     for (unsigned byte : d)
         bytes.push_back(static_cast<unsigned char>(byte));
     return bytes;
@@ -72,7 +73,7 @@ Bytes GuidBytes(const std::string& text)
 struct Idl
 {
     std::string libraryId;
-    std::set<std::string> declaredTypes;                                  // interfaces, enumerations, coclasses
+    std::set<std::string> declaredTypes;  // interfaces, enumerations, coclasses
     std::map<std::string, std::map<std::string, std::string>> enumHelp;  // enum -> constant -> help string
 };
 
@@ -128,7 +129,8 @@ public:
     // The typeinfo record of index i.
     size_t TypeInfo(int32_t i) const
     {
-        return SegmentStart(typeInfoSegment) + static_cast<size_t>(Get(data_, TypeInfoOffsets() + 4 * static_cast<size_t>(i)));
+        return SegmentStart(typeInfoSegment) +
+               static_cast<size_t>(Get(data_, TypeInfoOffsets() + 4 * static_cast<size_t>(i)));
     }
     int32_t Kind(size_t typeInfo) const { return Get(data_, typeInfo) & kindMask; }
 
@@ -145,7 +147,8 @@ public:
     {
         const Bytes guid = GuidBytes(text);
         for (size_t at = 0; at + guidEntrySize <= SegmentLength(guidSegment); at += guidEntrySize)
-            if (std::equal(guid.begin(), guid.end(), data_.begin() + static_cast<std::ptrdiff_t>(SegmentStart(guidSegment) + at)))
+            if (std::equal(guid.begin(), guid.end(),
+                           data_.begin() + static_cast<std::ptrdiff_t>(SegmentStart(guidSegment) + at)))
                 return static_cast<int32_t>(at);
         throw std::runtime_error("the type library has no entry for " + text);
     }
@@ -321,7 +324,8 @@ void AddEnumHelp(TypeLibrary& library, size_t typeInfo, const std::map<std::stri
     const int32_t memberBlock = Get(data, typeInfo + 4);
     const int32_t count = (Get(data, typeInfo + 0x18) >> 16) & 0xFFFF;
     const size_t records = static_cast<size_t>(memberBlock) + 4;
-    const size_t tables = records + static_cast<size_t>(Get(data, static_cast<size_t>(memberBlock)));  // ids, names, offsets
+    const size_t tables =
+        records + static_cast<size_t>(Get(data, static_cast<size_t>(memberBlock)));  // ids, names, offsets
 
     Bytes rewritten;
     std::vector<int32_t> offsets;
@@ -331,7 +335,8 @@ void AddEnumHelp(TypeLibrary& library, size_t typeInfo, const std::map<std::stri
         const int32_t info = Get(data, record);
         const size_t length = static_cast<size_t>(info & 0xFFFF);
         const std::string name = library.Name(Get(data, tables + 4 * static_cast<size_t>(count + i)));
-        Bytes fields(data.begin() + static_cast<std::ptrdiff_t>(record), data.begin() + static_cast<std::ptrdiff_t>(record + length));
+        Bytes fields(data.begin() + static_cast<std::ptrdiff_t>(record),
+                     data.begin() + static_cast<std::ptrdiff_t>(record + length));
         const auto found = help.find(name);
         if (found != help.end())
         {
@@ -366,7 +371,7 @@ void AddEnumHelp(TypeLibrary& library, const Idl& idl)
     Bytes& data = library.Data();
     StringTable strings(Bytes(data.begin() + static_cast<std::ptrdiff_t>(library.SegmentStart(stringSegment)),
                               data.begin() + static_cast<std::ptrdiff_t>(library.SegmentStart(stringSegment) +
-                                                                        library.SegmentLength(stringSegment))));
+                                                                         library.SegmentLength(stringSegment))));
     size_t patched = 0;
     for (int32_t i = 0; i < library.TypeInfoCount(); ++i)
     {

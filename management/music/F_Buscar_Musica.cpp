@@ -97,8 +97,8 @@ void F_Buscar_Musica::Text1_Change()
     const int indice = Combo.ListIndex();
     // The typed text is quoted: an apostrophe is looked for, not a broken statement.
     if (indice >= 0)
-        sql += QString::fromUtf8(busquedas[indice].filtro) + SqlTexto(Text1.Text() + "*") +
-               QString::fromUtf8(busquedas[indice].orden);
+        sql += QString::fromUtf8(busquedas[indice].filtro) + SqlTexto(Text1.Text() + "*")
+               + QString::fromUtf8(busquedas[indice].orden);
     Data1.RecordSource = sql;
     Data1.Refresh();
     LISTA.FormatString(Cabecera);
@@ -120,8 +120,7 @@ void F_Buscar_Musica::LISTA_DblClick()
         if (Receptor2)
             Receptor2(codigo);
         break;
-    default:
-        break;
+    default: break;
     }
     Unload();
 }

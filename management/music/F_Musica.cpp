@@ -126,8 +126,8 @@ void F_Musica::Design()
     }
     // The button beside each box, on the box's row.
     const std::pair<forms::CommandButton*, forms::Control*> botones[] = {
-        {&Command10, &T_Interprete}, {&Command11, &T_Albun},     {&Command5, &T_Estilo},
-        {&Command7, &T_Tipo},        {&Command6, &T_Ritmo},      {&Command1, &L_Fichero},
+        {&Command10, &T_Interprete},   {&Command11, &T_Albun},        {&Command5, &T_Estilo},
+        {&Command7, &T_Tipo},          {&Command6, &T_Ritmo},         {&Command1, &L_Fichero},
         {&Command2, &L_Presentacion1}, {&Command3, &L_Presentacion2},
     };
     for (const auto& [boton, caja] : botones) {
@@ -369,17 +369,15 @@ bool F_Musica::Buscar_Albun(const QString& Buscar)
     return BuscarNombre("SELECT NOMBRE FROM ALBUN ORDER BY NOMBRE", Buscar, "El albún ", T_Albun);
 }
 
-bool F_Musica::BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras,
-                            forms::TextBox& Caja)
+bool F_Musica::BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras, forms::TextBox& Caja)
 {
     jet::Database musica = jet::DBEngine().OpenDatabase(ProgramFolder() + "\\musica.MDB");
     jet::Recordset nombres = musica.OpenRecordset(Lista);
     nombres.FindFirst("NOMBRE=" + SqlTexto(Nombre));
     if (!nombres.NoMatch())
         return true;
-    const QString pregunta = Palabras + Nombre + " no existe" + "\r\n" +
-                             "Asegurese de que el nombre está escrito correctamente" + "\r\n" +
-                             "¿Desea Crearlo?";
+    const QString pregunta = Palabras + Nombre + " no existe" + "\r\n"
+                             + "Asegurese de que el nombre está escrito correctamente" + "\r\n" + "¿Desea Crearlo?";
     if (forms::MsgBox(pregunta, forms::vbYesNo + forms::vbInformation) != forms::vbYes)
         return false;
     nombres.AddNew();

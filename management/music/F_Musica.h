@@ -118,8 +118,7 @@ private:
     void EscribirCampos(jet::Recordset& catalogo);
     // Looks for the name in the list that the SELECT Lista reads; asks for a
     // missing one and adds it.
-    bool BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras,
-                      forms::TextBox& Caja);
+    bool BuscarNombre(const QString& Lista, const QString& Nombre, const QString& Palabras, forms::TextBox& Caja);
     // Shows the list dialog on the list whose SELECT ends in Cual, with the
     // list's shown name as the one to delete.
     void MostrarListaTipos(const QString& Cual, forms::ComboBox& Lista);

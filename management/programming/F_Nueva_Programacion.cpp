@@ -14,10 +14,11 @@ namespace {
 // A day box drawn as a toggle button: raised when unchecked, pressed in when checked.
 void ComoBotonDeDia(forms::CheckBox& Dia, const char* Fondo)
 {
-    Dia.Widget()->setStyleSheet(QString("QCheckBox { background: %1; border: 2px outset #a0a0a0; padding-left: 6px; spacing: 0px; }"
-                                        "QCheckBox:checked { border-style: inset; }"
-                                        "QCheckBox::indicator { image: none; border: none; width: 0px; height: 0px; }")
-                                    .arg(Fondo));
+    Dia.Widget()->setStyleSheet(
+        QString("QCheckBox { background: %1; border: 2px outset #a0a0a0; padding-left: 6px; spacing: 0px; }"
+                "QCheckBox:checked { border-style: inset; }"
+                "QCheckBox::indicator { image: none; border: none; width: 0px; height: 0px; }")
+            .arg(Fondo));
 }
 
 }  // namespace

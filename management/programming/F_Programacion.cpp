@@ -101,8 +101,8 @@ void F_Programacion::Design()
     const struct {
         forms::CheckBox& Casilla;
         const char* Texto;
-    } Dias[] = {{L, "Lunes"},     {M, "Martes"},   {MI, "Mercoles"}, {J, "Jueves"},
-                {V, "Viernes"},   {S, "Sabados"},  {D, "Domingos"}};
+    } Dias[] = {{L, "Lunes"},   {M, "Martes"},  {MI, "Mercoles"}, {J, "Jueves"},
+                {V, "Viernes"}, {S, "Sabados"}, {D, "Domingos"}};
     Izquierda = 120;
     for (const auto& Dia : Dias) {
         Dia.Casilla.Caption(QString::fromUtf8(Dia.Texto));
@@ -113,9 +113,9 @@ void F_Programacion::Design()
     Frame2.Move(120, 1020, 9960, 6860);
     Frame2.Enabled(false);
     Izquierda = 240;
-    for (const auto& Boton : {std::pair{&Command2, "Bloques"}, std::pair{&Command9, "Playlist"},
-                              std::pair{&Command5, "Música"}, std::pair{&Command1, "Ficheros"},
-                              std::pair{&Command3, "Rotaciones"}}) {
+    for (const auto& Boton :
+         {std::pair{&Command2, "Bloques"}, std::pair{&Command9, "Playlist"}, std::pair{&Command5, "Música"},
+          std::pair{&Command1, "Ficheros"}, std::pair{&Command3, "Rotaciones"}}) {
         Boton.first->Caption(QString::fromUtf8(Boton.second));
         Boton.first->Move(Izquierda, 240, 1300, 375);
         Izquierda += 1440;
@@ -123,8 +123,8 @@ void F_Programacion::Design()
     Command3.Visible(false);
     Label1.Move(240, 760, 1300, 315);
     Izquierda = 1680;
-    for (const auto& Boton : {std::pair{&Command4, "Eliminar"}, std::pair{&Command7, "Propiedades"},
-                              std::pair{&Command8, "Actualizar"}}) {
+    for (const auto& Boton :
+         {std::pair{&Command4, "Eliminar"}, std::pair{&Command7, "Propiedades"}, std::pair{&Command8, "Actualizar"}}) {
         Boton.first->Caption(Boton.second);
         Boton.first->Move(Izquierda, 720, 1300, 375);
         Izquierda += 1440;
@@ -209,7 +209,8 @@ void F_Programacion::B_Eliminar_Click()
     if (LISTA.Rows() == 1)
         return;
     if (forms::MsgBox("Esta operación eliminará toda la programación\r\nDesea continuar",
-                      forms::vbYesNo + forms::vbCritical) != forms::vbYes)
+                      forms::vbYesNo + forms::vbCritical)
+        != forms::vbYes)
         return;
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     Db.Execute("DELETE * FROM PROGRAMACION WHERE PROGRAMACION=" + SqlTexto(Programacion_Nombre));

@@ -63,8 +63,9 @@ void F_Programacion_Propiedades::Command1_Click()
         Filas.Fields("FIN") = Inicio.addSecs(static_cast<int>(Segundos)).toString("hh:mm:ss");
         Filas.Update();
     }
-    Editor.Data_Programacion.RecordSource = "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION WHERE PROGRAMACION = "
-                                            + SqlTexto(Editor.Programacion_Nombre) + " ORDER BY HORA";
+    Editor.Data_Programacion.RecordSource =
+        "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION WHERE PROGRAMACION = "
+        + SqlTexto(Editor.Programacion_Nombre) + " ORDER BY HORA";
     Editor.Data_Programacion.Refresh();
     Editor.PonerTitulos();
     Unload();

@@ -120,8 +120,8 @@ void F_Programas::ActualizarProgramacion()
     jet::Database Db = jet::DBEngine().OpenDatabase(DornaPath());
     Db.Execute("UPDATE PROGRAMACION,PROGRAMAS SET PROGRAMACION.TIEMPO_VER = PROGRAMAS.TIEMPO_VER WHERE "
                "PROGRAMACION.HORA=PROGRAMAS.HORA");
-    Db.Execute(QString("UPDATE PROGRAMACION,PROGRAMAS SET PROGRAMACION.FIN =") +
-               "DateAdd('s', PROGRAMAS.TIEMPO,PROGRAMAS.HORA)" + " WHERE PROGRAMACION.HORA=PROGRAMAS.HORA");
+    Db.Execute(QString("UPDATE PROGRAMACION,PROGRAMAS SET PROGRAMACION.FIN =")
+               + "DateAdd('s', PROGRAMAS.TIEMPO,PROGRAMAS.HORA)" + " WHERE PROGRAMACION.HORA=PROGRAMAS.HORA");
     Db.Close();
 }
 
@@ -279,8 +279,8 @@ void F_Programas::CargarLista(const QTime& Hora)
 {
     Hora_Lista_ = Hora;
     Data_Programa_Contenido.RecordSource =
-        "SELECT NOMBRE,TIEMPO_VER,FICHERO,HORA,TIEMPO,NUMERO FROM PROGRAMAS_CONTENIDO WHERE HORA=" +
-        SqlHora(Hora_Lista_) + "ORDER BY NUMERO";
+        "SELECT NOMBRE,TIEMPO_VER,FICHERO,HORA,TIEMPO,NUMERO FROM PROGRAMAS_CONTENIDO WHERE HORA="
+        + SqlHora(Hora_Lista_) + "ORDER BY NUMERO";
     Data_Programa_Contenido.Refresh();
     PonerTitulos();
 }
@@ -357,8 +357,7 @@ void F_Programas::Command2_Click()
     if (Items.NoMatch())
         return;
     jet::Recordset& Programa = Data_Programas.Recordset();
-    const double Total =
-        Programa.Fields("TIEMPO").Value().toDouble() - Items.Fields("TIEMPO").Value().toDouble();
+    const double Total = Programa.Fields("TIEMPO").Value().toDouble() - Items.Fields("TIEMPO").Value().toDouble();
     Programa.Edit();
     Programa.Fields("TIEMPO") = Total;
     Programa.Fields("TIEMPO_VER") = ::Tiempo(Total);

@@ -23,8 +23,8 @@ QString NombreProgramacionAbierta()
 
 std::optional<jet::Recordset> FilasConHoraLibre(jet::Database& db, const QTime& Hora)
 {
-    jet::Recordset Filas = db.OpenRecordset("SELECT * FROM PROGRAMACION WHERE PROGRAMACION=" +
-                                            SqlTexto(NombreProgramacionAbierta()));
+    jet::Recordset Filas =
+        db.OpenRecordset("SELECT * FROM PROGRAMACION WHERE PROGRAMACION=" + SqlTexto(NombreProgramacionAbierta()));
     Filas.FindFirst("HORA=" + SqlHora(Hora));
     if (!Filas.NoMatch()) {
         forms::MsgBox("La hora de inicio ya existe", forms::vbOKOnly);
@@ -39,8 +39,8 @@ void RecargarProgramacion()
     if (!Programacion)
         return;
     Programacion->Data_Programacion.RecordSource =
-        "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION WHERE PROGRAMACION = " +
-        SqlTexto(Programacion->Programacion_Nombre) + " ORDER BY HORA";
+        "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION WHERE PROGRAMACION = "
+        + SqlTexto(Programacion->Programacion_Nombre) + " ORDER BY HORA";
     Programacion->Data_Programacion.Refresh();
     Programacion->PonerTitulos();
 }

@@ -18,13 +18,14 @@ namespace {
 std::optional<double> LengthMs(const QString& Fichero)
 {
     const int stream = sound::Stream_Open(Fichero, 0, 0);
-    if (stream == 0) return std::nullopt;
+    if (stream == 0)
+        return std::nullopt;
     const double ms = sound::Stream_GetLengthMs(stream);
     sound::Stream_Close(stream);
     return ms;
 }
 
-} // namespace
+}  // namespace
 
 void IniciarAudio(forms::Form& form)
 {
@@ -45,14 +46,16 @@ QString Duracion(const QString& Fichero, double* Segundos_Fichero)
         return QString();
     }
     // Tiempo and the seconds round the same way (halves to even), so they agree.
-    if (Segundos_Fichero) *Segundos_Fichero = std::nearbyint(*ms / 1000);
+    if (Segundos_Fichero)
+        *Segundos_Fichero = std::nearbyint(*ms / 1000);
     return Tiempo(*ms / 1000);
 }
 
 double Duracion2(const QString& Fichero, bool redondear)
 {
     const std::optional<double> ms = LengthMs(Fichero);
-    if (!ms) return 0;
+    if (!ms)
+        return 0;
     return redondear ? std::nearbyint(*ms / 1000) : *ms / 1000;
 }
 
@@ -80,6 +83,7 @@ QString TextoErrorSonido(int code)
         "Required Mediaplayer codec is not installed",
         "An error occured trying to open the specified CD device",
     };
-    if (code < 0 || code >= static_cast<int>(std::size(kTexts))) return "Unknown error";
+    if (code < 0 || code >= static_cast<int>(std::size(kTexts)))
+        return "Unknown error";
     return kTexts[code];
 }

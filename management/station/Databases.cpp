@@ -110,8 +110,7 @@ std::optional<QString> EntryOf(const QDir& folder, const QString& name)
 {
     if (QFileInfo(folder.filePath(name)).exists() || QFileInfo(folder.filePath(name)).isSymLink())
         return name;
-    const QStringList entries
-        = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
@@ -164,8 +163,8 @@ QStringList Missing(const QString& path, const QStringList& statements, const je
     if (missingTables.size() == 1)
         lines.prepend(QStringLiteral("A la base de datos «%1» le falta la tabla %2.").arg(path, missingTables.first()));
     else if (!missingTables.isEmpty())
-        lines.prepend(QStringLiteral("A la base de datos «%1» le faltan las tablas %2.")
-                          .arg(path, Enumeration(missingTables)));
+        lines.prepend(
+            QStringLiteral("A la base de datos «%1» le faltan las tablas %2.").arg(path, Enumeration(missingTables)));
     return lines;
 }
 
@@ -174,18 +173,15 @@ QStringList Missing(const QString& path, const QStringList& statements, const je
 QStringList Problems(const QString& path, const DatabaseFile& file, const jet::FileContents& contents)
 {
     switch (contents.state) {
-    case jet::FileState::NotADatabase:
-        return {QStringLiteral("El archivo «%1» no es una base de datos.").arg(path)};
-    case jet::FileState::Damaged:
-        return {QStringLiteral("La base de datos «%1» está dañada.").arg(path)};
+    case jet::FileState::NotADatabase: return {QStringLiteral("El archivo «%1» no es una base de datos.").arg(path)};
+    case jet::FileState::Damaged: return {QStringLiteral("La base de datos «%1» está dañada.").arg(path)};
     case jet::FileState::OnlyInItsLog:
         return {QStringLiteral("La base de datos «%1» no tiene ningún byte, pero su registro «%2» sí: puede ser la "
                                "única copia de sus datos.")
                     .arg(path, QFileInfo(path).canonicalFilePath() + QStringLiteral("-wal"))};
     case jet::FileState::Empty:
     case jet::FileState::Interrupted:
-    case jet::FileState::Database:
-        break;
+    case jet::FileState::Database: break;
     }
     return Missing(path, file.design.statements, contents);
 }
@@ -213,9 +209,9 @@ void MakeFolders(const QString& folder, const QStringList& missing)
 {
     const QFileInfo standing(folder);
     if (standing.exists() && !standing.isDir())
-        throw jet::Error(QStringLiteral("«%1» no es una carpeta: es donde el programa guarda sus bases de datos.\n")
-                             .arg(folder)
-                         + untouched);
+        throw jet::Error(
+            QStringLiteral("«%1» no es una carpeta: es donde el programa guarda sus bases de datos.\n").arg(folder)
+            + untouched);
     for (const QString& level : missing) {
         if (::mkdir(QFile::encodeName(level).constData(), 0777) == 0 || errno == EEXIST)
             continue;
@@ -228,7 +224,8 @@ void MakeFolders(const QString& folder, const QStringList& missing)
             cause = QStringLiteral("el disco está lleno");
         else if (error == ENOTDIR)
             cause = QStringLiteral("«%1» no es una carpeta").arg(QFileInfo(level).absolutePath());
-        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1»: %2.\n").arg(folder, cause) + untouched);
+        throw jet::Error(QStringLiteral("No se puede crear la carpeta de datos «%1»: %2.\n").arg(folder, cause)
+                         + untouched);
     }
 }
 
@@ -294,7 +291,7 @@ std::vector<const DatabaseFile*> Check(const QDir& directory)
     return toCreate;
 }
 
-} // namespace
+}  // namespace
 
 void StartWithDatabases(const QString& folder, const std::function<void()>& menu)
 {

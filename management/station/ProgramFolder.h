@@ -10,6 +10,6 @@
 
 QString ProgramFolder();
 
-QString DornaPath();         // ProgramFolder() + "/Dorna.MDB"
-QString MusicaPath();        // ProgramFolder() + "/MUSICA.MDB"
-QString ContinuidadPath();   // ProgramFolder() + "/CONTINUIDAD.MDB"
+QString DornaPath();  // ProgramFolder() + "/Dorna.MDB"
+QString MusicaPath();  // ProgramFolder() + "/MUSICA.MDB"
+QString ContinuidadPath();  // ProgramFolder() + "/CONTINUIDAD.MDB"

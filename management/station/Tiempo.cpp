@@ -13,7 +13,7 @@ QString DosCifras(int parte)
     return parte < 0 ? QLatin1Char('-') + cifras : cifras;
 }
 
-} // namespace
+}  // namespace
 
 QString Tiempo(double Segundos)
 {
@@ -23,6 +23,5 @@ QString Tiempo(double Segundos)
         throw std::overflow_error("Desbordamiento: " + std::to_string(Segundos) + " segundos");
     const int n = int(redondeado);
     const int minutos = n / 60;
-    return DosCifras(minutos / 60) + QLatin1Char(':') + DosCifras(minutos % 60) + QLatin1Char(':')
-        + DosCifras(n % 60);
+    return DosCifras(minutos / 60) + QLatin1Char(':') + DosCifras(minutos % 60) + QLatin1Char(':') + DosCifras(n % 60);
 }

@@ -60,8 +60,8 @@ void Asignar::PonerTitulos()
 void Asignar::Form_Load()
 {
     Data1.DatabaseName = DornaPath();
-    Data1.RecordSource = "SELECT * FROM DIAS WHERE CONTRATO=" + Contrato(forms::Get<F_Publicidad>().T_Orden.Text())
-        + " ORDER BY DIA";
+    Data1.RecordSource =
+        "SELECT * FROM DIAS WHERE CONTRATO=" + Contrato(forms::Get<F_Publicidad>().T_Orden.Text()) + " ORDER BY DIA";
     Data1.Refresh();
     PonerTitulos();
     DTPicker1.Value(QDate::currentDate());

@@ -344,9 +344,8 @@ void F_BLoques::TitulosLista()
 void F_BLoques::CargarLista()
 {
     Hora_Lista = T_hora.Value().time();
-    Data_BLoque_Ver.RecordSource =
-        "SELECT ORDEN,NOMBRE,TIEMPO_VER,TIEMPO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(Hora_Lista) +
-        "ORDER BY NUMERO";
+    Data_BLoque_Ver.RecordSource = "SELECT ORDEN,NOMBRE,TIEMPO_VER,TIEMPO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE="
+                                   + SqlHora(Hora_Lista) + "ORDER BY NUMERO";
     Data_BLoque_Ver.Refresh();
     TitulosLista();
 }

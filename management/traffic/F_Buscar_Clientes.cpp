@@ -66,8 +66,7 @@ void F_Buscar_Clientes::LISTA_DblClick()
         if (Receptor2)
             Receptor2(LISTA.TextMatrix(fila, 1), LISTA.TextMatrix(fila, 2));
         break;
-    default:
-        break;
+    default: break;
     }
     Unload();
 }

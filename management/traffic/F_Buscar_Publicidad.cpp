@@ -94,8 +94,8 @@ void F_Buscar_Publicidad::Text1_Change()
     if (Posicion >= 0 && Posicion < static_cast<int>(std::size(Busquedas))) {
         const Busqueda& Elegida = Busquedas[Posicion];
         // The search text is quoted: an apostrophe in it is searched, not SQL.
-        Condicion = QString::fromUtf8(Elegida.Condicion) + SqlTexto(Text1.Text() + "*") +
-                    QString::fromUtf8(Elegida.Orden);
+        Condicion =
+            QString::fromUtf8(Elegida.Condicion) + SqlTexto(Text1.Text() + "*") + QString::fromUtf8(Elegida.Orden);
     }
     Data1.RecordSource = "SELECT ORDEN,NOMBRE,DURACION_MOSTRAR,CAMPAÑA,VOZ FROM PUBLICIDAD " + Condicion;
     Data1.Refresh();
@@ -104,8 +104,8 @@ void F_Buscar_Publicidad::Text1_Change()
 
 void F_Buscar_Publicidad::Command2_Click()
 {
-    Data1.RecordSource = QString("SELECT  ORDEN,NOMBRE,DURACION_MOSTRAR,") + "CAMPAÑA,VOZ FROM PUBLICIDAD" +
-                         " WHERE PERIODO < DATE() ORDER BY PERIODO ";
+    Data1.RecordSource = QString("SELECT  ORDEN,NOMBRE,DURACION_MOSTRAR,") + "CAMPAÑA,VOZ FROM PUBLICIDAD"
+                         + " WHERE PERIODO < DATE() ORDER BY PERIODO ";
     Data1.Refresh();
     Titulos();
 }

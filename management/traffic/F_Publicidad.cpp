@@ -82,8 +82,8 @@ void F_Publicidad::Design()
 
     Frame1.Move(120, 60, 10860, 700);
     const std::pair<forms::CommandButton*, QString> barra[] = {
-        {&B_Añadir_p, "Añadir"},  {&B_Eliminar_P, "Eliminar"}, {&B_Guardar_p, "Guardar"},
-        {&B_Buscar_P, "Buscar"},  {&B_Cancelar_P, "Terminar"}, {&Command2, "Salir"},
+        {&B_Añadir_p, "Añadir"}, {&B_Eliminar_P, "Eliminar"}, {&B_Guardar_p, "Guardar"},
+        {&B_Buscar_P, "Buscar"}, {&B_Cancelar_P, "Terminar"}, {&Command2, "Salir"},
     };
     int izquierda = 120;
     for (const auto& [boton, texto] : barra) {
@@ -105,12 +105,18 @@ void F_Publicidad::Design()
     Frame_Publicidad.Enabled(false);
 
     const std::tuple<forms::Label*, QString, int, int> etiquetas[] = {
-        {&Label1, "Nº Contrato", 200, 300}, {&Label2, "Nº Cliente", 3000, 300},
-        {&Label3, "Nombre", 5100, 300},     {&Label4, "Campaña", 200, 700},
-        {&Label5, "Cuña", 200, 1100},       {&Label7, "Duración", 6500, 1100},
-        {&Label8, "Locutor", 200, 1500},    {&Label12, "Emitidas", 6500, 1500},
-        {&Label11, "Comentario", 200, 1900}, {&Label6, "Total Insertadas", 6500, 1900},
-        {&Label9, "Bloques", 200, 2750},    {&Label10, "Insertadas", 3600, 2750},
+        {&Label1, "Nº Contrato", 200, 300},
+        {&Label2, "Nº Cliente", 3000, 300},
+        {&Label3, "Nombre", 5100, 300},
+        {&Label4, "Campaña", 200, 700},
+        {&Label5, "Cuña", 200, 1100},
+        {&Label7, "Duración", 6500, 1100},
+        {&Label8, "Locutor", 200, 1500},
+        {&Label12, "Emitidas", 6500, 1500},
+        {&Label11, "Comentario", 200, 1900},
+        {&Label6, "Total Insertadas", 6500, 1900},
+        {&Label9, "Bloques", 200, 2750},
+        {&Label10, "Insertadas", 3600, 2750},
         {&Label16, "Descripción del bloque", 5500, 2750},
     };
     for (const auto& [etiqueta, texto, x, y] : etiquetas) {
@@ -552,8 +558,8 @@ void F_Publicidad::Poner_p_Click()
     int numero = 2;
     {
         jet::Database db = jet::DBEngine().OpenDatabase(DornaPath());
-        jet::Recordset spots = db.OpenRecordset("SELECT NUMERO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE="
-                                                + SqlHora(*hora) + " ORDER BY NUMERO");
+        jet::Recordset spots = db.OpenRecordset("SELECT NUMERO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(*hora)
+                                                + " ORDER BY NUMERO");
         if (spots.AbsolutePosition() != -1) {
             spots.MoveLast();
             numero = std::max(spots.RecordCount() + 2, spots.Fields("NUMERO").Value().toInt() + 1);
@@ -681,9 +687,8 @@ void F_Publicidad::lista3_DragDrop(forms::Control&, float, float)
 void F_Publicidad::Renumerar(forms::MSFlexGrid& Lista, const QTime& Bloque)
 {
     jet::Database db = jet::DBEngine().OpenDatabase(DornaPath());
-    jet::Recordset spots =
-        db.OpenRecordset("SELECT ORDEN,NUMERO,NOMBRE FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(Bloque)
-                         + "ORDER BY NUMERO;");
+    jet::Recordset spots = db.OpenRecordset(
+        "SELECT ORDEN,NUMERO,NOMBRE FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(Bloque) + "ORDER BY NUMERO;");
     if (spots.AbsolutePosition() == -1)
         return;
     // A contract placed twice in the block stands for two rows: each grid row

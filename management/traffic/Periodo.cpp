@@ -59,7 +59,7 @@ void Periodo::Command1_Click()
         dias.Update();
     }
     asignar.Data1.RecordSource = "SELECT * FROM DIAS WHERE CONTRATO="
-        + Asignar::Contrato(forms::Get<F_Publicidad>().T_Orden.Text()) + " ORDER BY DIA";
+                                 + Asignar::Contrato(forms::Get<F_Publicidad>().T_Orden.Text()) + " ORDER BY DIA";
     asignar.Data1.Refresh();
     asignar.PonerTitulos();
     Unload();

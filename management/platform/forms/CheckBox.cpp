@@ -6,7 +6,9 @@
 
 namespace forms {
 
-CheckBox::CheckBox(Container& in) : Control(in) {}
+CheckBox::CheckBox(Container& in) : Control(in)
+{
+}
 
 QWidget* CheckBox::CreateWidget(QWidget* parent)
 {

@@ -8,7 +8,9 @@
 
 namespace forms {
 
-ComboBox::ComboBox(Container& in, ComboStyle style) : Control(in), style_(style) {}
+ComboBox::ComboBox(Container& in, ComboStyle style) : Control(in), style_(style)
+{
+}
 
 QWidget* ComboBox::CreateWidget(QWidget* parent)
 {

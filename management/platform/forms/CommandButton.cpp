@@ -32,7 +32,9 @@ protected:
 
 }  // namespace
 
-CommandButton::CommandButton(Container& in) : Control(in) {}
+CommandButton::CommandButton(Container& in) : Control(in)
+{
+}
 
 QWidget* CommandButton::CreateWidget(QWidget* parent)
 {

@@ -9,9 +9,13 @@
 
 namespace forms {
 
-DialogCancelled::DialogCancelled() : std::runtime_error("Se ha elegido Cancelar.") {}
+DialogCancelled::DialogCancelled() : std::runtime_error("Se ha elegido Cancelar.")
+{
+}
 
-CommonDialog::CommonDialog(Form& form) : Component(form) {}
+CommonDialog::CommonDialog(Form& form) : Component(form)
+{
+}
 
 void CommonDialog::Destroy()
 {

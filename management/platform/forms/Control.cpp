@@ -13,7 +13,9 @@ namespace {
 constexpr const char* tagProperty = "forms_tag";
 }
 
-Control::Control(Container& in) : Component(in.OwnerForm()), container_(in) {}
+Control::Control(Container& in) : Component(in.OwnerForm()), container_(in)
+{
+}
 
 void Control::Create()
 {
@@ -100,8 +102,7 @@ void Control::Height(int twips)
 
 void Control::Move(int left, int top, int width, int height)
 {
-    Widget()->setGeometry(detail::Pixels(left), detail::Pixels(top), detail::Pixels(width),
-                          detail::Pixels(height));
+    Widget()->setGeometry(detail::Pixels(left), detail::Pixels(top), detail::Pixels(width), detail::Pixels(height));
 }
 
 void Control::SetFocus()

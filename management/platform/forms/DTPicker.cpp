@@ -56,7 +56,9 @@ private:
 
 }  // namespace
 
-DTPicker::DTPicker(Container& in, PickerFormat format) : Control(in), format_(format) {}
+DTPicker::DTPicker(Container& in, PickerFormat format) : Control(in), format_(format)
+{
+}
 
 QWidget* DTPicker::CreateWidget(QWidget* parent)
 {

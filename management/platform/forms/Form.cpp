@@ -199,8 +199,8 @@ QWidget* Form::Surface()
 QString Form::Name() const
 {
     int status = 0;
-    std::unique_ptr<char, void (*)(void*)> name(
-        abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status), std::free);
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status),
+                                                std::free);
     return QString::fromUtf8(status == 0 ? name.get() : typeid(*this).name());
 }
 

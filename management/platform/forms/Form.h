@@ -91,8 +91,7 @@ template <class T>
 T& Get()
 {
     Form* found = detail::FindForm(typeid(T));
-    T& form = found ? static_cast<T&>(*found)
-                    : static_cast<T&>(detail::AdoptForm(typeid(T), std::make_unique<T>()));
+    T& form = found ? static_cast<T&>(*found) : static_cast<T&>(detail::AdoptForm(typeid(T), std::make_unique<T>()));
     form.Load();
     return form;
 }

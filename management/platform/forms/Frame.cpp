@@ -6,7 +6,9 @@
 
 namespace forms {
 
-Frame::Frame(Container& in) : Control(in) {}
+Frame::Frame(Container& in) : Control(in)
+{
+}
 
 QWidget* Frame::CreateWidget(QWidget* parent)
 {

@@ -49,11 +49,11 @@ private:
     int rows_ = 0;
     int cols_ = 0;
     jet::Rows records_;
-    int recordLines_ = 0;           // lines 1..recordLines_ show the records
-    int fieldCols_ = 0;             // in columns 1..fieldCols_
-    std::vector<int> lines_;        // grid row -> line
-    int nextLine_ = 0;              // lines are never shown again once gone
-    std::unordered_map<quint64, jet::Value> written_;   // by line and column
+    int recordLines_ = 0;  // lines 1..recordLines_ show the records
+    int fieldCols_ = 0;  // in columns 1..fieldCols_
+    std::vector<int> lines_;  // grid row -> line
+    int nextLine_ = 0;  // lines are never shown again once gone
+    std::unordered_map<quint64, jet::Value> written_;  // by line and column
     std::vector<CellAlignment> alignments_;
 };
 

@@ -7,7 +7,9 @@
 
 namespace forms {
 
-Label::Label(Container& in) : Control(in) {}
+Label::Label(Container& in) : Control(in)
+{
+}
 
 QWidget* Label::CreateWidget(QWidget* parent)
 {

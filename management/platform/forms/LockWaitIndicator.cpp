@@ -58,9 +58,9 @@ private:
         window_->setAttribute(Qt::WA_ShowWithoutActivating);
         auto* layout = new QVBoxLayout(window_.get());
         const QFileInfo file(path_);
-        auto* text = new QLabel(QStringLiteral("Esperando a que otro programa libere %1…\n%2")
-                                    .arg(file.fileName(), file.absolutePath()),
-                                window_.get());
+        auto* text = new QLabel(
+            QStringLiteral("Esperando a que otro programa libere %1…\n%2").arg(file.fileName(), file.absolutePath()),
+            window_.get());
         text->setTextFormat(Qt::PlainText);
         seconds_ = new QLabel(window_.get());
         layout->addWidget(text);

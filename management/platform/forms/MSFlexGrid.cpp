@@ -40,7 +40,9 @@ CellAlignment AlignmentMark(QChar mark)
 
 }  // namespace
 
-MSFlexGrid::MSFlexGrid(Container& in) : Control(in) {}
+MSFlexGrid::MSFlexGrid(Container& in) : Control(in)
+{
+}
 
 MSFlexGrid::~MSFlexGrid() = default;
 

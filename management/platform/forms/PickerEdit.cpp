@@ -85,10 +85,8 @@ bool IsModifierKey(int key)
     case Qt::Key_AltGr:
     case Qt::Key_Meta:
     case Qt::Key_CapsLock:
-    case Qt::Key_NumLock:
-        return true;
-    default:
-        return false;
+    case Qt::Key_NumLock: return true;
+    default: return false;
     }
 }
 
@@ -96,12 +94,14 @@ bool DropsCalendarDown(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     return (event.key() == Qt::Key_F4 && modifiers == Qt::NoModifier)
-        || (event.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+           || (event.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
 }
 
 }  // namespace
 
-PickerEdit::PickerEdit(QWidget* parent) : QDateTimeEdit(parent) {}
+PickerEdit::PickerEdit(QWidget* parent) : QDateTimeEdit(parent)
+{
+}
 
 void PickerEdit::OpenCalendar()
 {
@@ -113,8 +113,7 @@ void PickerEdit::OpenCalendar()
     option.initFrom(this);
     option.editable = true;
     option.subControls = QStyle::SC_All;
-    const QPoint arrow =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
+    const QPoint arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this).center();
     QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QDateTimeEdit::mousePressEvent(&press);

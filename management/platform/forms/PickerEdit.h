@@ -31,7 +31,7 @@ protected:
 private:
     struct Field {
         Section section;
-        int start;   // in the text shown
+        int start;  // in the text shown
         int length;
         int digits;  // the most the field takes
     };
@@ -48,10 +48,10 @@ private:
     void SelectField(const std::vector<Field>& fields);
     void StopTyping();
 
-    int field_ = -1;          // the field taking digits; -1 between typing runs
-    QString typed_;           // digits typed into it so far
-    bool movedOn_ = false;    // the last digit filled a field and moved on
-    int wantedDay_ = 0;       // the day to keep through shorter months
+    int field_ = -1;  // the field taking digits; -1 between typing runs
+    QString typed_;  // digits typed into it so far
+    bool movedOn_ = false;  // the last digit filled a field and moved on
+    int wantedDay_ = 0;  // the day to keep through shorter months
 };
 
 }  // namespace forms

@@ -35,7 +35,9 @@ private:
 
 }  // namespace
 
-PictureBox::PictureBox(Container& in) : Control(in) {}
+PictureBox::PictureBox(Container& in) : Control(in)
+{
+}
 
 QWidget* PictureBox::CreateWidget(QWidget* parent)
 {

@@ -6,7 +6,9 @@
 
 namespace forms {
 
-ScrollBar::ScrollBar(Container& in, Orientation orientation) : Control(in), orientation_(orientation) {}
+ScrollBar::ScrollBar(Container& in, Orientation orientation) : Control(in), orientation_(orientation)
+{
+}
 
 QWidget* ScrollBar::CreateWidget(QWidget* parent)
 {

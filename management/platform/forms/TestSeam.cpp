@@ -371,8 +371,8 @@ bool DragOver(MSFlexGrid& grid, Control& source, int row)
 
 bool OLEDragDrop(MSFlexGrid& grid, const QStringList& files, int row)
 {
-    return AcceptsFiles(grid) &&
-           AtRow(grid, row, [&](float x, float y) { forms::detail::Raise(grid.OnOLEDragDrop, files, x, y); });
+    return AcceptsFiles(grid)
+           && AtRow(grid, row, [&](float x, float y) { forms::detail::Raise(grid.OnOLEDragDrop, files, x, y); });
 }
 
 bool OLEDragOver(MSFlexGrid& grid, const QStringList& files, int row)

@@ -7,7 +7,9 @@
 
 namespace forms {
 
-TextBox::TextBox(Container& in, Lines lines) : Control(in), lines_(lines) {}
+TextBox::TextBox(Container& in, Lines lines) : Control(in), lines_(lines)
+{
+}
 
 QWidget* TextBox::CreateWidget(QWidget* parent)
 {

@@ -7,7 +7,9 @@
 
 namespace forms {
 
-Timer::Timer(Form& form) : Component(form) {}
+Timer::Timer(Form& form) : Component(form)
+{
+}
 
 Timer::~Timer() = default;
 

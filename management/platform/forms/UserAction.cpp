@@ -10,7 +10,8 @@ namespace {
 
 void ShowDatabaseError(const QString& text, bool partWritten)
 {
-    const QString shown = text + QStringLiteral("\n\n")
+    const QString shown =
+        text + QStringLiteral("\n\n")
         + (partWritten ? QStringLiteral("No se ha guardado lo que esta operación escribió después del último aviso.")
                        : QStringLiteral("No se ha guardado nada de esta operación."));
     if (StandIn* standIn = InstalledStandIn())

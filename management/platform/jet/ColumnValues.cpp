@@ -23,12 +23,9 @@ Value NumberFor(const Value& value, const QString& column)
     switch (value.kind()) {
     case Value::Kind::Null:
     case Value::Kind::Integer:
-    case Value::Kind::Double:
-        return value;
-    case Value::Kind::DateTime:
-        return value.toDouble();
-    case Value::Kind::Text:
-        break;
+    case Value::Kind::Double: return value;
+    case Value::Kind::DateTime: return value.toDouble();
+    case Value::Kind::Text: break;
     }
     if (value.toString().trimmed().isEmpty())
         return Value();
@@ -68,15 +65,10 @@ Value DateTimeFor(const Value& value, const QString& column)
 {
     Value moment;
     switch (value.kind()) {
-    case Value::Kind::Null:
-        return value;
-    case Value::Kind::DateTime:
-        moment = value;
-        break;
+    case Value::Kind::Null: return value;
+    case Value::Kind::DateTime: moment = value; break;
     case Value::Kind::Integer:
-    case Value::Kind::Double:
-        moment = Value::FromSecondsSinceDayZero(value.SecondsSinceDayZero());
-        break;
+    case Value::Kind::Double: moment = Value::FromSecondsSinceDayZero(value.SecondsSinceDayZero()); break;
     case Value::Kind::Text:
         if (value.toString().trimmed().isEmpty())
             return Value();
@@ -90,7 +82,7 @@ Value DateTimeFor(const Value& value, const QString& column)
     return moment;
 }
 
-} // namespace
+}  // namespace
 
 QString TextPool::Text(const char* utf8, int length)
 {
@@ -110,8 +102,7 @@ QString TextPool::Text(const char* utf8, int length)
 Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* pool)
 {
     switch (sqlite3_column_type(statement, index)) {
-    case SQLITE_NULL:
-        return Value();
+    case SQLITE_NULL: return Value();
     case SQLITE_INTEGER:
         if (kind == ColumnKind::DateTime)
             return Value::FromSecondsSinceDayZero(sqlite3_column_int64(statement, index) * 86400);
@@ -120,8 +111,7 @@ Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* 
         if (kind == ColumnKind::DateTime)
             return Value::FromSecondsSinceDayZero(std::llround(sqlite3_column_double(statement, index) * 86400));
         return sqlite3_column_double(statement, index);
-    default:
-        break;
+    default: break;
     }
     const auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
     const int length = sqlite3_column_bytes(statement, index);
@@ -140,18 +130,14 @@ Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* 
 Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& column)
 {
     switch (kind) {
-    case ColumnKind::Integer:
-        return WholeNumberFor(value, column);
-    case ColumnKind::Real:
-        return NumberFor(value, column);
-    case ColumnKind::DateTime:
-        return DateTimeFor(value, column);
+    case ColumnKind::Integer: return WholeNumberFor(value, column);
+    case ColumnKind::Real: return NumberFor(value, column);
+    case ColumnKind::DateTime: return DateTimeFor(value, column);
     case ColumnKind::Text:
         if (value.IsNull() || value.kind() == Value::Kind::Text)
             return value;
         return value.toString();
-    case ColumnKind::Any:
-        break;
+    case ColumnKind::Any: break;
     }
     return value;
 }
@@ -159,15 +145,9 @@ Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& colum
 void BindValue(sqlite3_stmt* statement, int parameter, const Value& value)
 {
     switch (value.kind()) {
-    case Value::Kind::Null:
-        sqlite3_bind_null(statement, parameter);
-        return;
-    case Value::Kind::Integer:
-        sqlite3_bind_int64(statement, parameter, value.toLongLong());
-        return;
-    case Value::Kind::Double:
-        sqlite3_bind_double(statement, parameter, value.toDouble());
-        return;
+    case Value::Kind::Null: sqlite3_bind_null(statement, parameter); return;
+    case Value::Kind::Integer: sqlite3_bind_int64(statement, parameter, value.toLongLong()); return;
+    case Value::Kind::Double: sqlite3_bind_double(statement, parameter, value.toDouble()); return;
     case Value::Kind::DateTime: {
         char text[storedTextLength + 1];
         WriteStoredText(value.SecondsSinceDayZero(), text);
@@ -182,4 +162,4 @@ void BindValue(sqlite3_stmt* statement, int parameter, const Value& value)
     }
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -32,4 +32,4 @@ Value ReadColumn(sqlite3_stmt* statement, int index, ColumnKind kind, TextPool* 
 Value ConvertForColumn(const Value& value, ColumnKind kind, const QString& column);
 void BindValue(sqlite3_stmt* statement, int parameter, const Value& value);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -48,7 +48,7 @@ bool OnlyBlanks(const char* tail)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 ColumnKind KindOfDeclaredType(const char* declaredType)
 {
@@ -93,8 +93,8 @@ Statement::Statement(Statement&& other) noexcept : statement_(other.statement_),
     other.statement_ = nullptr;
 }
 
-Connection::Connection(sqlite3* handle, QString path) :
-    handle_(handle), path_(std::move(path)), file_(QFileInfo(path_).canonicalFilePath()), lockWaiter_(path_)
+Connection::Connection(sqlite3* handle, QString path)
+    : handle_(handle), path_(std::move(path)), file_(QFileInfo(path_).canonicalFilePath()), lockWaiter_(path_)
 {
     if (file_.isEmpty())
         file_ = path_;
@@ -125,7 +125,8 @@ std::shared_ptr<Connection> Connection::OpenFile(const QString& path, int flags)
     // disk flush per statement; other files keep SQLite's full flushing.
     const QString journal = QStringLiteral("PRAGMA journal_mode");
     const Statement mode = connection->Prepare(journal, journal);
-    connection->writeAheadLog_ = connection->Step(mode, journal)
+    connection->writeAheadLog_ =
+        connection->Step(mode, journal)
         && sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0)), "wal") == 0;
     if (connection->writeAheadLog_)
         connection->Execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
@@ -159,8 +160,8 @@ Error Connection::MakeError(const QString& problem, const QString& jetSql) const
 Error Connection::SqliteError(const QString& jetSql)
 {
     const int code = sqlite3_extended_errcode(handle_);
-    Error error = MakeError(SpanishProblem(code, QString::fromUtf8(sqlite3_errmsg(handle_)), lockWaiter_.LastWait()),
-                            jetSql);
+    Error error =
+        MakeError(SpanishProblem(code, QString::fromUtf8(sqlite3_errmsg(handle_)), lockWaiter_.LastWait()), jetSql);
     if (IsStorageFault(code))
         NoteStorageFault(error);
     return error;
@@ -238,8 +239,8 @@ Statement Connection::PrepareCached(const QString& sqliteSql, const QString& jet
     }
     const QByteArray utf8 = sqliteSql.toUtf8();
     sqlite3_stmt* statement = nullptr;
-    const int result = sqlite3_prepare_v3(handle_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
-                                          &statement, nullptr);
+    const int result =
+        sqlite3_prepare_v3(handle_, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &statement, nullptr);
     lockWaiter_.Over();
     if (result != SQLITE_OK)
         throw SqliteError(jetSql);
@@ -274,8 +275,7 @@ void Connection::Execute(const Translation& translation, const QString& jetSql)
 void Connection::Run(const QString& sqliteSql, const QString& jetSql)
 {
     const Statement statement = Prepare(sqliteSql, jetSql);
-    while (Step(statement, jetSql)) {
-    }
+    while (Step(statement, jetSql)) {}
 }
 
 void Connection::Flush(const QString& jetSql)
@@ -307,7 +307,8 @@ void Connection::LoadSchema()
     schemaLoaded_ = true;
     QStringList names;
     {
-        const Statement tables = Prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), QString());
+        const Statement tables =
+            Prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"), QString());
         while (Step(tables, QString()))
             names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(tables.get(), 0)));
     }
@@ -344,4 +345,4 @@ QString Connection::ResolveName(const QString& name)
     return spellings_.value(Folded(name), name);
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

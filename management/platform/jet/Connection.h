@@ -30,13 +30,12 @@ struct TableInfo {
     QString name;
     std::vector<TableColumn> columns;
 
-    int IndexOf(const QString& column) const;   // -1 when absent
+    int IndexOf(const QString& column) const;  // -1 when absent
 };
 
 class Statement {
 public:
-    explicit Statement(sqlite3_stmt* statement = nullptr, bool owned = true)
-        : statement_(statement), owned_(owned) {}
+    explicit Statement(sqlite3_stmt* statement = nullptr, bool owned = true) : statement_(statement), owned_(owned) {}
     ~Statement();
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&&) = delete;
@@ -119,8 +118,8 @@ private:
     std::vector<std::shared_ptr<Connection>> idleReaders_;
     bool schemaLoaded_ = false;
     std::vector<std::shared_ptr<const TableInfo>> tables_;
-    QHash<QString, QString> spellings_;   // case-folded name -> name in the file
+    QHash<QString, QString> spellings_;  // case-folded name -> name in the file
     QHash<QString, sqlite3_stmt*> cache_;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -60,7 +60,7 @@ bool PlaceWhereNothingIs(const QString& building, const QString& target)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool CreateDatabaseFile(const QString& path, const FileDesign& design)
 {
@@ -78,7 +78,8 @@ bool CreateDatabaseFile(const QString& path, const FileDesign& design)
     const QFileInfo standing(target);
     if (standing.exists() && standing.size() > 0)
         return false;
-    if (QFileInfo(target + QStringLiteral("-wal")).size() > 0 || QFileInfo(target + QStringLiteral("-journal")).size() > 0)
+    if (QFileInfo(target + QStringLiteral("-wal")).size() > 0
+        || QFileInfo(target + QStringLiteral("-journal")).size() > 0)
         throw refusal(QStringLiteral("el registro que hay junto a ella guarda datos"));
 
     // Each program builds under its own name: two starting at once do not mix.
@@ -98,13 +99,13 @@ bool CreateDatabaseFile(const QString& path, const FileDesign& design)
             return true;
         const int error = errno;
         RemoveWithWhatIsBeside(building);
-        if (error == EEXIST)   // another program made it meanwhile
+        if (error == EEXIST)  // another program made it meanwhile
             return false;
         throw refusal(detail::CauseOfSystemError(error));
     }
     // A file of no bytes holds nothing to lose; what SQLite left beside it is
     // as empty. It is replaced in one step, so that it is never missing.
-    if (QFileInfo(target).size() > 0) {   // another program filled it meanwhile
+    if (QFileInfo(target).size() > 0) {  // another program filled it meanwhile
         RemoveWithWhatIsBeside(building);
         return false;
     }
@@ -118,4 +119,4 @@ bool CreateDatabaseFile(const QString& path, const FileDesign& design)
     return true;
 }
 
-} // namespace jet
+}  // namespace jet

@@ -10,10 +10,10 @@ namespace {
 // The one column of the table's unique key, or an empty text when it has none.
 QString UniqueKeyOf(Database& database, const QString& table)
 {
-    Recordset keys = database.OpenRecordset(
-        QStringLiteral("SELECT ii.name AS COLUMNA FROM pragma_index_list('%1') AS il, "
-                       "pragma_index_info(il.name) AS ii WHERE il.origin IN ('u','pk')")
-            .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))));
+    Recordset keys =
+        database.OpenRecordset(QStringLiteral("SELECT ii.name AS COLUMNA FROM pragma_index_list('%1') AS il, "
+                                              "pragma_index_info(il.name) AS ii WHERE il.origin IN ('u','pk')")
+                                   .arg(QString(table).replace(QLatin1Char('\''), QStringLiteral("''"))));
     if (keys.RecordCount() != 1)
         return {};
     keys.MoveFirst();
@@ -34,9 +34,11 @@ QString StatementOf(Database& database, const QString& recordSource)
     return QStringLiteral("SELECT * FROM %1 ORDER BY %2").arg(source, key);
 }
 
-} // namespace
+}  // namespace
 
-DataControl::DataControl(QObject* parent) : QObject(parent) {}
+DataControl::DataControl(QObject* parent) : QObject(parent)
+{
+}
 
 DataControl::~DataControl() = default;
 
@@ -45,10 +47,11 @@ void DataControl::Refresh()
     if (DatabaseName.isEmpty())
         throw Error(QStringLiteral("El control de datos no tiene base de datos (DatabaseName)."));
     if (RecordSource.trimmed().isEmpty())
-        throw Error(QStringLiteral("El control de datos de «%1» no tiene origen de registros (RecordSource).").arg(DatabaseName));
+        throw Error(QStringLiteral("El control de datos de «%1» no tiene origen de registros (RecordSource).")
+                        .arg(DatabaseName));
     if (!database_.IsOpen() || database_.Name() != DatabaseName)
         database_ = DBEngine().OpenDatabase(DatabaseName);
-    recordset_.Close();   // its unread rows are not wanted any more
+    recordset_.Close();  // its unread rows are not wanted any more
     recordset_ = database_.OpenRecordset(StatementOf(database_, RecordSource));
     opened_ = true;
     emit Refreshed();
@@ -61,4 +64,4 @@ jet::Recordset& DataControl::Recordset()
     return recordset_;
 }
 
-} // namespace jet
+}  // namespace jet

@@ -24,7 +24,7 @@ enum class Purpose { Reads, Writes, RunsHere };
 // that begin, end or configure a connection's own work stay on it.
 Purpose PurposeOf(const QString& keyword)
 {
-    static const QStringList writes = {QStringLiteral("INSERT"), QStringLiteral("UPDATE"), QStringLiteral("DELETE"),
+    static const QStringList writes = {QStringLiteral("INSERT"),  QStringLiteral("UPDATE"), QStringLiteral("DELETE"),
                                        QStringLiteral("REPLACE"), QStringLiteral("CREATE"), QStringLiteral("DROP"),
                                        QStringLiteral("ALTER")};
     static const QStringList reads = {QStringLiteral("SELECT"), QStringLiteral("WITH"), QStringLiteral("VALUES")};
@@ -35,14 +35,16 @@ Purpose PurposeOf(const QString& keyword)
     return Purpose::RunsHere;
 }
 
-} // namespace
+}  // namespace
 
 Database::Database() = default;
 Database::~Database() = default;
 Database::Database(Database&&) noexcept = default;
 Database& Database::operator=(Database&&) noexcept = default;
 
-Database::Database(std::shared_ptr<detail::Connection> connection) : connection_(std::move(connection)) {}
+Database::Database(std::shared_ptr<detail::Connection> connection) : connection_(std::move(connection))
+{
+}
 
 bool Database::IsOpen() const
 {
@@ -58,18 +60,14 @@ void Database::Execute(const QString& sql)
 {
     const detail::Translation translation = Opened(connection_).Translate(sql);
     switch (PurposeOf(translation.keyword)) {
-    case Purpose::Reads:
-        detail::ReadingConnection(connection_)->Execute(translation, sql);
-        return;
+    case Purpose::Reads: detail::ReadingConnection(connection_)->Execute(translation, sql); return;
     case Purpose::Writes: {
         const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(connection_);
         writer->Execute(translation, sql);
         detail::Written(*writer, sql);
         return;
     }
-    case Purpose::RunsHere:
-        connection_->Execute(translation, sql);
-        return;
+    case Purpose::RunsHere: connection_->Execute(translation, sql); return;
     }
 }
 
@@ -84,4 +82,4 @@ void Database::Close()
     connection_.reset();
 }
 
-} // namespace jet
+}  // namespace jet

@@ -122,7 +122,7 @@ void WriteTwo(char* out, int value)
     out[1] = char('0' + value % 10);
 }
 
-} // namespace
+}  // namespace
 
 long long SecondsOf(const QDate& day, const QTime& timeOfDay)
 {
@@ -237,4 +237,4 @@ std::optional<long long> ParseDateTimeText(QStringView text, DateOrder order)
     return std::nullopt;
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -18,16 +18,16 @@ constexpr int storedTextLength = 19;
 
 QString StoredText(long long seconds);
 void WriteStoredText(long long seconds, char (&out)[storedTextLength + 1]);
-bool Storable(long long seconds);   // within the years 100 to 9999
+bool Storable(long long seconds);  // within the years 100 to 9999
 std::optional<long long> ParseStoredText(const char* utf8, int length);
 // "hh:mm:ss", as Format gives it: a time of day.
 std::optional<long long> ParseClockText(const char* utf8, int length);
 std::optional<long long> ParseDateTimeText(QStringView text, DateOrder order);
 
 long long SecondsOf(const QDate& day, const QTime& timeOfDay);
-long long DayOf(long long seconds);           // days from day zero, floored
-int SecondOfDay(long long seconds);           // 0 .. 86399
+long long DayOf(long long seconds);  // days from day zero, floored
+int SecondOfDay(long long seconds);  // 0 .. 86399
 QDate DateOf(long long seconds);
 QTime TimeOf(long long seconds);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -28,8 +28,7 @@ using Tokens = std::vector<Token>;
 
 QString SqlString(const QString& content)
 {
-    return QLatin1Char('\'') + QString(content).replace(QLatin1Char('\''), QLatin1String("''"))
-        + QLatin1Char('\'');
+    return QLatin1Char('\'') + QString(content).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
 }
 
 bool IsWordStart(QChar c)
@@ -182,7 +181,7 @@ QString RewriteUpdate(const Tokens& tokens, qsizetype updateIndex)
         if (tokens[i].kind == Kind::Word || tokens[i].kind == Kind::Bracket)
             tables << tokens[i].text;
         else if (!tokens[i].Is(','))
-            return QString();   // not the simple form; SQLite judges it as written
+            return QString();  // not the simple form; SQLite judges it as written
         i = NextSolid(tokens, i + 1);
     }
     if (i >= count || tables.isEmpty())
@@ -286,8 +285,7 @@ SelectShape ShapeOf(const Tokens& tokens, qsizetype selectIndex)
     if (shape.from < 0)
         return shape;
     const qsizetype tableIndex = NextSolid(tokens, shape.from + 1);
-    if (tableIndex >= count
-        || (tokens[tableIndex].kind != Kind::Word && tokens[tableIndex].kind != Kind::Bracket))
+    if (tableIndex >= count || (tokens[tableIndex].kind != Kind::Word && tokens[tableIndex].kind != Kind::Bracket))
         return shape;
     const qsizetype after = NextSolid(tokens, tableIndex + 1);
     if (after < count && !tokens[after].IsWord("WHERE") && !tokens[after].IsWord("ORDER"))
@@ -324,8 +322,8 @@ bool HasNumber(const Tokens& tokens, qsizetype from, qsizetype to)
 }
 
 struct OrderTerms {
-    QString forward;    // the terms, then the row id
-    QString backward;   // each term the other way round
+    QString forward;  // the terms, then the row id
+    QString backward;  // each term the other way round
 };
 
 // The terms of an ORDER BY, from after BY to the end, with the row id last
@@ -382,7 +380,8 @@ TableSelect TableSelectOf(const Tokens& tokens, qsizetype selectIndex)
     }
     select.count = QStringLiteral("SELECT count(*) FROM ") + table;
     select.matching = QStringLiteral("SELECT rowid FROM %1 WHERE ").arg(table);
-    const QString where = shape.where >= 0 ? Join(tokens, shape.where + 1, shape.order >= 0 ? shape.order : end) : QString();
+    const QString where =
+        shape.where >= 0 ? Join(tokens, shape.where + 1, shape.order >= 0 ? shape.order : end) : QString();
     if (!where.isEmpty()) {
         select.count += QStringLiteral(" WHERE ") + where;
         select.matching += QStringLiteral("(%1) AND ").arg(where);
@@ -397,14 +396,15 @@ TableSelect TableSelectOf(const Tokens& tokens, qsizetype selectIndex)
         return select;
     }
     const QString ids = QStringLiteral("SELECT rowid FROM ") + table
-        + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where) + QStringLiteral(" ORDER BY ");
+                        + (where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where)
+                        + QStringLiteral(" ORDER BY ");
     const OrderTerms order = OrderTermsOf(tokens, by + 1, end);
     select.keys = ids + order.forward;
     select.keysBackwards = ids + order.backward;
     return select;
 }
 
-} // namespace
+}  // namespace
 
 Translation Translate(const QString& jetSql, const NameResolver& resolveName)
 {
@@ -437,4 +437,4 @@ QString TableSelect::Matching(const QString& condition) const
     return matching + QLatin1Char('(') + condition + QLatin1Char(')');
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -20,4 +20,4 @@ Engine& DBEngine()
     return engine;
 }
 
-} // namespace jet
+}  // namespace jet

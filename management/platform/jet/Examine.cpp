@@ -119,7 +119,7 @@ Header HeaderOf(const QString& path, const QString& file)
     ::close(descriptor);
     if (got < 0)
         throw Unreadable(path, detail::CauseOfSystemError(error));
-    static const char magic[] = "SQLite format 3";   // with its closing zero byte
+    static const char magic[] = "SQLite format 3";  // with its closing zero byte
     Header header;
     header.database = got == sizeof bytes && std::equal(magic, magic + sizeof magic, bytes);
     header.writeAheadLog = header.database && bytes[18] == 2;
@@ -191,11 +191,12 @@ FileContents Read(const QString& path, const QString& file, const Header& header
     // Without its log and index beside it, a file in this mode is read only
     // by making them.
     if (!logThere || !QFileInfo::exists(file + QStringLiteral("-shm")))
-        throw Unreadable(path, QStringLiteral("es de solo lectura y está en modo WAL, que necesita escribir junto a ella"));
+        throw Unreadable(path,
+                         QStringLiteral("es de solo lectura y está en modo WAL, que necesita escribir junto a ella"));
     return ReadShared(file, SQLITE_OPEN_READONLY);
 }
 
-} // namespace
+}  // namespace
 
 FileContents Examine(const QString& path, Use use)
 {
@@ -246,4 +247,4 @@ void Recover(const QString& path)
     }
 }
 
-} // namespace jet
+}  // namespace jet

@@ -19,4 +19,4 @@ void Field::SetValue(const jet::Value& value)
     recordset_->SetFieldValue(index_, value);
 }
 
-} // namespace jet
+}  // namespace jet

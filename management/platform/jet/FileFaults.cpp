@@ -8,27 +8,17 @@ namespace jet::detail {
 QString CauseOfSystemError(int error)
 {
     switch (error) {
-    case ENOSPC:
-        return QStringLiteral("el disco está lleno");
-    case EDQUOT:
-        return QStringLiteral("se ha llenado la cuota de disco del usuario");
-    case EROFS:
-        return QStringLiteral("el disco es de solo lectura");
+    case ENOSPC: return QStringLiteral("el disco está lleno");
+    case EDQUOT: return QStringLiteral("se ha llenado la cuota de disco del usuario");
+    case EROFS: return QStringLiteral("el disco es de solo lectura");
     case EACCES:
-    case EPERM:
-        return QStringLiteral("no hay permiso para hacerlo");
-    case ENOENT:
-        return QStringLiteral("no existe");
-    case ENOTDIR:
-        return QStringLiteral("una parte del camino no es una carpeta");
-    case EISDIR:
-        return QStringLiteral("es una carpeta");
-    case EIO:
-        return QStringLiteral("error de lectura o escritura en el disco");
-    case ENOMEM:
-        return QStringLiteral("no queda memoria");
-    default:
-        return QStringLiteral("error %1 del sistema").arg(error);
+    case EPERM: return QStringLiteral("no hay permiso para hacerlo");
+    case ENOENT: return QStringLiteral("no existe");
+    case ENOTDIR: return QStringLiteral("una parte del camino no es una carpeta");
+    case EISDIR: return QStringLiteral("es una carpeta");
+    case EIO: return QStringLiteral("error de lectura o escritura en el disco");
+    case ENOMEM: return QStringLiteral("no queda memoria");
+    default: return QStringLiteral("error %1 del sistema").arg(error);
     }
 }
 
@@ -37,8 +27,7 @@ QString CauseOfSqliteError(sqlite3* handle, int code)
     // For faults of the disk SQLite keeps what the system said.
     const int system = handle ? sqlite3_system_errno(handle) : 0;
     switch (code & 0xff) {
-    case SQLITE_FULL:
-        return CauseOfSystemError(ENOSPC);
+    case SQLITE_FULL: return CauseOfSystemError(ENOSPC);
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
         if (system != 0)
@@ -49,18 +38,14 @@ QString CauseOfSqliteError(sqlite3* handle, int code)
             return QStringLiteral("quedó a medio modificar y, al ser de solo lectura, no se puede reparar");
         return QStringLiteral("el archivo es de solo lectura");
     case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return CauseOfSystemError(EACCES);
+    case SQLITE_AUTH: return CauseOfSystemError(EACCES);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return QStringLiteral("otro programa la tiene bloqueada y no la ha liberado en %1 segundos")
             .arg(lockWaitMs / 1000);
-    case SQLITE_NOMEM:
-        return CauseOfSystemError(ENOMEM);
-    case SQLITE_CORRUPT:
-        return QStringLiteral("está dañada");
-    case SQLITE_NOTADB:
-        return QStringLiteral("no es una base de datos");
+    case SQLITE_NOMEM: return CauseOfSystemError(ENOMEM);
+    case SQLITE_CORRUPT: return QStringLiteral("está dañada");
+    case SQLITE_NOTADB: return QStringLiteral("no es una base de datos");
     default:
         // Nothing the user can mend: SQLite's own words for whoever looks into it.
         return QStringLiteral("error %1 de SQLite (%2)")
@@ -69,4 +54,4 @@ QString CauseOfSqliteError(sqlite3* handle, int code)
     }
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

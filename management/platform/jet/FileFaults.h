@@ -19,4 +19,4 @@ QString CauseOfSystemError(int error);
 // may be null when the file could not be opened at all).
 QString CauseOfSqliteError(sqlite3* handle, int code);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -21,7 +21,7 @@ bool HoldsNoRow(SqliteFile& file)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 FilesAsFound::FilesAsFound(const QString& path) : path_(SqliteFile::FileBehind(path))
 {
@@ -81,4 +81,4 @@ void FilesAsFound::TakeAwayWhatWasMade() const noexcept
     }
 }
 
-} // namespace jet
+}  // namespace jet

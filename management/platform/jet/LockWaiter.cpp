@@ -13,7 +13,7 @@ namespace {
 // Short enough for a waiting window to paint smoothly.
 constexpr std::chrono::milliseconds step{25};
 
-} // namespace
+}  // namespace
 
 void LockWaiter::Install(sqlite3* handle)
 {
@@ -62,4 +62,4 @@ void LockWaiter::Over()
         observer->LockWaitEnded();
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

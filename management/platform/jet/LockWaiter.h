@@ -40,4 +40,4 @@ private:
     std::chrono::milliseconds lastWait_{0};
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

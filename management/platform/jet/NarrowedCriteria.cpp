@@ -24,7 +24,7 @@ QString PlainStart(const QString& pattern)
     return start;
 }
 
-} // namespace
+}  // namespace
 
 QString NarrowedCriteria(const QString& condition, const TableInfo& table)
 {
@@ -53,4 +53,4 @@ QString NarrowedCriteria(const QString& condition, const TableInfo& table)
         .arg(name, SqlText(start), SqlText(beyond), condition);
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -13,4 +13,4 @@ namespace jet::detail {
 // table comes back unchanged.
 QString NarrowedCriteria(const QString& condition, const TableInfo& table);
 
-} // namespace jet::detail
+}  // namespace jet::detail

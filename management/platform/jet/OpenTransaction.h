@@ -37,4 +37,4 @@ void NoteStorageFault(const Error& error);
 // A recordset going away is no longer put back when the transaction is undone.
 void ForgetRecordset(const RecordsetData* data);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -34,39 +34,31 @@ QString StatementProblem(const QString& message)
     return message;
 }
 
-} // namespace
+}  // namespace
 
 QString SpanishProblem(int code, const QString& message, std::chrono::milliseconds waited)
 {
     const QString detail = QStringLiteral(" (%1)").arg(message);
     switch (code & 0xff) {
-    case SQLITE_FULL:
-        return QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos.") + detail;
+    case SQLITE_FULL: return QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos.") + detail;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         if (waited.count() > 0)
             return QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado %1 s "
                                   "sin que la libere.")
                        .arg(Seconds(waited))
-                + detail;
+                   + detail;
         return QStringLiteral("Otro programa tiene bloqueada la base de datos.") + detail;
     case SQLITE_READONLY:
         return QStringLiteral("La base de datos es de solo lectura: no se puede escribir en ella.") + detail;
-    case SQLITE_CORRUPT:
-        return QStringLiteral("La base de datos está dañada.") + detail;
-    case SQLITE_NOTADB:
-        return QStringLiteral("El archivo no es una base de datos.") + detail;
-    case SQLITE_IOERR:
-        return QStringLiteral("Error de lectura o escritura en el disco.") + detail;
-    case SQLITE_CANTOPEN:
-        return QStringLiteral("No se puede abrir el archivo de la base de datos.") + detail;
+    case SQLITE_CORRUPT: return QStringLiteral("La base de datos está dañada.") + detail;
+    case SQLITE_NOTADB: return QStringLiteral("El archivo no es una base de datos.") + detail;
+    case SQLITE_IOERR: return QStringLiteral("Error de lectura o escritura en el disco.") + detail;
+    case SQLITE_CANTOPEN: return QStringLiteral("No se puede abrir el archivo de la base de datos.") + detail;
     case SQLITE_PERM:
-    case SQLITE_AUTH:
-        return QStringLiteral("No hay permiso para usar la base de datos.") + detail;
-    case SQLITE_NOMEM:
-        return QStringLiteral("No queda memoria para la base de datos.") + detail;
-    default:
-        return StatementProblem(message);
+    case SQLITE_AUTH: return QStringLiteral("No hay permiso para usar la base de datos.") + detail;
+    case SQLITE_NOMEM: return QStringLiteral("No queda memoria para la base de datos.") + detail;
+    default: return StatementProblem(message);
     }
 }
 
@@ -83,11 +75,9 @@ bool IsStorageFault(int code)
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_NOMEM:
-    case SQLITE_PROTOCOL:
-        return true;
-    default:
-        return false;
+    case SQLITE_PROTOCOL: return true;
+    default: return false;
     }
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

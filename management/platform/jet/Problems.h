@@ -16,4 +16,4 @@ QString SpanishProblem(int code, const QString& message, std::chrono::millisecon
 // does with it, nothing of the action can be written.
 bool IsStorageFault(int code);
 
-} // namespace jet::detail
+}  // namespace jet::detail

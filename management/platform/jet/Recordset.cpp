@@ -62,20 +62,15 @@ QString Literal(const Value& value)
 {
     constexpr int longestShown = 60;
     switch (value.kind()) {
-    case Value::Kind::Null:
-        return QStringLiteral("NULL");
-    case Value::Kind::Integer:
-        return QString::number(value.toLongLong());
-    case Value::Kind::Double:
-        return QString::number(value.toDouble(), 'g', 15);
-    case Value::Kind::DateTime:
-        return QLatin1Char('#') + value.toString() + QLatin1Char('#');
-    case Value::Kind::Text:
-        break;
+    case Value::Kind::Null: return QStringLiteral("NULL");
+    case Value::Kind::Integer: return QString::number(value.toLongLong());
+    case Value::Kind::Double: return QString::number(value.toDouble(), 'g', 15);
+    case Value::Kind::DateTime: return QLatin1Char('#') + value.toString() + QLatin1Char('#');
+    case Value::Kind::Text: break;
     }
     const QString text = value.toString();
     return QLatin1Char('\'') + (text.size() > longestShown ? text.left(longestShown) + QChar(0x2026) : text)
-        + QLatin1Char('\'');
+           + QLatin1Char('\'');
 }
 
 // The row being written, by the first column of the recordset.
@@ -136,7 +131,8 @@ std::vector<Value> StoredRow(RecordsetData& data, detail::Connection& writer, lo
     for (const auto& column : columns)
         names << (column.tableColumn >= 0 ? Quoted(column.name) : QStringLiteral("NULL"));
     const QString table = data.source->Table()->name;
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(QLatin1Char(',')), Quoted(table));
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(names.join(QLatin1Char(',')), Quoted(table));
     const detail::Statement statement = writer.PrepareCached(sql, data.source->Sql());
     sqlite3_bind_int64(statement.get(), 1, rowid);
     if (!writer.Step(statement, data.source->Sql()))
@@ -158,10 +154,11 @@ void Insert(RecordsetData& data)
             marks << QStringLiteral("?");
         }
     const QString table = Quoted(data.source->Table()->name);
-    const QString sql = names.isEmpty()
-        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-    const std::shared_ptr<detail::Connection> writer = Write(data, sql, Described(data, EditMode::AddNew), std::nullopt);
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(table, names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    const std::shared_ptr<detail::Connection> writer =
+        Write(data, sql, Described(data, EditMode::AddNew), std::nullopt);
     const long long rowid = writer->LastInsertRowid();
     const bool hadCurrent = data.HasCurrent();
     std::vector<Value> row = StoredRow(data, *writer, rowid);
@@ -182,7 +179,8 @@ void Rewrite(RecordsetData& data)
     if (sets.isEmpty())
         return;
     const long long rowid = data.CurrentKey();
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(Quoted(data.source->Table()->name), sets.join(QLatin1Char(',')));
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?")
+                            .arg(Quoted(data.source->Table()->name), sets.join(QLatin1Char(',')));
     Write(data, sql, Described(data, EditMode::Edit), rowid);
     const Value* before = data.CurrentValues();
     std::vector<Value> row(before, before + columns.size());
@@ -243,14 +241,16 @@ std::optional<long long> FirstKeyMatching(RecordsetData& data, const QString& co
     return std::nullopt;
 }
 
-} // namespace
+}  // namespace
 
 Recordset::Recordset() = default;
 Recordset::~Recordset() = default;
 Recordset::Recordset(Recordset&&) noexcept = default;
 Recordset& Recordset::operator=(Recordset&&) noexcept = default;
 
-Recordset::Recordset(std::unique_ptr<detail::RecordsetData> data) : d_(std::move(data)) {}
+Recordset::Recordset(std::unique_ptr<detail::RecordsetData> data) : d_(std::move(data))
+{
+}
 
 bool Recordset::IsOpen() const
 {
@@ -370,7 +370,8 @@ void Recordset::SetFieldValue(int column, const Value& value)
     if (info.tableColumn < 0)
         throw Fault(data, QStringLiteral("El campo %1 no se puede actualizar.").arg(info.name));
     try {
-        data.pending[size_t(column)] = detail::ConvertForColumn(value, info.kind, data.source->Table()->name + QLatin1Char('.') + info.name);
+        data.pending[size_t(column)] =
+            detail::ConvertForColumn(value, info.kind, data.source->Table()->name + QLatin1Char('.') + info.name);
     } catch (const Error& error) {
         // The value and the column are the statement that failed.
         throw data.connection->MakeError(error.Text(), QString());
@@ -441,7 +442,8 @@ void Recordset::FindFirst(const QString& criteria)
             data.MoveTo(*found);
         return;
     }
-    const std::optional<long long> found = FirstKeyMatching(data, detail::NarrowedCriteria(condition, *data.source->Table()), criteria);
+    const std::optional<long long> found =
+        FirstKeyMatching(data, detail::NarrowedCriteria(condition, *data.source->Table()), criteria);
     data.noMatch = !found;
     if (found)
         data.MoveToKey(*found);
@@ -457,4 +459,4 @@ void Recordset::Close()
     d_.reset();
 }
 
-} // namespace jet
+}  // namespace jet

@@ -78,4 +78,4 @@ void RecordsetData::MoveToKey(long long key)
     currentDeleted = false;
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -55,8 +55,8 @@ public:
 private:
     RecordsetData() = default;
 
-    int position_ = 0;         // -1 while the current row is known by its id
+    int position_ = 0;  // -1 while the current row is known by its id
     long long currentKey_ = 0;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -27,7 +27,7 @@ void Run(Connection& connection, const QString& sql)
     connection.Step(connection.PrepareCached(sql, sql), sql);
 }
 
-} // namespace
+}  // namespace
 
 const Value* RowSource::RecentRows::Find(long long key)
 {
@@ -93,8 +93,7 @@ std::shared_ptr<RowSource> RowSource::Open(std::shared_ptr<Connection> connectio
 void RowSource::KeepWholeWhenSmall()
 {
     // The first row read fixes the moment the reader keeps.
-    while (Read() <= smallRows && ReadRow()) {
-    }
+    while (Read() <= smallRows && ReadRow()) {}
     if (cursor_)
         return;
     for (const long long key : keys_) {
@@ -186,7 +185,7 @@ bool RowSource::ReadRow()
         keys_.push_back(sqlite3_column_int64(handle, sqlite3_column_count(handle) - 1));
     if (!byKey_)
         ReadValues(handle, store_.AppendRow());
-    else if (sqlite3_column_count(handle) > 1)   // the ids come with the columns
+    else if (sqlite3_column_count(handle) > 1)  // the ids come with the columns
         recent_.Keep(keys_.back(), ReadValues(handle, std::make_unique<Value[]>(columns_.size())));
     return true;
 }
@@ -203,8 +202,7 @@ bool RowSource::ReadRowBackwards()
 
 void RowSource::ReadAll()
 {
-    while (ReadRow()) {
-    }
+    while (ReadRow()) {}
 }
 
 bool RowSource::Has(int index)
@@ -222,13 +220,11 @@ bool RowSource::Has(int index)
             return false;
         const int fromEnd = count - 1 - index;
         if (fromEnd - int(tail_.size()) < index - Read()) {
-            while (fromEnd >= int(tail_.size()) && ReadRowBackwards()) {
-            }
+            while (fromEnd >= int(tail_.size()) && ReadRowBackwards()) {}
             return true;
         }
     }
-    while (index >= Read() && ReadRow()) {
-    }
+    while (index >= Read() && ReadRow()) {}
     return index < Read();
 }
 
@@ -294,7 +290,8 @@ const Value* RowSource::RowOfKey(long long key)
     if (!byKey_) {
         const std::optional<int> index = IndexOf(key);
         if (!index)
-            throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key), sql_);
+            throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key),
+                                         sql_);
         return &store_.At(*index, 0);
     }
     if (const Value* kept = recent_.Find(key))
@@ -303,7 +300,8 @@ const Value* RowSource::RowOfKey(long long key)
     sqlite3_reset(handle);
     sqlite3_bind_int64(handle, 1, key);
     if (!reader_->Step(*rowByKey_, sql_))
-        throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key), sql_);
+        throw connection_->MakeError(QStringLiteral("El registro %1 no está en el conjunto de registros.").arg(key),
+                                     sql_);
     std::unique_ptr<Value[]> row = ReadValues(handle, std::make_unique<Value[]>(columns_.size()));
     sqlite3_reset(handle);
     return recent_.Keep(key, std::move(row));
@@ -345,4 +343,4 @@ std::optional<int> RowSource::FirstMatching(const QString& condition, const QStr
     return std::nullopt;
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

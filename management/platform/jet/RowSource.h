@@ -25,7 +25,7 @@ namespace jet::detail {
 struct RecordsetColumn {
     QString name;
     ColumnKind kind;
-    int tableColumn;   // -1 when the column cannot be written
+    int tableColumn;  // -1 when the column cannot be written
 };
 
 class RowSource final : public PendingRead {
@@ -35,9 +35,9 @@ public:
     RowSource(const RowSource&) = delete;
     RowSource& operator=(const RowSource&) = delete;
 
-    const QString& Sql() const { return sql_; }            // as the form wrote it
+    const QString& Sql() const { return sql_; }  // as the form wrote it
     const TableSelect& Select() const { return select_; }
-    const std::shared_ptr<const TableInfo>& Table() const { return table_; }   // null: read only
+    const std::shared_ptr<const TableInfo>& Table() const { return table_; }  // null: read only
     const std::vector<RecordsetColumn>& Columns() const { return columns_; }
     int Width() const { return int(columns_.size()); }
     // Table rows kept by id and read from the moment of opening.
@@ -86,23 +86,23 @@ private:
     std::unique_ptr<Value[]> ReadValues(sqlite3_stmt* statement, std::unique_ptr<Value[]> row);
 
     std::shared_ptr<Connection> connection_;
-    std::shared_ptr<Connection> reader_;   // holds the moment of opening
+    std::shared_ptr<Connection> reader_;  // holds the moment of opening
     QString sql_;
     QString sqliteSql_;
     TableSelect select_;
     std::shared_ptr<const TableInfo> table_;
     std::vector<RecordsetColumn> columns_;
-    bool byKey_ = false;                   // values read by id, only some kept
-    std::optional<Statement> cursor_;      // the rows not read yet
-    bool pending_ = false;                 // read on the file's connection as reached
-    std::optional<Statement> backwards_;   // the ids from the last row on
+    bool byKey_ = false;  // values read by id, only some kept
+    std::optional<Statement> cursor_;  // the rows not read yet
+    bool pending_ = false;  // read on the file's connection as reached
+    std::optional<Statement> backwards_;  // the ids from the last row on
     std::optional<Statement> rowByKey_;
     std::optional<int> count_;
-    std::vector<long long> keys_;          // from the first row on
-    std::vector<long long> tail_;          // from the last row back
-    RowStore store_{0};                    // whole rows, when not read by id
-    std::vector<TextPool> texts_;          // one per column
+    std::vector<long long> keys_;  // from the first row on
+    std::vector<long long> tail_;  // from the last row back
+    RowStore store_{0};  // whole rows, when not read by id
+    std::vector<TextPool> texts_;  // one per column
     RecentRows recent_;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -9,7 +9,7 @@ namespace {
 // Blocks start small (most recordsets hold a row or a few) and grow to this.
 constexpr int largestBlockRows = 4096;
 
-} // namespace
+}  // namespace
 
 Value* RowStore::AppendRow()
 {
@@ -33,4 +33,4 @@ void RowStore::EraseRow(int row)
     order_.erase(order_.begin() + row);
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

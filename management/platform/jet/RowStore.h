@@ -26,11 +26,11 @@ private:
     Value* Cells(int row) const { return slots_[order_[size_t(row)]]; }
 
     int width_;
-    int blockRows_ = 0;                 // rows of the last block
-    int free_ = 0;                      // of them not used yet
+    int blockRows_ = 0;  // rows of the last block
+    int free_ = 0;  // of them not used yet
     std::vector<std::unique_ptr<Value[]>> blocks_;
-    std::vector<Value*> slots_;         // every row ever appended
+    std::vector<Value*> slots_;  // every row ever appended
     std::vector<std::uint32_t> order_;  // recordset order -> slot
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

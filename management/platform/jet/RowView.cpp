@@ -71,4 +71,4 @@ std::optional<int> RowView::PositionOf(long long key)
     return *index - int(std::lower_bound(removed.begin(), removed.end(), *index) - removed.begin());
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -13,9 +13,9 @@ namespace jet::detail {
 
 // What writing through a recordset changed in the rows it opened with.
 struct RowChanges {
-    std::vector<int> removed;       // source indexes of the rows deleted, ascending
-    std::vector<long long> added;   // ids of the rows added, in order
-    std::unordered_map<long long, std::vector<Value>> written;   // rows added or edited
+    std::vector<int> removed;  // source indexes of the rows deleted, ascending
+    std::vector<long long> added;  // ids of the rows added, in order
+    std::unordered_map<long long, std::vector<Value>> written;  // rows added or edited
 };
 
 class RowView {
@@ -42,4 +42,4 @@ private:
     const RowChanges& changes_;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -32,4 +32,4 @@ Value Rows::At(int row, int column) const
     return detail::RowView(*source_, *changes_).ValuesAt(row)[column];
 }
 
-} // namespace jet
+}  // namespace jet

@@ -56,7 +56,7 @@ bool MatchOne(const QString& pattern, qsizetype& at, QChar c)
     return SameLetter(p, c);
 }
 
-} // namespace
+}  // namespace
 
 bool JetLike(const QString& pattern, const QString& text)
 {
@@ -86,4 +86,4 @@ bool JetLike(const QString& pattern, const QString& text)
     return p == pattern.size();
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

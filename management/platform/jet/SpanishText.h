@@ -9,4 +9,4 @@ namespace jet::detail {
 
 bool JetLike(const QString& pattern, const QString& text);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -7,8 +7,8 @@
 #include <QDate>
 #include <QString>
 #include <cmath>
-#include <utility>
 #include <sqlite3.h>
+#include <utility>
 
 namespace jet::detail {
 
@@ -16,8 +16,7 @@ namespace {
 
 QString TextOf(sqlite3_value* value)
 {
-    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
-                             sqlite3_value_bytes(value));
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)), sqlite3_value_bytes(value));
 }
 
 // A date/time argument: stored text, other date text, or a number of days.
@@ -25,10 +24,8 @@ std::optional<long long> SecondsOf(sqlite3_value* value)
 {
     switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        return std::llround(sqlite3_value_double(value) * 86400.0);
-    case SQLITE_NULL:
-        return std::nullopt;
+    case SQLITE_FLOAT: return std::llround(sqlite3_value_double(value) * 86400.0);
+    case SQLITE_NULL: return std::nullopt;
     default: {
         const auto text = reinterpret_cast<const char*>(sqlite3_value_text(value));
         const int length = sqlite3_value_bytes(value);
@@ -134,21 +131,21 @@ void Format(sqlite3_context* context, int, sqlite3_value** arguments)
         WriteStoredText(*seconds, stored);
         return sqlite3_result_text(context, stored + 11, 8, SQLITE_TRANSIENT);
     }
-    const QByteArray text = seconds ? FormatSeconds(*seconds, TextOf(arguments[1])).toUtf8()
-                                    : TextOf(arguments[0]).toUtf8();
+    const QByteArray text =
+        seconds ? FormatSeconds(*seconds, TextOf(arguments[1])).toUtf8() : TextOf(arguments[0]).toUtf8();
     sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
 }
 
-} // namespace
+}  // namespace
 
 void InstallSqlFunctions(sqlite3* handle)
 {
     sqlite3_create_collation(handle, "ES", SQLITE_UTF8, nullptr, CollateSpanish);
     sqlite3_create_function(handle, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Like, nullptr, nullptr);
-    sqlite3_create_function(handle, "jet_dateadd", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, DateAdd,
-                            nullptr, nullptr);
-    sqlite3_create_function(handle, "jet_format", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Format,
-                            nullptr, nullptr);
+    sqlite3_create_function(handle, "jet_dateadd", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, DateAdd, nullptr,
+                            nullptr);
+    sqlite3_create_function(handle, "jet_format", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, Format, nullptr,
+                            nullptr);
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

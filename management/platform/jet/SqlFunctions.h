@@ -9,4 +9,4 @@ namespace jet::detail {
 
 void InstallSqlFunctions(sqlite3* handle);
 
-} // namespace jet::detail
+}  // namespace jet::detail

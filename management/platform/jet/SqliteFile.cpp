@@ -19,7 +19,7 @@ void WaitForOtherPrograms(sqlite3* handle, int milliseconds)
     sqlite3_busy_timeout(handle, milliseconds);
 }
 
-} // namespace
+}  // namespace
 
 SqliteFile SqliteFile::Open(const QString& path, int flags, int lockWait)
 {
@@ -89,7 +89,8 @@ QStringList SqliteFile::Tables()
 
 QString SqliteFile::FirstRowOf(const QString& table)
 {
-    return QStringLiteral("SELECT * FROM \"%1\" LIMIT 1").arg(QString(table).replace(QLatin1Char('"'), QLatin1String("\"\"")));
+    return QStringLiteral("SELECT * FROM \"%1\" LIMIT 1")
+        .arg(QString(table).replace(QLatin1Char('"'), QLatin1String("\"\"")));
 }
 
 QString SqliteFile::FileBehind(const QString& path)
@@ -102,4 +103,4 @@ QString SqliteFile::FileBehind(const QString& path)
     return file.absoluteFilePath();
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -18,8 +18,8 @@ struct sqlite3;
 namespace jet::detail {
 
 struct SqliteFailure {
-    int code;        // extended result code
-    QString cause;   // "el disco está lleno", ...
+    int code;  // extended result code
+    QString cause;  // "el disco está lleno", ...
 };
 
 class SqliteFile {
@@ -56,4 +56,4 @@ private:
     sqlite3* handle_;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

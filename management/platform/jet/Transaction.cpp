@@ -16,12 +16,12 @@ namespace {
 // Statements named when a commit fails, the first ones of each file.
 constexpr int statementsNamed = 5;
 
-} // namespace
+}  // namespace
 
 struct TransactionState {
     struct File {
         std::shared_ptr<Connection> connection;
-        QStringList statements;   // the first few written, for a failed commit
+        QStringList statements;  // the first few written, for a failed commit
         int written = 0;
     };
     struct Writer {
@@ -44,7 +44,8 @@ struct TransactionState {
 
     void Remember(RecordsetData& data)
     {
-        const bool known = std::any_of(writers.begin(), writers.end(), [&](const Writer& w) { return w.data == &data; });
+        const bool known =
+            std::any_of(writers.begin(), writers.end(), [&](const Writer& w) { return w.data == &data; });
         if (!known)
             writers.push_back({&data, data.Save()});
     }
@@ -95,7 +96,7 @@ namespace {
 // Forms run on one thread; other threads (tests holding a lock) write on their own.
 thread_local std::shared_ptr<TransactionState> current;
 
-} // namespace
+}  // namespace
 
 std::shared_ptr<Connection> ReadingConnection(const std::shared_ptr<Connection>& own)
 {
@@ -151,7 +152,7 @@ void ForgetRecordset(const RecordsetData* data)
                   writers.end());
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail
 
 namespace jet {
 
@@ -224,4 +225,4 @@ TransactionPause::~TransactionPause()
         current = paused_;
 }
 
-} // namespace jet
+}  // namespace jet

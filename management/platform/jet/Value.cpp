@@ -32,7 +32,7 @@ QString TwoDigits(int number)
     return QString::number(number).rightJustified(2, QLatin1Char('0'));
 }
 
-} // namespace
+}  // namespace
 
 Value::Value(const QDateTime& moment)
 {
@@ -76,16 +76,13 @@ Value Value::ParseDateTime(const QString& text)
 QString Value::toString() const
 {
     switch (kind_) {
-    case Kind::Null:
-        return QString();
-    case Kind::Integer:
-        return QString::number(integer_);
+    case Kind::Null: return QString();
+    case Kind::Integer: return QString::number(integer_);
     case Kind::Double:
         if (std::isfinite(double_) && double_ == std::trunc(double_) && std::fabs(double_) < 1e15)
             return QString::number(static_cast<long long>(double_));
         return QString::number(double_, 'g', 15);
-    case Kind::Text:
-        return text_;
+    case Kind::Text: return text_;
     case Kind::DateTime: {
         const bool hasDay = detail::DayOf(seconds_) != 0;
         const bool hasTime = detail::SecondOfDay(seconds_) != 0;
@@ -103,14 +100,10 @@ QString Value::toString() const
 double Value::toDouble() const
 {
     switch (kind_) {
-    case Kind::Null:
-        return 0.0;
-    case Kind::Integer:
-        return double(integer_);
-    case Kind::Double:
-        return double_;
-    case Kind::DateTime:
-        return double(seconds_) / secondsPerDay;
+    case Kind::Null: return 0.0;
+    case Kind::Integer: return double(integer_);
+    case Kind::Double: return double_;
+    case Kind::DateTime: return double(seconds_) / secondsPerDay;
     case Kind::Text:
         if (const auto number = NumberOfText(text_))
             return *number;
@@ -141,17 +134,14 @@ int Value::toInt() const
 long long Value::SecondsSinceDayZero() const
 {
     switch (kind_) {
-    case Kind::DateTime:
-        return seconds_;
+    case Kind::DateTime: return seconds_;
     case Kind::Text:
         if (const auto seconds = detail::ParseDateTimeText(text_, detail::DateOrder::DayFirst))
             return *seconds;
         throw Error(QStringLiteral("No coinciden los tipos: «%1» no es una fecha ni una hora.").arg(text_));
-    case Kind::Null:
-        return 0;
+    case Kind::Null: return 0;
     case Kind::Integer:
-    case Kind::Double:
-        return std::llround(toDouble() * secondsPerDay);
+    case Kind::Double: return std::llround(toDouble() * secondsPerDay);
     }
     return 0;
 }
@@ -184,7 +174,7 @@ QString Value::toTimeText() const
         return QString();
     const int second = detail::SecondOfDay(SecondsSinceDayZero());
     return TwoDigits(second / 3600) + QLatin1Char(':') + TwoDigits(second / 60 % 60) + QLatin1Char(':')
-        + TwoDigits(second % 60);
+           + TwoDigits(second % 60);
 }
 
 bool Value::operator==(const Value& other) const
@@ -197,15 +187,11 @@ bool Value::operator==(const Value& other) const
     if (kind_ != other.kind_)
         return false;
     switch (kind_) {
-    case Kind::Null:
-        return true;
-    case Kind::Text:
-        return text_ == other.text_;
-    case Kind::DateTime:
-        return seconds_ == other.seconds_;
-    default:
-        return false;
+    case Kind::Null: return true;
+    case Kind::Text: return text_ == other.text_;
+    case Kind::DateTime: return seconds_ == other.seconds_;
+    default: return false;
     }
 }
 
-} // namespace jet
+}  // namespace jet

@@ -12,7 +12,7 @@ namespace {
 
 constexpr long long kId3v1Size = 128;
 constexpr long long kApeFooterSize = 32;
-constexpr long long kLyricsEndSize = 15; // six digits of size and "LYRICS200"
+constexpr long long kLyricsEndSize = 15;  // six digits of size and "LYRICS200"
 
 bool ReadAt(RegularFile& file, long long at, unsigned char* bytes, std::size_t count)
 {
@@ -22,7 +22,7 @@ bool ReadAt(RegularFile& file, long long at, unsigned char* bytes, std::size_t c
 long long LittleEndian32(const unsigned char* bytes)
 {
     return static_cast<long long>(bytes[0]) | static_cast<long long>(bytes[1]) << 8
-        | static_cast<long long>(bytes[2]) << 16 | static_cast<long long>(bytes[3]) << 24;
+           | static_cast<long long>(bytes[2]) << 16 | static_cast<long long>(bytes[3]) << 24;
 }
 
 // Tags written one after the other, as some tools do when they add a tag.
@@ -33,9 +33,11 @@ long long AfterId3v2Tags(RegularFile& file, long long end)
     while (ReadAt(file, at, header, sizeof header) && std::memcmp(header, "ID3", 3) == 0) {
         // The size is written seven bits a byte; a footer of ten bytes may follow.
         long long size = 0;
-        for (int i = 6; i < 10; ++i) size = size << 7 | (header[i] & 0x7F);
+        for (int i = 6; i < 10; ++i)
+            size = size << 7 | (header[i] & 0x7F);
         const long long footer = (header[5] & 0x10) != 0 ? 10 : 0;
-        if (at + 10 + size + footer > end) break;
+        if (at + 10 + size + footer > end)
+            break;
         at += 10 + size + footer;
     }
     return at;
@@ -54,18 +56,20 @@ long long BeforeEndTags(RegularFile& file, long long begin, long long end)
             digits = digits && bytes[i] >= '0' && bytes[i] <= '9';
             size = size * 10 + (bytes[i] - '0');
         }
-        if (digits && end - begin >= size + kLyricsEndSize) end -= size + kLyricsEndSize;
+        if (digits && end - begin >= size + kLyricsEndSize)
+            end -= size + kLyricsEndSize;
     }
     if (end - begin >= kApeFooterSize && ReadAt(file, end - kApeFooterSize, bytes, kApeFooterSize)
         && std::memcmp(bytes, "APETAGEX", 8) == 0) {
         // The size counts the items and the footer; a header of 32 bytes may stand before them.
         const long long size = LittleEndian32(bytes + 12) + ((bytes[23] & 0x80) != 0 ? kApeFooterSize : 0);
-        if (size >= kApeFooterSize && end - begin >= size) end -= size;
+        if (size >= kApeFooterSize && end - begin >= size)
+            end -= size;
     }
     return end;
 }
 
-} // namespace
+}  // namespace
 
 ByteSpan AudioBytes(RegularFile& file)
 {
@@ -85,4 +89,4 @@ ByteSpan AudioBytes(RegularFile& file)
     return span;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -16,4 +16,4 @@ struct ByteSpan {
 // its start.
 ByteSpan AudioBytes(RegularFile& file);
 
-} // namespace sound
+}  // namespace sound

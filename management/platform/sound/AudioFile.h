@@ -42,4 +42,4 @@ private:
     int channels_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -9,11 +9,10 @@ namespace sound {
 
 namespace {
 // Far shorter than what a ring holds, so a ring is never near empty.
-constexpr std::chrono::milliseconds kPeriod {10};
-}
+constexpr std::chrono::milliseconds kPeriod{10};
+}  // namespace
 
-DecoderThread::DecoderThread()
-    : thread_([this] { Run(); })
+DecoderThread::DecoderThread() : thread_([this] { Run(); })
 {
 }
 
@@ -45,7 +44,8 @@ void DecoderThread::Run()
         std::vector<std::shared_ptr<Stream>> streams = streams_;
         assigned_ = false;
         lock.unlock();
-        for (const std::shared_ptr<Stream>& stream : streams) stream->Fill(std::numeric_limits<std::size_t>::max());
+        for (const std::shared_ptr<Stream>& stream : streams)
+            stream->Fill(std::numeric_limits<std::size_t>::max());
         streams.clear();
         lock.lock();
         const auto woken = [this] { return stopping_ || assigned_; };
@@ -57,4 +57,4 @@ void DecoderThread::Run()
     }
 }
 
-} // namespace sound
+}  // namespace sound

@@ -34,4 +34,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -13,7 +13,8 @@ namespace sound {
 struct FlacFile::State {
     ~State()
     {
-        if (decoder != nullptr) FLAC__stream_decoder_delete(decoder);
+        if (decoder != nullptr)
+            FLAC__stream_decoder_delete(decoder);
     }
 
     FLAC__StreamDecoder* decoder = nullptr;
@@ -21,10 +22,10 @@ struct FlacFile::State {
     int sampleRate = 0;
     int channels = 0;
     int bitsPerSample = 0;
-    long long statedFrames = 0; // 0 when the stream does not say
-    bool lastFrameBad = false; // the frame being decoded failed its check
-    long long lastEnd = -1; // where the last frame written ends
-    PlacedBlock* block = nullptr; // where the frames written go while reading
+    long long statedFrames = 0;  // 0 when the stream does not say
+    bool lastFrameBad = false;  // the frame being decoded failed its check
+    long long lastEnd = -1;  // where the last frame written ends
+    PlacedBlock* block = nullptr;  // where the frames written go while reading
 };
 
 namespace {
@@ -56,7 +57,8 @@ FLAC__StreamDecoderSeekStatus SeekBytes(const FLAC__StreamDecoder*, FLAC__uint64
 FLAC__StreamDecoderTellStatus TellBytes(const FLAC__StreamDecoder*, FLAC__uint64* offset, void* user)
 {
     const long long at = StateOf(user).file->Tell();
-    if (at < 0) return FLAC__STREAM_DECODER_TELL_STATUS_ERROR;
+    if (at < 0)
+        return FLAC__STREAM_DECODER_TELL_STATUS_ERROR;
     *offset = static_cast<FLAC__uint64>(at);
     return FLAC__STREAM_DECODER_TELL_STATUS_OK;
 }
@@ -64,7 +66,8 @@ FLAC__StreamDecoderTellStatus TellBytes(const FLAC__StreamDecoder*, FLAC__uint64
 FLAC__StreamDecoderLengthStatus FileLength(const FLAC__StreamDecoder*, FLAC__uint64* length, void* user)
 {
     const long long size = StateOf(user).file->Size();
-    if (size < 0) return FLAC__STREAM_DECODER_LENGTH_STATUS_ERROR;
+    if (size < 0)
+        return FLAC__STREAM_DECODER_LENGTH_STATUS_ERROR;
     *length = static_cast<FLAC__uint64>(size);
     return FLAC__STREAM_DECODER_LENGTH_STATUS_OK;
 }
@@ -75,8 +78,8 @@ FLAC__bool AtEnd(const FLAC__StreamDecoder*, void* user)
     return state.file->Tell() >= state.file->Size();
 }
 
-FLAC__StreamDecoderWriteStatus WriteFrame(
-    const FLAC__StreamDecoder*, const FLAC__Frame* frame, const FLAC__int32* const buffer[], void* user)
+FLAC__StreamDecoderWriteStatus WriteFrame(const FLAC__StreamDecoder*, const FLAC__Frame* frame,
+                                          const FLAC__int32* const buffer[], void* user)
 {
     State& state = StateOf(user);
     // A frame that failed its check may have a damaged header as well: it is
@@ -86,24 +89,28 @@ FLAC__StreamDecoderWriteStatus WriteFrame(
         return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
     }
     // Frames of another channel count than the stream states are no part of it.
-    if (static_cast<int>(frame->header.channels) != state.channels) return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
+    if (static_cast<int>(frame->header.channels) != state.channels)
+        return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
     const auto start = static_cast<long long>(frame->header.number.sample_number);
     const auto count = static_cast<std::size_t>(frame->header.blocksize);
     state.lastEnd = start + static_cast<long long>(count);
-    if (state.block == nullptr) return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
+    if (state.block == nullptr)
+        return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
     const int bits = std::clamp(static_cast<int>(frame->header.bits_per_sample), 1, 32);
     const float scale = 1.0f / static_cast<float>(1LL << (bits - 1));
     const auto channels = static_cast<std::size_t>(state.channels);
     float* to = state.block->Place(start, count);
     for (std::size_t i = 0; i < count; ++i) {
-        for (std::size_t c = 0; c < channels; ++c) to[i * channels + c] = static_cast<float>(buffer[c][i]) * scale;
+        for (std::size_t c = 0; c < channels; ++c)
+            to[i * channels + c] = static_cast<float>(buffer[c][i]) * scale;
     }
     return FLAC__STREAM_DECODER_WRITE_STATUS_CONTINUE;
 }
 
 void ReadStreamInfo(const FLAC__StreamDecoder*, const FLAC__StreamMetadata* metadata, void* user)
 {
-    if (metadata->type != FLAC__METADATA_TYPE_STREAMINFO) return;
+    if (metadata->type != FLAC__METADATA_TYPE_STREAMINFO)
+        return;
     State& state = StateOf(user);
     const FLAC__StreamMetadata_StreamInfo& info = metadata->data.stream_info;
     state.sampleRate = static_cast<int>(info.sample_rate);
@@ -114,15 +121,15 @@ void ReadStreamInfo(const FLAC__StreamDecoder*, const FLAC__StreamMetadata* meta
 
 void NoteError(const FLAC__StreamDecoder*, FLAC__StreamDecoderErrorStatus status, void* user)
 {
-    if (status == FLAC__STREAM_DECODER_ERROR_STATUS_FRAME_CRC_MISMATCH) StateOf(user).lastFrameBad = true;
+    if (status == FLAC__STREAM_DECODER_ERROR_STATUS_FRAME_CRC_MISMATCH)
+        StateOf(user).lastFrameBad = true;
 }
 
 // Decodes frames until the stream ends or the decoder gives up.
 void DecodeToTheEnd(FLAC__StreamDecoder* decoder)
 {
     while (FLAC__stream_decoder_get_state(decoder) < FLAC__STREAM_DECODER_END_OF_STREAM
-        && FLAC__stream_decoder_process_single(decoder)) {
-    }
+           && FLAC__stream_decoder_process_single(decoder)) {}
 }
 
 // Where the last frame that decodes ends; -1 when none does.
@@ -132,11 +139,13 @@ long long EndOfAudio(State& state, long long firstFrame)
     const long long size = state.file->Size();
     for (long long window = kEndWindow;; window *= 8) {
         const long long from = std::max(size - window, firstFrame);
-        if (!FLAC__stream_decoder_flush(decoder) || state.file->Seek(from, SEEK_SET) != from) return -1;
+        if (!FLAC__stream_decoder_flush(decoder) || state.file->Seek(from, SEEK_SET) != from)
+            return -1;
         state.lastEnd = -1;
         state.lastFrameBad = false;
         DecodeToTheEnd(decoder);
-        if (state.lastEnd > 0 || from == firstFrame) return state.lastEnd;
+        if (state.lastEnd > 0 || from == firstFrame)
+            return state.lastEnd;
     }
 }
 
@@ -145,7 +154,7 @@ bool StartOver(FLAC__StreamDecoder* decoder)
     return FLAC__stream_decoder_reset(decoder) && FLAC__stream_decoder_process_until_end_of_metadata(decoder);
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<AudioFile> FlacFile::Open(std::unique_ptr<RegularFile> file, int& error)
 {
@@ -159,12 +168,12 @@ std::unique_ptr<AudioFile> FlacFile::Open(std::unique_ptr<RegularFile> file, int
     }
     FLAC__uint64 firstFrame = 0;
     const bool opened = FLAC__stream_decoder_set_md5_checking(decoder, false)
-        && FLAC__stream_decoder_init_stream(decoder, ReadBytes, SeekBytes, TellBytes, FileLength, AtEnd, WriteFrame,
-               ReadStreamInfo, NoteError, state.get())
-            == FLAC__STREAM_DECODER_INIT_STATUS_OK
-        && FLAC__stream_decoder_process_until_end_of_metadata(decoder)
-        && FLAC__stream_decoder_get_decode_position(decoder, &firstFrame) && state->sampleRate > 0
-        && state->channels > 0 && state->bitsPerSample > 0 && state->bitsPerSample <= 32;
+                        && FLAC__stream_decoder_init_stream(decoder, ReadBytes, SeekBytes, TellBytes, FileLength, AtEnd,
+                                                            WriteFrame, ReadStreamInfo, NoteError, state.get())
+                               == FLAC__STREAM_DECODER_INIT_STATUS_OK
+                        && FLAC__stream_decoder_process_until_end_of_metadata(decoder)
+                        && FLAC__stream_decoder_get_decode_position(decoder, &firstFrame) && state->sampleRate > 0
+                        && state->channels > 0 && state->bitsPerSample > 0 && state->bitsPerSample <= 32;
     const long long end = opened ? EndOfAudio(*state, static_cast<long long>(firstFrame)) : -1;
     const long long frames = state->statedFrames > 0 ? std::min(end, state->statedFrames) : end;
     if (frames <= 0 || !Measurable(frames, state->sampleRate, state->channels) || !StartOver(decoder)) {
@@ -176,12 +185,9 @@ std::unique_ptr<AudioFile> FlacFile::Open(std::unique_ptr<RegularFile> file, int
     return std::unique_ptr<AudioFile>(new FlacFile(std::move(file), std::move(state), frames, rate, channels));
 }
 
-FlacFile::FlacFile(
-    std::unique_ptr<RegularFile> file, std::unique_ptr<State> state, long long frames, int sampleRate, int channels)
-    : AudioFile(frames, sampleRate, channels)
-    , file_(std::move(file))
-    , state_(std::move(state))
-    , block_(channels)
+FlacFile::FlacFile(std::unique_ptr<RegularFile> file, std::unique_ptr<State> state, long long frames, int sampleRate,
+                   int channels)
+    : AudioFile(frames, sampleRate, channels), file_(std::move(file)), state_(std::move(state)), block_(channels)
 {
     state_->block = &block_;
 }
@@ -212,4 +218,4 @@ bool FlacFile::Rewind()
     return StartOver(state_->decoder);
 }
 
-} // namespace sound
+}  // namespace sound

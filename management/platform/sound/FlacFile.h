@@ -26,12 +26,12 @@ public:
 
 private:
     FlacFile(std::unique_ptr<RegularFile> file, std::unique_ptr<State> state, long long frames, int sampleRate,
-        int channels);
+             int channels);
 
     std::unique_ptr<RegularFile> file_;
     std::unique_ptr<State> state_;
     PlacedBlock block_;
-    long long position_ = 0; // next frame to give
+    long long position_ = 0;  // next frame to give
 };
 
-} // namespace sound
+}  // namespace sound

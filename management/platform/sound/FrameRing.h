@@ -11,16 +11,14 @@ namespace sound {
 
 class FrameRing {
 public:
-    explicit FrameRing(std::size_t frames = 0)
-        : samples_(2 * frames)
-    {
-    }
+    explicit FrameRing(std::size_t frames = 0) : samples_(2 * frames) {}
 
     std::size_t Capacity() const { return samples_.size() / 2; }
     // Frames written and not yet read.
     std::size_t Filled() const
     {
-        return static_cast<std::size_t>(written_.load(std::memory_order_acquire) - read_.load(std::memory_order_acquire));
+        return static_cast<std::size_t>(written_.load(std::memory_order_acquire)
+                                        - read_.load(std::memory_order_acquire));
     }
 
     // Writer: room for at least frames.
@@ -41,7 +39,8 @@ public:
     std::size_t AddTo(float* stereo, std::size_t frames)
     {
         const unsigned long long at = read_.load(std::memory_order_relaxed);
-        const std::size_t taken = std::min(frames, static_cast<std::size_t>(written_.load(std::memory_order_acquire) - at));
+        const std::size_t taken =
+            std::min(frames, static_cast<std::size_t>(written_.load(std::memory_order_acquire) - at));
         for (std::size_t i = 0; i < taken; ++i) {
             const std::size_t slot = static_cast<std::size_t>((at + i) % Capacity());
             stereo[2 * i] += samples_[2 * slot];
@@ -63,8 +62,8 @@ public:
 
 private:
     std::vector<float> samples_;
-    std::atomic<unsigned long long> written_ {0};
-    std::atomic<unsigned long long> read_ {0};
+    std::atomic<unsigned long long> written_{0};
+    std::atomic<unsigned long long> read_{0};
 };
 
-} // namespace sound
+}  // namespace sound

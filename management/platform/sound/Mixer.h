@@ -23,9 +23,9 @@ public:
     void Publish(Streams streams);
 
 private:
-    std::atomic<const Streams*> current_ {nullptr};
-    std::atomic<unsigned long long> mixes_ {0}; // odd while a mix runs
+    std::atomic<const Streams*> current_{nullptr};
+    std::atomic<unsigned long long> mixes_{0};  // odd while a mix runs
     std::unique_ptr<const Streams> published_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -39,15 +39,16 @@ mpg123_ssize_t ReadFrames(void* user, void* data, std::size_t count)
     auto* out = static_cast<unsigned char*>(data);
     std::size_t done = 0;
     while (done < count && frames.position < frames.size) {
-        const auto run = static_cast<std::size_t>(
-            std::upper_bound(frames.runStarts.begin(), frames.runStarts.end(), frames.position)
-            - frames.runStarts.begin() - 1);
+        const auto run =
+            static_cast<std::size_t>(std::upper_bound(frames.runStarts.begin(), frames.runStarts.end(), frames.position)
+                                     - frames.runStarts.begin() - 1);
         const long long inRun = frames.position - frames.runStarts[run];
         const long long from = frames.runs[run].begin + inRun;
         const auto wanted = static_cast<std::size_t>(
             std::min<long long>(static_cast<long long>(count - done), frames.runs[run].Size() - inRun));
         const std::size_t read = frames.file->Seek(from, SEEK_SET) == from ? frames.file->Read(out + done, wanted) : 0;
-        if (read == 0) break;
+        if (read == 0)
+            break;
         done += read;
         frames.position += static_cast<long long>(read);
     }
@@ -59,7 +60,8 @@ off_t SeekFrames(void* user, off_t offset, int whence)
     FrameStream& frames = *static_cast<FrameStream*>(user);
     const long long base = whence == SEEK_CUR ? frames.position : whence == SEEK_END ? frames.size : 0;
     const long long at = base + offset;
-    if (at < 0 || at > frames.size) return -1;
+    if (at < 0 || at > frames.size)
+        return -1;
     frames.position = at;
     return static_cast<off_t>(at);
 }
@@ -71,7 +73,8 @@ Handle NewDecoder(int sampleRate, int channels)
 {
     int code = MPG123_OK;
     Handle handle(mpg123_new(nullptr, &code));
-    if (!handle) return nullptr;
+    if (!handle)
+        return nullptr;
     mpg123_param(handle.get(), MPG123_ADD_FLAGS, MPG123_QUIET, 0);
     mpg123_param(handle.get(), MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0);
     mpg123_format_none(handle.get());
@@ -91,7 +94,7 @@ std::unique_ptr<FrameStream> StreamOf(RegularFile& file, const MpegFrames& found
     return frames;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<AudioFile> MpegFile::Open(std::unique_ptr<RegularFile> file, int& error)
 {
@@ -142,19 +145,14 @@ std::unique_ptr<AudioFile> MpegFile::Open(std::unique_ptr<RegularFile> file, int
         error = ErrFileBad;
         return nullptr;
     }
-    return std::unique_ptr<AudioFile>(new MpegFile(
-        std::move(file), std::move(frames), handle.release(), count, found.sampleRate, found.channels, start));
+    return std::unique_ptr<AudioFile>(new MpegFile(std::move(file), std::move(frames), handle.release(), count,
+                                                   found.sampleRate, found.channels, start));
 }
 
 MpegFile::MpegFile(std::unique_ptr<RegularFile> file, std::unique_ptr<FrameStream> frames, mpg123_handle_struct* handle,
-    long long count, int sampleRate, int channels, long long skip)
-    : AudioFile(count, sampleRate, channels)
-    , file_(std::move(file))
-    , frames_(std::move(frames))
-    , handle_(handle)
-    , skip_(skip)
-    , toSkip_(skip)
-    , scratch_(static_cast<std::size_t>(kSkipBlock * channels))
+                   long long count, int sampleRate, int channels, long long skip)
+    : AudioFile(count, sampleRate, channels), file_(std::move(file)), frames_(std::move(frames)), handle_(handle),
+      skip_(skip), toSkip_(skip), scratch_(static_cast<std::size_t>(kSkipBlock * channels))
 {
 }
 
@@ -194,4 +192,4 @@ bool MpegFile::Rewind()
     return mpg123_seek(handle_, 0, SEEK_SET) == 0;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -6,8 +6,8 @@
 // usual delay of encoders is.
 #pragma once
 
-#include "AudioFile.h"
 #include "AudioBytes.h"
+#include "AudioFile.h"
 
 #include <vector>
 
@@ -33,22 +33,22 @@ public:
     struct FrameStream {
         RegularFile* file = nullptr;
         std::vector<ByteSpan> runs;
-        std::vector<long long> runStarts; // offset of each run in the stream
+        std::vector<long long> runStarts;  // offset of each run in the stream
         long long size = 0;
         long long position = 0;
     };
 
 private:
     MpegFile(std::unique_ptr<RegularFile> file, std::unique_ptr<FrameStream> frames, mpg123_handle_struct* handle,
-        long long count, int sampleRate, int channels, long long skip);
+             long long count, int sampleRate, int channels, long long skip);
 
     std::unique_ptr<RegularFile> file_;
     std::unique_ptr<FrameStream> frames_;
     mpg123_handle_struct* handle_;
-    long long skip_; // decoded frames before the audio
-    long long toSkip_; // of those, not yet passed
-    long long position_ = 0; // frames given since the first frame of the audio
+    long long skip_;  // decoded frames before the audio
+    long long toSkip_;  // of those, not yet passed
+    long long position_ = 0;  // frames given since the first frame of the audio
     std::vector<float> scratch_;
 };
 
-} // namespace sound
+}  // namespace sound

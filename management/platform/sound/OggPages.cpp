@@ -23,7 +23,8 @@ bool OggPagesIntact(RegularFile& file)
         more = read > 0;
         ogg_sync_wrote(&sync, static_cast<long>(read));
         ogg_page page;
-        for (long step; intact && (step = ogg_sync_pageseek(&sync, &page)) != 0;) intact = step > 0;
+        for (long step; intact && (step = ogg_sync_pageseek(&sync, &page)) != 0;)
+            intact = step > 0;
     }
     // Bytes left that make no whole page: the file was cut short, which the
     // decoder finds by itself.
@@ -32,4 +33,4 @@ bool OggPagesIntact(RegularFile& file)
     return intact;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -9,4 +9,4 @@ class RegularFile;
 // where the file is damaged; leaves the file at its start.
 bool OggPagesIntact(RegularFile& file);
 
-} // namespace sound
+}  // namespace sound

@@ -11,7 +11,8 @@ namespace sound {
 std::unique_ptr<Output> StartOutput(int driver, int mixRate, Output::Render render, int& error)
 {
     const QByteArray chosen = qgetenv("VARNOOK_SOUND_OUTPUT");
-    if (chosen == "silent") return std::make_unique<SilentOutput>(mixRate, std::move(render));
+    if (chosen == "silent")
+        return std::make_unique<SilentOutput>(mixRate, std::move(render));
     if (chosen == "none") {
         error = ErrInit;
         return nullptr;
@@ -19,4 +20,4 @@ std::unique_ptr<Output> StartOutput(int driver, int mixRate, Output::Render rend
     return PortAudioOutput::Start(driver, mixRate, std::move(render), error);
 }
 
-} // namespace sound
+}  // namespace sound

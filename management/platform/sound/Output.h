@@ -18,4 +18,4 @@ public:
 // when it cannot start.
 std::unique_ptr<Output> StartOutput(int driver, int mixRate, Output::Render render, int& error);
 
-} // namespace sound
+}  // namespace sound

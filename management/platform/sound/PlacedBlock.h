@@ -11,10 +11,7 @@ namespace sound {
 
 class PlacedBlock {
 public:
-    explicit PlacedBlock(int channels)
-        : channels_(static_cast<std::size_t>(channels))
-    {
-    }
+    explicit PlacedBlock(int channels) : channels_(static_cast<std::size_t>(channels)) {}
 
     bool Used() const { return index_ == Count(); }
     void Clear()
@@ -66,4 +63,4 @@ private:
     std::size_t index_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -13,8 +13,12 @@ namespace sound {
 
 namespace {
 
-void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) { }
-void IgnoreJackMessage(const char*) { }
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...)
+{
+}
+void IgnoreJackMessage(const char*)
+{
+}
 
 // Probing the sound systems of a machine without a device writes pages of
 // messages to stderr; the engine reports its own failure instead.
@@ -31,20 +35,22 @@ PaDeviceIndex OutputDevice(int driver)
     std::vector<PaDeviceIndex> outputs;
     for (PaDeviceIndex i = 0; i < Pa_GetDeviceCount(); ++i) {
         const PaDeviceInfo* info = Pa_GetDeviceInfo(i);
-        if (info != nullptr && info->maxOutputChannels >= 1) outputs.push_back(i);
+        if (info != nullptr && info->maxOutputChannels >= 1)
+            outputs.push_back(i);
     }
-    if (driver > 0 && static_cast<std::size_t>(driver) < outputs.size()) return outputs[driver];
+    if (driver > 0 && static_cast<std::size_t>(driver) < outputs.size())
+        return outputs[driver];
     return Pa_GetDefaultOutputDevice();
 }
 
-int FillFromMix(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*,
-    PaStreamCallbackFlags, void* render)
+int FillFromMix(const void*, void* output, unsigned long frames, const PaStreamCallbackTimeInfo*, PaStreamCallbackFlags,
+                void* render)
 {
     (*static_cast<Output::Render*>(render))(static_cast<float*>(output), static_cast<int>(frames));
     return paContinue;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<PortAudioOutput> PortAudioOutput::Start(int driver, int mixRate, Render render, int& error)
 {
@@ -58,16 +64,16 @@ std::unique_ptr<PortAudioOutput> PortAudioOutput::Start(int driver, int mixRate,
     const PaDeviceInfo* info = device == paNoDevice ? nullptr : Pa_GetDeviceInfo(device);
     if (info == nullptr) {
         error = ErrInit;
-        return nullptr; // the destructor ends PortAudio
+        return nullptr;  // the destructor ends PortAudio
     }
-    PaStreamParameters parameters {};
+    PaStreamParameters parameters{};
     parameters.device = device;
     parameters.channelCount = 2;
     parameters.sampleFormat = paFloat32;
     parameters.suggestedLatency = info->defaultHighOutputLatency;
     PaStream* stream = nullptr;
-    if (Pa_OpenStream(&stream, nullptr, &parameters, mixRate, paFramesPerBufferUnspecified, paClipOff,
-            FillFromMix, &output->render_)
+    if (Pa_OpenStream(&stream, nullptr, &parameters, mixRate, paFramesPerBufferUnspecified, paClipOff, FillFromMix,
+                      &output->render_)
         != paNoError) {
         error = ErrInit;
         return nullptr;
@@ -89,4 +95,4 @@ PortAudioOutput::~PortAudioOutput()
     Pa_Terminate();
 }
 
-} // namespace sound
+}  // namespace sound

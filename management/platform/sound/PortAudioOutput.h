@@ -11,13 +11,10 @@ public:
     ~PortAudioOutput() override;
 
 private:
-    explicit PortAudioOutput(Render render)
-        : render_(std::move(render))
-    {
-    }
+    explicit PortAudioOutput(Render render) : render_(std::move(render)) {}
 
-    Render render_; // the device thread's view of the mix
+    Render render_;  // the device thread's view of the mix
     void* stream_ = nullptr;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -28,7 +28,7 @@ std::unique_ptr<RegularFile> RegularFile::Open(const QString& path, int& error)
         error = (errno == EACCES || errno == EPERM) ? ErrFileBad : ErrFileNotFound;
         return nullptr;
     }
-    struct stat st { };
+    struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         error = ErrFileNotFound;
@@ -44,9 +44,7 @@ std::unique_ptr<RegularFile> RegularFile::Open(const QString& path, int& error)
     return std::unique_ptr<RegularFile>(new RegularFile(file));
 }
 
-RegularFile::RegularFile(std::FILE* file)
-    : buffer_(std::make_unique<char[]>(kBuffer))
-    , file_(file)
+RegularFile::RegularFile(std::FILE* file) : buffer_(std::make_unique<char[]>(kBuffer)), file_(file)
 {
     setvbuf(file_, buffer_.get(), _IOFBF, kBuffer);
 }
@@ -58,7 +56,7 @@ RegularFile::~RegularFile()
 
 long long RegularFile::Size() const
 {
-    struct stat st { };
+    struct stat st {};
     return fstat(fileno(file_), &st) == 0 ? st.st_size : -1;
 }
 
@@ -69,7 +67,8 @@ std::size_t RegularFile::Read(void* data, std::size_t count)
 
 long long RegularFile::Seek(long long offset, int whence)
 {
-    if (fseeko(file_, static_cast<off_t>(offset), whence) != 0) return -1;
+    if (fseeko(file_, static_cast<off_t>(offset), whence) != 0)
+        return -1;
     return ftello(file_);
 }
 
@@ -78,4 +77,4 @@ long long RegularFile::Tell() const
     return ftello(file_);
 }
 
-} // namespace sound
+}  // namespace sound

@@ -33,4 +33,4 @@ private:
     std::FILE* file_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -6,12 +6,11 @@
 namespace sound {
 
 namespace {
-constexpr std::chrono::milliseconds kPeriod {10};
+constexpr std::chrono::milliseconds kPeriod{10};
 }
 
 SilentOutput::SilentOutput(int mixRate, Render render)
-    : render_(std::move(render))
-    , thread_([this, mixRate] { Run(mixRate); })
+    : render_(std::move(render)), thread_([this, mixRate] { Run(mixRate); })
 {
 }
 
@@ -41,4 +40,4 @@ void SilentOutput::Run(int mixRate)
     }
 }
 
-} // namespace sound
+}  // namespace sound

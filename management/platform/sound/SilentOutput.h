@@ -24,4 +24,4 @@ private:
     std::thread thread_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -42,7 +42,8 @@ sf_count_t ReadBytes(void* data, sf_count_t count, void* user)
     const auto read = static_cast<long long>(view.file->Read(data, static_cast<std::size_t>(count)));
     for (int i = 0; i < 4; ++i) {
         const long long at = view.patchAt + i - from;
-        if (view.patchAt >= 0 && at >= 0 && at < read) static_cast<unsigned char*>(data)[at] = view.patch[i];
+        if (view.patchAt >= 0 && at >= 0 && at < read)
+            static_cast<unsigned char*>(data)[at] = view.patch[i];
     }
     return read;
 }
@@ -65,11 +66,12 @@ bool StartsAChunk(RegularFile& file, long long at)
 void MendUnwrittenDataSize(const WaveChunks& chunks, RegularFile& file, View& view)
 {
     const long long fileSize = file.Size();
-    const bool riffUnwritten
-        = chunks.riffSize == 0 || chunks.riffSize == kMaxSize32 || chunks.riffSize + 8 <= chunks.dataStart;
+    const bool riffUnwritten =
+        chunks.riffSize == 0 || chunks.riffSize == kMaxSize32 || chunks.riffSize + 8 <= chunks.dataStart;
     const bool unwritten = chunks.wave && chunks.dataSize == 0 && fileSize > chunks.dataStart
-        && (riffUnwritten || !StartsAChunk(file, chunks.dataStart));
-    if (!unwritten) return;
+                           && (riffUnwritten || !StartsAChunk(file, chunks.dataStart));
+    if (!unwritten)
+        return;
     const auto size = static_cast<unsigned long>(std::min(fileSize - chunks.dataStart, kMaxSize32 - 1));
     for (int i = 0; i < 4; ++i) {
         const int shift = 8 * (chunks.bigEndian ? 3 - i : i);
@@ -84,21 +86,22 @@ long long FramesOfAdpcm(const WaveChunks& chunks, long long blockFrames)
 {
     const bool adpcm = chunks.formatTag == kWaveImaAdpcm || chunks.formatTag == kWaveMsAdpcm;
     const bool inLastBlock = chunks.factSamples > 0 && chunks.factSamples <= blockFrames
-        && blockFrames - chunks.factSamples < chunks.samplesPerBlock;
+                             && blockFrames - chunks.factSamples < chunks.samplesPerBlock;
     return adpcm && inLastBlock ? chunks.factSamples : blockFrames;
 }
 
 SNDFILE* OpenView(View& view, SF_INFO& info)
 {
-    SF_VIRTUAL_IO io {FileLength, Seek, ReadBytes, nullptr, Tell};
-    info = SF_INFO {};
+    SF_VIRTUAL_IO io{FileLength, Seek, ReadBytes, nullptr, Tell};
+    info = SF_INFO{};
     view.file->Seek(0, SEEK_SET);
     return sf_open_virtual(&io, SFM_READ, &info, &view);
 }
 
 bool DecodesToItsEnd(SNDFILE* sndfile, long long frames, int channels)
 {
-    if (frames == 0) return true;
+    if (frames == 0)
+        return true;
     std::vector<float> last(static_cast<std::size_t>(channels));
     return sf_seek(sndfile, frames - 1, SEEK_SET) == frames - 1 && sf_readf_float(sndfile, last.data(), 1) == 1;
 }
@@ -107,7 +110,8 @@ long long DecodedFrames(SNDFILE* sndfile, int channels)
 {
     std::vector<float> block(static_cast<std::size_t>(kCountBlock * channels));
     long long frames = 0;
-    for (sf_count_t read; (read = sf_readf_float(sndfile, block.data(), kCountBlock)) > 0;) frames += read;
+    for (sf_count_t read; (read = sf_readf_float(sndfile, block.data(), kCountBlock)) > 0;)
+        frames += read;
     return frames;
 }
 
@@ -117,10 +121,10 @@ bool HoldsMpegAudio(int format)
 {
     const int encoding = format & SF_FORMAT_SUBMASK;
     return (format & SF_FORMAT_TYPEMASK) == SF_FORMAT_MPEG || encoding == SF_FORMAT_MPEG_LAYER_I
-        || encoding == SF_FORMAT_MPEG_LAYER_II || encoding == SF_FORMAT_MPEG_LAYER_III;
+           || encoding == SF_FORMAT_MPEG_LAYER_II || encoding == SF_FORMAT_MPEG_LAYER_III;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<AudioFile> SndFile::Open(std::unique_ptr<RegularFile> file, int& error)
 {
@@ -128,7 +132,7 @@ std::unique_ptr<AudioFile> SndFile::Open(std::unique_ptr<RegularFile> file, int&
     view->file = file.get();
     const WaveChunks chunks = ReadWaveChunks(*file);
     MendUnwrittenDataSize(chunks, *file, *view);
-    SF_INFO info {};
+    SF_INFO info{};
     SNDFILE* sndfile = OpenView(*view, info);
     if (sndfile == nullptr) {
         error = ErrFileFormat;
@@ -161,11 +165,8 @@ std::unique_ptr<AudioFile> SndFile::Open(std::unique_ptr<RegularFile> file, int&
 }
 
 SndFile::SndFile(std::unique_ptr<RegularFile> file, std::unique_ptr<View> view, sf_private_tag* sndfile,
-    long long frames, int sampleRate, int channels)
-    : AudioFile(frames, sampleRate, channels)
-    , file_(std::move(file))
-    , view_(std::move(view))
-    , sndfile_(sndfile)
+                 long long frames, int sampleRate, int channels)
+    : AudioFile(frames, sampleRate, channels), file_(std::move(file)), view_(std::move(view)), sndfile_(sndfile)
 {
 }
 
@@ -185,13 +186,15 @@ long long SndFile::Read(float* frames, long long count)
 bool SndFile::Rewind()
 {
     position_ = 0;
-    if (sf_seek(sndfile_, 0, SEEK_SET) == 0) return true;
-    SF_INFO info {};
+    if (sf_seek(sndfile_, 0, SEEK_SET) == 0)
+        return true;
+    SF_INFO info{};
     SNDFILE* again = OpenView(*view_, info);
-    if (again == nullptr) return false;
+    if (again == nullptr)
+        return false;
     sf_close(sndfile_);
     sndfile_ = again;
     return true;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -34,7 +34,7 @@ public:
 
 private:
     SndFile(std::unique_ptr<RegularFile> file, std::unique_ptr<View> view, sf_private_tag* sndfile, long long frames,
-        int sampleRate, int channels);
+            int sampleRate, int channels);
 
     std::unique_ptr<RegularFile> file_;
     std::unique_ptr<View> view_;
@@ -42,4 +42,4 @@ private:
     long long position_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

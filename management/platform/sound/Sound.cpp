@@ -25,21 +25,22 @@ struct Engine {
     // what the mixer was last given.
     std::mutex mutex;
     std::map<int, std::shared_ptr<Stream>> streams;
-    std::map<int, int> playing; // stream handle -> channel
+    std::map<int, int> playing;  // stream handle -> channel
     int nextHandle = 1;
     int error = ErrNone;
     int driver = 0;
     int mixRate = 0;
     int maxChannels = 0;
     Mixer mixer;
-    std::unique_ptr<DecoderThread> decoder; // present while the engine runs
-    std::unique_ptr<Output> output; // present while the engine runs; declared last, stopped first
+    std::unique_ptr<DecoderThread> decoder;  // present while the engine runs
+    std::unique_ptr<Output> output;  // present while the engine runs; declared last, stopped first
 
     void Fail(int code) { error = code; }
     Stream* Find(int handle)
     {
         const auto found = streams.find(handle);
-        if (found != streams.end()) return found->second.get();
+        if (found != streams.end())
+            return found->second.get();
         Fail(ErrInvalidParam);
         return nullptr;
     }
@@ -47,14 +48,17 @@ struct Engine {
     void Publish()
     {
         Mixer::Streams list;
-        for (const auto& [handle, channel] : playing) list.push_back(streams.at(handle));
-        if (decoder) decoder->Assign(list);
+        for (const auto& [handle, channel] : playing)
+            list.push_back(streams.at(handle));
+        if (decoder)
+            decoder->Assign(list);
         mixer.Publish(std::move(list));
     }
     // Takes a stream from the output, so that it may be rewound.
     void Withdraw(int handle)
     {
-        if (playing.erase(handle) > 0) Publish();
+        if (playing.erase(handle) > 0)
+            Publish();
     }
 };
 
@@ -64,7 +68,7 @@ Engine& TheEngine()
     return engine;
 }
 
-} // namespace
+}  // namespace
 
 void Close()
 {
@@ -77,7 +81,7 @@ void Close()
         output = std::move(engine.output);
         decoder = std::move(engine.decoder);
     }
-    output.reset(); // the device stops mixing, then the decoder stops, before the streams go
+    output.reset();  // the device stops mixing, then the decoder stops, before the streams go
     decoder.reset();
     std::lock_guard lock(engine.mutex);
     streams.swap(engine.streams);
@@ -99,7 +103,9 @@ void SetDriver(int driver)
 }
 
 // The output here needs no window: it plays whichever window has the focus.
-void SetHWND(std::uintptr_t) { }
+void SetHWND(std::uintptr_t)
+{
+}
 
 bool Init(int mixRate, int maxChannels)
 {
@@ -144,7 +150,8 @@ int Stream_Open(const QString& path, int offset, int length)
     Engine& engine = TheEngine();
     int error = ErrInvalidParam;
     std::unique_ptr<AudioFile> file;
-    if (offset == 0 && length == 0) file = AudioFile::Open(path, error);
+    if (offset == 0 && length == 0)
+        file = AudioFile::Open(path, error);
     std::lock_guard lock(engine.mutex);
     if (!file) {
         engine.Fail(error);
@@ -188,7 +195,8 @@ int Stream_Play(int channel, int stream)
         return -1;
     }
     Stream* found = engine.Find(stream);
-    if (found == nullptr) return -1;
+    if (found == nullptr)
+        return -1;
     if (channel < 0 || channel >= engine.maxChannels) {
         engine.Fail(ErrInvalidParam);
         return -1;
@@ -224,4 +232,4 @@ int Stream_GetTime(int stream)
     return found ? found->PositionMs() : 0;
 }
 
-} // namespace sound
+}  // namespace sound

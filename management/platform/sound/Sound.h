@@ -22,12 +22,12 @@ namespace sound {
 // Codes left for GetError.
 enum Error : int {
     ErrNone = 0,
-    ErrBusy = 1,          // not allowed while the engine runs
-    ErrUninitialized = 2, // needs Init
-    ErrInit = 3,          // no output device could be started
+    ErrBusy = 1,  // not allowed while the engine runs
+    ErrUninitialized = 2,  // needs Init
+    ErrInit = 3,  // no output device could be started
     ErrFileNotFound = 9,
     ErrFileFormat = 10,
-    ErrFileBad = 11, // unreadable, or little of what it says it holds decodes
+    ErrFileBad = 11,  // unreadable, or little of what it says it holds decodes
     ErrMemory = 12,
     ErrInvalidParam = 14,
 };
@@ -56,4 +56,4 @@ void Stream_Stop(int stream);
 // Milliseconds of the stream played so far.
 int Stream_GetTime(int stream);
 
-} // namespace sound
+}  // namespace sound

@@ -9,27 +9,29 @@ constexpr long long kBlockFrames = 4096;
 // How far the ring reaches ahead of the output: a slow disk or a large frame
 // of a damaged file has a second to be decoded before the output runs dry.
 constexpr int kAheadSeconds = 1;
-} // namespace
+}  // namespace
 
 Stream::Stream(std::unique_ptr<AudioFile> file)
-    : file_(std::move(file))
-    , block_(static_cast<std::size_t>(kBlockFrames * file_->Channels()))
-    , resampled_(static_cast<std::size_t>(2 * kBlockFrames))
+    : file_(std::move(file)), block_(static_cast<std::size_t>(kBlockFrames * file_->Channels())),
+      resampled_(static_cast<std::size_t>(2 * kBlockFrames))
 {
 }
 
 int Stream::PositionMs() const
 {
-    if (AtEnd()) return LengthMs();
+    if (AtEnd())
+        return LengthMs();
     const int rate = playRate_.load(std::memory_order_acquire);
-    if (rate == 0) return 0;
+    if (rate == 0)
+        return 0;
     return static_cast<int>(std::min<long long>(played_.load(std::memory_order_acquire) * 1000 / rate, LengthMs()));
 }
 
 void Stream::Prepare(int mixRate)
 {
     std::lock_guard lock(decoding_);
-    if (mixRate == mixRate_) return;
+    if (mixRate == mixRate_)
+        return;
     mixRate_ = mixRate;
     ring_.Resize(static_cast<std::size_t>(mixRate) * kAheadSeconds);
     RewindDecoding();
@@ -59,12 +61,14 @@ void Stream::Fill(std::size_t frames)
     std::lock_guard lock(decoding_);
     while (frames > 0 && mixRate_ > 0 && !decodedAll_.load(std::memory_order_relaxed)) {
         const std::size_t wanted = std::min({frames, ring_.Room(), resampled_.size() / 2});
-        if (wanted == 0) return;
+        if (wanted == 0)
+            return;
         const std::size_t made = Resample(resampled_.data(), wanted);
         ring_.Write(resampled_.data(), made);
         frames -= made;
         // Written before it is said to be the last, so the output sees both.
-        if (made < wanted) decodedAll_.store(true, std::memory_order_release);
+        if (made < wanted)
+            decodedAll_.store(true, std::memory_order_release);
     }
 }
 
@@ -73,7 +77,8 @@ void Stream::AddTo(float* stereo, int frames)
     const bool decodedAll = decodedAll_.load(std::memory_order_acquire);
     const std::size_t taken = ring_.AddTo(stereo, static_cast<std::size_t>(frames));
     played_.fetch_add(static_cast<long long>(taken), std::memory_order_release);
-    if (decodedAll && ring_.Filled() == 0) ended_.store(true, std::memory_order_release);
+    if (decodedAll && ring_.Filled() == 0)
+        ended_.store(true, std::memory_order_release);
 }
 
 bool Stream::NextFrame(float (&frame)[2])
@@ -81,7 +86,8 @@ bool Stream::NextFrame(float (&frame)[2])
     if (blockIndex_ == blockFrames_) {
         blockFrames_ = file_->Read(block_.data(), kBlockFrames);
         blockIndex_ = 0;
-        if (blockFrames_ == 0) return false;
+        if (blockFrames_ == 0)
+            return false;
     }
     const int channels = file_->Channels();
     const float* source = block_.data() + blockIndex_ * channels;
@@ -98,7 +104,8 @@ std::size_t Stream::Resample(float* stereo, std::size_t frames)
         while (phase_ >= 1.0) {
             previous_[0] = next_[0];
             previous_[1] = next_[1];
-            if (!NextFrame(next_)) return i;
+            if (!NextFrame(next_))
+                return i;
             phase_ -= 1.0;
         }
         const float weight = static_cast<float>(phase_);
@@ -109,4 +116,4 @@ std::size_t Stream::Resample(float* stereo, std::size_t frames)
     return frames;
 }
 
-} // namespace sound
+}  // namespace sound

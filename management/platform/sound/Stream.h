@@ -40,22 +40,22 @@ private:
     std::size_t Resample(float* stereo, std::size_t frames);
     bool NextFrame(float (&frame)[2]);
 
-    std::mutex decoding_; // guards what follows, up to the ring
+    std::mutex decoding_;  // guards what follows, up to the ring
     std::unique_ptr<AudioFile> file_;
     int mixRate_ = 0;
-    std::vector<float> block_; // frames decoded and not yet resampled
+    std::vector<float> block_;  // frames decoded and not yet resampled
     std::vector<float> resampled_;
     long long blockFrames_ = 0;
     long long blockIndex_ = 0;
     float previous_[2] = {0, 0};
     float next_[2] = {0, 0};
-    double phase_ = 1.0; // place between previous_ and next_; 1 or more asks for a new frame
+    double phase_ = 1.0;  // place between previous_ and next_; 1 or more asks for a new frame
 
     FrameRing ring_;
-    std::atomic<int> playRate_ {0}; // the mix rate the ring holds, for the position
-    std::atomic<long long> played_ {0}; // frames of the ring the output has taken
-    std::atomic<bool> decodedAll_ {false}; // the ring holds the file's last frame
-    std::atomic<bool> ended_ {false}; // and the output has taken it
+    std::atomic<int> playRate_{0};  // the mix rate the ring holds, for the position
+    std::atomic<long long> played_{0};  // frames of the ring the output has taken
+    std::atomic<bool> decodedAll_{false};  // the ring holds the file's last frame
+    std::atomic<bool> ended_{false};  // and the output has taken it
 };
 
-} // namespace sound
+}  // namespace sound

@@ -48,7 +48,8 @@ long long FramesOf(OggVorbis_File* vorbis, int& links)
     const vorbis_info* first = ov_info(vorbis, 0);
     for (links = 0; links < ov_streams(vorbis) && SameFormat(first, ov_info(vorbis, links)); ++links) {
         const ogg_int64_t total = ov_pcm_total(vorbis, links);
-        if (total < 0) return -1;
+        if (total < 0)
+            return -1;
         frames += total;
     }
     return frames;
@@ -56,7 +57,8 @@ long long FramesOf(OggVorbis_File* vorbis, int& links)
 
 bool LastFrameDecodes(OggVorbis_File* vorbis, long long frames)
 {
-    if (frames == 0) return true;
+    if (frames == 0)
+        return true;
     float** pcm = nullptr;
     int link = 0;
     return ov_pcm_seek(vorbis, frames - 1) == 0 && ov_read_float(vorbis, &pcm, 1, &link) == 1;
@@ -64,7 +66,7 @@ bool LastFrameDecodes(OggVorbis_File* vorbis, long long frames)
 
 // Frames from position on, up to wanted of them, with silence for pages lost.
 long long ReadPlaced(OggVorbis_File* vorbis, int links, PlacedBlock& block, long long& position, float* frames,
-    long long wanted, int channels)
+                     long long wanted, int channels)
 {
     const auto count = static_cast<std::size_t>(channels);
     long long given = 0;
@@ -73,13 +75,16 @@ long long ReadPlaced(OggVorbis_File* vorbis, int links, PlacedBlock& block, long
             float** pcm = nullptr;
             int link = 0;
             const long read = ov_read_float(vorbis, &pcm, kReadFrames, &link);
-            if (read == OV_HOLE) continue;
-            if (read <= 0 || link >= links) break;
+            if (read == OV_HOLE)
+                continue;
+            if (read <= 0 || link >= links)
+                break;
             // The position after a hole is that of the page the decoder went on at.
             const auto decoded = static_cast<std::size_t>(read);
             float* to = block.Place(ov_pcm_tell(vorbis) - read, decoded);
             for (std::size_t i = 0; i < decoded; ++i) {
-                for (std::size_t c = 0; c < count; ++c) to[i * count + c] = pcm[c][i];
+                for (std::size_t c = 0; c < count; ++c)
+                    to[i * count + c] = pcm[c][i];
             }
         }
         given += block.GiveTo(frames + static_cast<std::size_t>(given) * count, wanted - given, position);
@@ -91,21 +96,23 @@ long long ReadPlaced(OggVorbis_File* vorbis, int links, PlacedBlock& block, long
 // decode: damage there leaves nothing the decoder can go on at.
 long long FramesThatPlay(OggVorbis_File* vorbis, int links, long long frames, int channels)
 {
-    if (ov_pcm_seek(vorbis, 0) != 0) return 0;
+    if (ov_pcm_seek(vorbis, 0) != 0)
+        return 0;
     PlacedBlock block(channels);
     std::vector<float> scratch(static_cast<std::size_t>(kReadFrames * channels));
     long long position = 0;
-    while (ReadPlaced(vorbis, links, block, position, scratch.data(), std::min<long long>(kReadFrames, frames - position), channels) > 0) {
-    }
+    while (ReadPlaced(vorbis, links, block, position, scratch.data(),
+                      std::min<long long>(kReadFrames, frames - position), channels)
+           > 0) {}
     return position;
 }
 
-} // namespace
+}  // namespace
 
 std::unique_ptr<AudioFile> VorbisFile::Open(std::unique_ptr<RegularFile> file, int& error)
 {
     auto vorbis = std::make_unique<OggVorbis_File>();
-    const ov_callbacks callbacks {ReadBytes, SeekBytes, nullptr, TellBytes};
+    const ov_callbacks callbacks{ReadBytes, SeekBytes, nullptr, TellBytes};
     if (ov_open_callbacks(file.get(), vorbis.get(), nullptr, 0, callbacks) != 0) {
         error = ErrFileFormat;
         return nullptr;
@@ -123,17 +130,12 @@ std::unique_ptr<AudioFile> VorbisFile::Open(std::unique_ptr<RegularFile> file, i
         error = ErrFileBad;
         return nullptr;
     }
-    return std::unique_ptr<AudioFile>(
-        new VorbisFile(std::move(file), vorbis.release(), frames, rate, channels, links));
+    return std::unique_ptr<AudioFile>(new VorbisFile(std::move(file), vorbis.release(), frames, rate, channels, links));
 }
 
 VorbisFile::VorbisFile(std::unique_ptr<RegularFile> file, OggVorbis_File* vorbis, long long frames, int sampleRate,
-    int channels, int links)
-    : AudioFile(frames, sampleRate, channels)
-    , file_(std::move(file))
-    , vorbis_(vorbis)
-    , links_(links)
-    , block_(channels)
+                       int channels, int links)
+    : AudioFile(frames, sampleRate, channels), file_(std::move(file)), vorbis_(vorbis), links_(links), block_(channels)
 {
 }
 
@@ -156,4 +158,4 @@ bool VorbisFile::Rewind()
     return ov_pcm_seek(vorbis_, 0) == 0;
 }
 
-} // namespace sound
+}  // namespace sound

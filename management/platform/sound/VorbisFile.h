@@ -25,13 +25,13 @@ public:
 
 private:
     VorbisFile(std::unique_ptr<RegularFile> file, OggVorbis_File* vorbis, long long frames, int sampleRate,
-        int channels, int links);
+               int channels, int links);
 
     std::unique_ptr<RegularFile> file_;
     OggVorbis_File* vorbis_;
-    int links_; // the streams, one after the other, that play
+    int links_;  // the streams, one after the other, that play
     PlacedBlock block_;
     long long position_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -15,11 +15,7 @@ constexpr int kExtensible = 0xFFFE;
 
 class Fields {
 public:
-    Fields(const unsigned char* bytes, bool bigEndian)
-        : bytes_(bytes)
-        , bigEndian_(bigEndian)
-    {
-    }
+    Fields(const unsigned char* bytes, bool bigEndian) : bytes_(bytes), bigEndian_(bigEndian) {}
     unsigned Get(int at, int size) const
     {
         unsigned value = 0;
@@ -38,17 +34,21 @@ private:
 void ReadFormat(RegularFile& file, long long size, bool bigEndian, WaveChunks& chunks)
 {
     unsigned char body[40] = {};
-    const std::size_t wanted = size < static_cast<long long>(sizeof body) ? static_cast<std::size_t>(size) : sizeof body;
-    if (size < 16 || file.Read(body, wanted) != wanted) return;
+    const std::size_t wanted =
+        size < static_cast<long long>(sizeof body) ? static_cast<std::size_t>(size) : sizeof body;
+    if (size < 16 || file.Read(body, wanted) != wanted)
+        return;
     const Fields fields(body, bigEndian);
     chunks.formatTag = static_cast<int>(fields.Get(0, 2));
     const unsigned extra = size >= 18 ? fields.Get(16, 2) : 0;
-    if (extra >= 2 && size >= 20) chunks.samplesPerBlock = static_cast<int>(fields.Get(18, 2));
+    if (extra >= 2 && size >= 20)
+        chunks.samplesPerBlock = static_cast<int>(fields.Get(18, 2));
     // The sub-format's GUID starts with the format tag it stands for.
-    if (chunks.formatTag == kExtensible && extra >= 22 && size >= 40) chunks.formatTag = static_cast<int>(fields.Get(24, 2));
+    if (chunks.formatTag == kExtensible && extra >= 22 && size >= 40)
+        chunks.formatTag = static_cast<int>(fields.Get(24, 2));
 }
 
-} // namespace
+}  // namespace
 
 WaveChunks ReadWaveChunks(RegularFile& file)
 {
@@ -69,7 +69,8 @@ WaveChunks ReadWaveChunks(RegularFile& file)
     long long at = sizeof head;
     for (int i = 0; i < kMostChunks; ++i) {
         unsigned char header[8];
-        if (file.Seek(at, SEEK_SET) != at || file.Read(header, sizeof header) != sizeof header) break;
+        if (file.Seek(at, SEEK_SET) != at || file.Read(header, sizeof header) != sizeof header)
+            break;
         const long long size = Fields(header, chunks.bigEndian).Get(4, 4);
         if (std::memcmp(header, "data", 4) == 0) {
             chunks.wave = true;
@@ -91,4 +92,4 @@ WaveChunks ReadWaveChunks(RegularFile& file)
     return chunks;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -155,7 +155,7 @@ TEST_F(BoundGridTest, WritesThroughTheDataControlShowAfterItsRefresh)
     spots.AddNew();
     spots.Fields("ORDEN") = 7000;
     spots.Update();
-    QApplication::processEvents();   // the grid is drawn with the rows it was filled with
+    QApplication::processEvents();  // the grid is drawn with the rows it was filled with
     EXPECT_EQ(form.Grid.Rows(), kSpots + 1);
     EXPECT_EQ(form.Grid.TextMatrix(2, 1), "2");
     EXPECT_EQ(form.Grid.TextMatrix(5000, 2), NameOf(5000));
@@ -175,30 +175,42 @@ TEST_F(BoundGridTest, ShapingABoundGridKeepsWhatEachRowShows)
         std::function<void(forms::MSFlexGrid&)> change;
         int rows;
         int cols;
-        QStringList firstRows;   // columns 1 and 2 of rows 1 to 4, "" past the last
+        QStringList firstRows;  // columns 1 and 2 of rows 1 to 4, "" past the last
     };
     const Case cases[] = {
-        {"MoveDown", [](forms::MSFlexGrid& g) { g.RowPosition(1, 3); }, kSpots + 1, 3,
+        {"MoveDown",
+         [](forms::MSFlexGrid& g) { g.RowPosition(1, 3); },
+         kSpots + 1,
+         3,
          {"2|cuña 2", "3|cuña 3", "1|cuña 1", "4|cuña 4"}},
         {"WrittenCellMovesWithItsRow",
          [](forms::MSFlexGrid& g) {
              g.TextMatrix(4, 2, "escrita");
              g.RowPosition(4, 1);
          },
-         kSpots + 1, 3, {"4|escrita", "1|cuña 1", "2|cuña 2", "3|cuña 3"}},
+         kSpots + 1,
+         3,
+         {"4|escrita", "1|cuña 1", "2|cuña 2", "3|cuña 3"}},
         {"FewerRowsThenMoreAreEmpty",
          [](forms::MSFlexGrid& g) {
              g.Rows(3);
              g.Rows(5);
          },
-         5, 3, {"1|cuña 1", "2|cuña 2", "|", "|"}},
+         5,
+         3,
+         {"1|cuña 1", "2|cuña 2", "|", "|"}},
         {"FewerColsThenMoreAreEmpty",
          [](forms::MSFlexGrid& g) {
              g.Cols(2);
              g.Cols(3);
          },
-         kSpots + 1, 3, {"1|", "2|", "3|", "4|"}},
-        {"MoreColsKeepTheFields", [](forms::MSFlexGrid& g) { g.Cols(5); }, kSpots + 1, 5,
+         kSpots + 1,
+         3,
+         {"1|", "2|", "3|", "4|"}},
+        {"MoreColsKeepTheFields",
+         [](forms::MSFlexGrid& g) { g.Cols(5); },
+         kSpots + 1,
+         5,
          {"1|cuña 1", "2|cuña 2", "3|cuña 3", "4|cuña 4"}},
     };
     for (const Case& c : cases) {

@@ -6,8 +6,8 @@
 #include "jet/Engine.h"
 
 #include <QApplication>
-#include <QMimeData>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>

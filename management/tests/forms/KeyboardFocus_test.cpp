@@ -123,10 +123,17 @@ protected:
     {
         Teclado& f = Form();
         const std::pair<const char*, forms::Control*> controls[] = {
-            {"T_Nombre", &f.T_Nombre}, {"T_Comentario", &f.T_Comentario}, {"LISTA", &f.LISTA},
-            {"T_Dia", &f.T_Dia},       {"C_Prioritario", &f.C_Prioritario}, {"B_Eliminar", &f.B_Eliminar},
-            {"B_Oculto", &f.B_Oculto}, {"Combo", &f.Combo},               {"B_Guardar", &f.B_Guardar},
-            {"B_Salir", &f.B_Salir},   {"T_Apagado", &f.T_Apagado},
+            {"T_Nombre", &f.T_Nombre},
+            {"T_Comentario", &f.T_Comentario},
+            {"LISTA", &f.LISTA},
+            {"T_Dia", &f.T_Dia},
+            {"C_Prioritario", &f.C_Prioritario},
+            {"B_Eliminar", &f.B_Eliminar},
+            {"B_Oculto", &f.B_Oculto},
+            {"Combo", &f.Combo},
+            {"B_Guardar", &f.B_Guardar},
+            {"B_Salir", &f.B_Salir},
+            {"T_Apagado", &f.T_Apagado},
         };
         QWidget* focus = QApplication::focusWidget();
         for (const auto& [name, control] : controls) {

@@ -48,9 +48,9 @@ private:
 
 enum class Gesture {
     ClickFirstField,  // a click on the first field, the caret before its digits
-    SelectAll,        // a click, then Ctrl+A
-    TabIn,            // Tab from the text box before it
-    ClickSecondField, // a click between the digits of the second field
+    SelectAll,  // a click, then Ctrl+A
+    TabIn,  // Tab from the text box before it
+    ClickSecondField,  // a click between the digits of the second field
 };
 
 struct Case {
@@ -160,13 +160,14 @@ const Case typed[] = {
     {"T_Año", Gesture::TabIn, "85", Day(1985, 9, 18)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Keys, PickerTyping, ::testing::ValuesIn(typed), [](const ::testing::TestParamInfo<Case>& param) {
-    const Case& c = param.param;
-    QString name = QString("%1_%2_").arg(c.picker).arg(param.index);
-    for (const QChar ch : QString::fromUtf8(c.typed))
-        name += ch.isDigit() ? ch : QChar(u'_');
-    return name.replace(u'ñ', u'n').toStdString();
-});
+INSTANTIATE_TEST_SUITE_P(Keys, PickerTyping, ::testing::ValuesIn(typed),
+                         [](const ::testing::TestParamInfo<Case>& param) {
+                             const Case& c = param.param;
+                             QString name = QString("%1_%2_").arg(c.picker).arg(param.index);
+                             for (const QChar ch : QString::fromUtf8(c.typed))
+                                 name += ch.isDigit() ? ch : QChar(u'_');
+                             return name.replace(u'ñ', u'n').toStdString();
+                         });
 
 // On many keyboards (a Spanish one among them) ":" and "/" need Shift: its
 // own press and release come between the digits.

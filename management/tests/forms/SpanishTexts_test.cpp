@@ -27,8 +27,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
 #include <memory>
+#include <string>
 
 namespace ft = forms::test;
 
@@ -178,7 +178,8 @@ TEST(SpanishTexts, TheContextMenuOfATextBoxIsSpanish)
     });
     // The menu key, as the window system hands it to the text box.
     QWidget* box = f.Text1.Widget();
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, box->rect().center(), box->mapToGlobal(box->rect().center()));
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, box->rect().center(),
+                              box->mapToGlobal(box->rect().center()));
     QApplication::sendEvent(box, &menuKey);
     // The menu opens without waiting for a choice.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !items.isEmpty(); }));

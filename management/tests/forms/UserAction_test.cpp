@@ -74,7 +74,7 @@ public:
     forms::CommandButton B_Preguntar{*this};
     forms::CommandButton B_Contar{*this};
     jet::DataControl Data;
-    static inline QString archivo;   // set before the form is first touched
+    static inline QString archivo;  // set before the form is first touched
     int respuesta = 0;
     int cuentas = 0;
 
@@ -174,7 +174,8 @@ TEST_F(UserActionTest, ASaveOnAFullDiskShowsOneMessageAndKeepsWhatWasTyped)
     ASSERT_EQ(ft::Messages().size(), 1u);
     const ft::Message& shown = ft::Messages()[0];
     EXPECT_EQ(shown.Buttons, forms::vbCritical);
-    for (const QString& named : {QStringLiteral("El disco está lleno"), path_, QStringLiteral("INSERT INTO NOTAS (TEXTO) VALUES ('primera nota')"),
+    for (const QString& named : {QStringLiteral("El disco está lleno"), path_,
+                                 QStringLiteral("INSERT INTO NOTAS (TEXTO) VALUES ('primera nota')"),
                                  QStringLiteral("No se ha guardado nada de esta operación.")})
         EXPECT_TRUE(shown.Prompt.contains(named)) << shown.Prompt.toStdString();
     EXPECT_FALSE(shown.Prompt.contains("SELECT")) << shown.Prompt.toStdString();
@@ -243,7 +244,7 @@ TEST_F(UserActionTest, AModalFormsHandlersWriteOnTheirOwnWhileNothingIsLocked)
     ft::WhenShown<Dialogo>([&](Dialogo&) {
         OtherProgram other(path_);
         otherCouldWrite = other.Run("BEGIN IMMEDIATE") == 0 && other.Run("COMMIT") == 0;
-        ft::Click(f.B_Guardar);   // another form's button, as a stand-in for the dialog's own
+        ft::Click(f.B_Guardar);  // another form's button, as a stand-in for the dialog's own
     });
     ASSERT_TRUE(ft::Click(f.B_Contar));
     EXPECT_TRUE(otherCouldWrite);
@@ -266,7 +267,8 @@ TEST_F(UserActionTest, AModalFormIsNotOpenedWhenWhatCameBeforeItCannotBeWritten)
     EXPECT_EQ(Dialogo::cargas, 1);
     EXPECT_EQ(Dialogo::descargas, 1) << "left loaded and hidden";
     ASSERT_EQ(Prompts().size(), 1);
-    for (const QString& named : {QStringLiteral("El disco está lleno"), QStringLiteral("COMMIT, que guardaba:\nINSERT INTO REGISTRO (QUE) VALUES ('abre')")})
+    for (const QString& named : {QStringLiteral("El disco está lleno"),
+                                 QStringLiteral("COMMIT, que guardaba:\nINSERT INTO REGISTRO (QUE) VALUES ('abre')")})
         EXPECT_TRUE(Prompts()[0].contains(named)) << Prompts()[0].toStdString();
     EXPECT_EQ(Filas("SELECT QUE FROM REGISTRO"), QStringList());
 }
@@ -345,8 +347,8 @@ TEST_F(UserActionTest, ALockHeldPastTheWaitIsShownAndTheSaveCanBeMadeAgainLater)
     }
     jet::DBEngine().LockWait(kept);
     ASSERT_EQ(Prompts().size(), 1);
-    for (const QString& named : {QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado 0,4 s"),
-                                 path_})
+    for (const QString& named :
+         {QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado 0,4 s"), path_})
         EXPECT_TRUE(Prompts()[0].contains(named)) << Prompts()[0].toStdString();
     EXPECT_EQ(f.T_Texto.Text(), "bloqueada");
     ASSERT_TRUE(ft::Click(f.B_Guardar));
@@ -363,7 +365,10 @@ void ClickAButtonWhoseStatementFailsInTheProgram()
     forms::Application application(argc, argv);
     class Fallo : public forms::Form {
     public:
-        Fallo() { B_Fallo.OnClick = [] { throw jet::Error("No se encuentra la tabla «BLOQUE»."); }; }
+        Fallo()
+        {
+            B_Fallo.OnClick = [] { throw jet::Error("No se encuentra la tabla «BLOQUE»."); };
+        }
         forms::CommandButton B_Fallo{*this};
 
     private:
@@ -391,4 +396,4 @@ TEST(UserActionDeathTest, ADatabaseErrorInTheProgramIsShownAndTheProgramGoesOn)
                 "box: No se encuentra la tabla «BLOQUE»\\.(.|\n)*went on after the error");
 }
 
-} // namespace
+}  // namespace

@@ -110,22 +110,22 @@ TEST_F(EveryPicker, EachPickerAUserCanReachTakesWhatIsTyped)
     };
     const auto añadir = [](F_BLoques& f) { user::Click(f.B_Añadir); };
     const Case cases[] = {
-        {"F_BLoques.T_hora", [&] () -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_hora; },
-         "12:34:56", Time(12, 34, 56)},
-        {"F_BLoques.T_Duracion", [&] () -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_Duracion; },
+        {"F_BLoques.T_hora", [&]() -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_hora; }, "12:34:56",
+         Time(12, 34, 56)},
+        {"F_BLoques.T_Duracion", [&]() -> forms::DTPicker& { return Reached<F_BLoques>(añadir).T_Duracion; },
          "01:00:00", Time(1, 0, 0)},
-        {"F_Programas.T_hora", [] () -> forms::DTPicker& { return Reached<F_Programas>().T_hora; },
-         "21:05:00", Time(21, 5, 0)},
+        {"F_Programas.T_hora", []() -> forms::DTPicker& { return Reached<F_Programas>().T_hora; }, "21:05:00",
+         Time(21, 5, 0)},
         {"F_Programacion_Propiedades.T_Inicio",
-         [] () -> forms::DTPicker& { return Reached<F_Programacion_Propiedades>().T_Inicio; }, "19:59:30",
+         []() -> forms::DTPicker& { return Reached<F_Programacion_Propiedades>().T_Inicio; }, "19:59:30",
          Time(19, 59, 30)},
-        {"F_PLaylist.T_hora", [] () -> forms::DTPicker& { return Reached<F_PLaylist>().T_hora; }, "06:00:00",
+        {"F_PLaylist.T_hora", []() -> forms::DTPicker& { return Reached<F_PLaylist>().T_hora; }, "06:00:00",
          Time(6, 0, 0)},
-        {"F_Rotacion.T_hora", [] () -> forms::DTPicker& { return Reached<F_Rotacion>().T_hora; }, "7:8:9",
+        {"F_Rotacion.T_hora", []() -> forms::DTPicker& { return Reached<F_Rotacion>().T_hora; }, "7:8:9",
          Time(7, 8, 9)},
-        {"Asignar.DTPicker1", [] () -> forms::DTPicker& { return Reached<Asignar>().DTPicker1; }, "14/02/2027",
+        {"Asignar.DTPicker1", []() -> forms::DTPicker& { return Reached<Asignar>().DTPicker1; }, "14/02/2027",
          QDateTime(QDate(2027, 2, 14), QTime(0, 0))},
-        {"Periodo.T_Final", [] () -> forms::DTPicker& { return Reached<Periodo>().T_Final; }, "31/12/2026",
+        {"Periodo.T_Final", []() -> forms::DTPicker& { return Reached<Periodo>().T_Final; }, "31/12/2026",
          QDateTime(QDate(2026, 12, 31), QTime(0, 0))},
     };
     for (const Case& c : cases) {

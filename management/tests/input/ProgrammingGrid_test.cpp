@@ -101,7 +101,7 @@ TEST_F(ProgrammingGrid, AFileDroppedOnAFilledProgrammingStartsWhereItLands)
         std::function<QPoint()> at;  // taken as the grid is when the file lands
         const char* file;
         int seconds;
-        QStringList rows;            // HORA and FIN of the new row, none when refused
+        QStringList rows;  // HORA and FIN of the new row, none when refused
     };
     const Case cases[] = {
         {"on the first row", [&f] { return user::Cell(f.LISTA, 1, 3); }, "uno.wav", 3, {"08:00:10 08:00:13"}},

@@ -31,7 +31,7 @@ protected:
     {
         F_Clientes& f = forms::Get<F_Clientes>();
         EXPECT_TRUE(user::Shown(f));
-        user::Click(f.B_Añadir);   // proposes the next number, the caret in the box
+        user::Click(f.B_Añadir);  // proposes the next number, the caret in the box
         user::SelectAll();
         user::Type(numero);
         user::Click(f.T_Nombre);
@@ -103,8 +103,8 @@ TEST_F(SaveFaults, ANewAdvertiserSavedWhileAnotherProgramHoldsTheFileWaitsThenSt
     jet::DBEngine().LockWait(kept);
 
     ASSERT_EQ(Prompts().size(), 1);
-    for (const QString& named : {QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado 0,3 s"),
-                                 Path("Dorna.MDB")})
+    for (const QString& named :
+         {QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado 0,3 s"), Path("Dorna.MDB")})
         EXPECT_TRUE(Prompts()[0].contains(named)) << Prompts()[0].toStdString();
     ExpectTyped(f);
     EXPECT_EQ(Clientes(), QStringList());
@@ -137,8 +137,8 @@ TEST_F(SaveFaults, AContractDeleteWhoseLastStatementFailsLeavesEverythingAsItWas
     Sql("CREATE TRIGGER PROTEGIDO BEFORE DELETE ON PUBLICIDAD "
         "BEGIN SELECT RAISE(ABORT, 'contrato protegido'); END");
     const QStringList antes = Filas("SELECT ORDEN,BLOQUE,TIEMPO FROM PUBLICIDAD_CONTENIDO")
-        + Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES") + Filas("SELECT CONTRATO FROM DIAS")
-        + Filas("SELECT ORDEN FROM PUBLICIDAD");
+                              + Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES") + Filas("SELECT CONTRATO FROM DIAS")
+                              + Filas("SELECT ORDEN FROM PUBLICIDAD");
 
     F_Publicidad& f = forms::Get<F_Publicidad>();
     std::int32_t orden = 21;
@@ -151,8 +151,9 @@ TEST_F(SaveFaults, AContractDeleteWhoseLastStatementFailsLeavesEverythingAsItWas
 
     ASSERT_EQ(Prompts().size(), 2);
     EXPECT_EQ(Prompts()[0], "¿Desea eliminar el contrato?");
-    for (const QString& named : {QStringLiteral("contrato protegido"), QStringLiteral("DELETE FROM PUBLICIDAD WHERE ORDEN=21"),
-                                 Path("Dorna.MDB"), QStringLiteral("No se ha guardado nada de esta operación.")})
+    for (const QString& named :
+         {QStringLiteral("contrato protegido"), QStringLiteral("DELETE FROM PUBLICIDAD WHERE ORDEN=21"),
+          Path("Dorna.MDB"), QStringLiteral("No se ha guardado nada de esta operación.")})
         EXPECT_TRUE(Prompts()[1].contains(named)) << Prompts()[1].toStdString();
     EXPECT_EQ(Filas("SELECT ORDEN,BLOQUE,TIEMPO FROM PUBLICIDAD_CONTENIDO")
                   + Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES") + Filas("SELECT CONTRATO FROM DIAS")
@@ -163,4 +164,4 @@ TEST_F(SaveFaults, AContractDeleteWhoseLastStatementFailsLeavesEverythingAsItWas
     EXPECT_TRUE(f.B_Eliminar_P.Enabled());
 }
 
-} // namespace
+}  // namespace

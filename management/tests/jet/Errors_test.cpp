@@ -16,7 +16,7 @@ namespace {
 struct Fault {
     const char* name;
     QString statement;
-    QStringList named;   // every one must appear in the error text
+    QStringList named;  // every one must appear in the error text
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -27,7 +27,7 @@ void PrintTo(const Fault& c, std::ostream* out)
 
 class Faults : public StationFolder, public ::testing::WithParamInterface<Fault> {};
 
-} // namespace
+}  // namespace
 
 TEST_P(Faults, ErrorNamesWhatFailed)
 {
@@ -44,15 +44,23 @@ TEST_P(Faults, ErrorNamesWhatFailed)
 
 INSTANTIATE_TEST_SUITE_P(
     Statements, Faults,
-    ::testing::Values(
-        Fault{"MissingTable", QStringLiteral("SELECT * FROM BLOQUE"), {QStringLiteral("BLOQUE"), QStringLiteral("SELECT * FROM BLOQUE")}},
-        Fault{"MissingColumn", QStringLiteral("SELECT HORAS FROM BLOQUES"), {QStringLiteral("HORAS")}},
-        Fault{"BadSql", QStringLiteral("SELECT FROM WHERE"), {QStringLiteral("SELECT FROM WHERE")}},
-        Fault{"SecondStatement", QStringLiteral("SELECT * FROM BLOQUES; DELETE FROM BLOQUES"), {QStringLiteral("DELETE FROM BLOQUES")}},
-        Fault{"BadTimeLiteral", QStringLiteral("SELECT * FROM BLOQUES WHERE HORA=#25:61:00#"), {QStringLiteral("#25:61:00#")}},
-        Fault{"UnknownDateAddInterval", QStringLiteral("SELECT DateAdd('x', 1, #10:00:00#)"),
-              {QStringLiteral("intervalo no válido"), QStringLiteral("DateAdd('x'")}},
-        Fault{"OpenApostrophe", QStringLiteral("SELECT * FROM CLIENTES WHERE NOMBRE='O'Neill'"), {QStringLiteral("O'Neill")}}),
+    ::testing::Values(Fault{"MissingTable",
+                            QStringLiteral("SELECT * FROM BLOQUE"),
+                            {QStringLiteral("BLOQUE"), QStringLiteral("SELECT * FROM BLOQUE")}},
+                      Fault{"MissingColumn", QStringLiteral("SELECT HORAS FROM BLOQUES"), {QStringLiteral("HORAS")}},
+                      Fault{"BadSql", QStringLiteral("SELECT FROM WHERE"), {QStringLiteral("SELECT FROM WHERE")}},
+                      Fault{"SecondStatement",
+                            QStringLiteral("SELECT * FROM BLOQUES; DELETE FROM BLOQUES"),
+                            {QStringLiteral("DELETE FROM BLOQUES")}},
+                      Fault{"BadTimeLiteral",
+                            QStringLiteral("SELECT * FROM BLOQUES WHERE HORA=#25:61:00#"),
+                            {QStringLiteral("#25:61:00#")}},
+                      Fault{"UnknownDateAddInterval",
+                            QStringLiteral("SELECT DateAdd('x', 1, #10:00:00#)"),
+                            {QStringLiteral("intervalo no válido"), QStringLiteral("DateAdd('x'")}},
+                      Fault{"OpenApostrophe",
+                            QStringLiteral("SELECT * FROM CLIENTES WHERE NOMBRE='O'Neill'"),
+                            {QStringLiteral("O'Neill")}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 using Files = StationFolder;
@@ -171,7 +179,7 @@ private:
     std::chrono::milliseconds kept_;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Files, TheWaitForALockIsToldToItsWatcherFromStartToEnd)
 {

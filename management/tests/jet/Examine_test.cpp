@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <functional>
-#include <optional>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sqlite3.h>
 #include <thread>
 
@@ -85,7 +85,7 @@ QString ErrorOf(const std::function<void()>& work)
     return QString();
 }
 
-} // namespace
+}  // namespace
 
 TEST(Examine, TellsWhatAFileHoldsAndLeavesItAsItWas)
 {
@@ -183,7 +183,8 @@ TEST(Examine, ALogLeftByAProgramThatStoppedIsReadAndKept)
     ASSERT_GT(QFileInfo(stopped.filePath(QStringLiteral("MUSICA.MDB-wal"))).size(), 0);
     const auto before = FolderContents(stopped.path());
 
-    const jet::FileContents contents = jet::Examine(stopped.filePath(QStringLiteral("MUSICA.MDB")), jet::Use::ReadWrite);
+    const jet::FileContents contents =
+        jet::Examine(stopped.filePath(QStringLiteral("MUSICA.MDB")), jet::Use::ReadWrite);
     EXPECT_EQ(contents.state, jet::FileState::Database);
     ASSERT_EQ(contents.tables.size(), 3u);
     EXPECT_EQ(FolderContents(stopped.path()), before);
@@ -316,7 +317,7 @@ TEST(FilesAsFound, ADatabaseMadeHereGoesWhileItHoldsNoRow)
 {
     struct Case {
         const char* what;
-        bool hadNoBytes;   // else it was not there
+        bool hadNoBytes;  // else it was not there
         bool madeHere;
         bool rowWritten;
         bool goes;
@@ -338,7 +339,8 @@ TEST(FilesAsFound, ADatabaseMadeHereGoesWhileItHoldsNoRow)
         jet::FilesAsFound found(path);
         QFile::remove(path);
         MakeDatabase(path);
-        OtherProgram(path).Execute(c.rowWritten ? "DELETE FROM DOS; INSERT INTO Uno VALUES (1, 'x')" : "DELETE FROM DOS");
+        OtherProgram(path).Execute(c.rowWritten ? "DELETE FROM DOS; INSERT INTO Uno VALUES (1, 'x')"
+                                                : "DELETE FROM DOS");
         if (c.madeHere)
             found.FileMade();
 

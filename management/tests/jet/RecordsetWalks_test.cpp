@@ -58,7 +58,7 @@ void InsertSongs(jet::Database& db, const std::vector<Song>& songs)
 struct Query {
     const char* sql;
     std::function<bool(const Song&)> where;
-    std::function<bool(const Song&, const Song&)> before;   // empty: the table's own order
+    std::function<bool(const Song&, const Song&)> before;  // empty: the table's own order
 };
 
 const Query kByCode{"SELECT CODIGO,TITULO,INTERPRETE FROM CATALOGO ORDER BY CODIGO", nullptr,
@@ -73,10 +73,10 @@ const Query kByFirstColumn{"SELECT CODIGO AS CODIGO, TITULO FROM CATALOGO ORDER 
 // One step of a walk, done on the recordset and on the fully read rows.
 struct Step {
     enum Kind { First, Next, Last, Find, Retitle, Delete, Add, OtherWriterAdds, Peek } kind = First;
-    int count = 1;                                  // Next: how many; Add: the code; Peek: the row
-    const char* criteria = "";                      // Find
-    std::function<bool(const Song&)> matches;       // Find
-    const char* text = "";                          // Retitle
+    int count = 1;  // Next: how many; Add: the code; Peek: the row
+    const char* criteria = "";  // Find
+    std::function<bool(const Song&)> matches;  // Find
+    const char* text = "";  // Retitle
 };
 
 Step Of(Step::Kind kind, int count = 1)
@@ -87,14 +87,35 @@ Step Of(Step::Kind kind, int count = 1)
     return step;
 }
 
-Step First() { return Of(Step::First); }
-Step Next(int count = 1) { return Of(Step::Next, count); }
-Step Last() { return Of(Step::Last); }
-Step Delete() { return Of(Step::Delete); }
-Step Add(int codigo) { return Of(Step::Add, codigo); }
-Step OtherWriterAdds(int codigo) { return Of(Step::OtherWriterAdds, codigo); }
+Step First()
+{
+    return Of(Step::First);
+}
+Step Next(int count = 1)
+{
+    return Of(Step::Next, count);
+}
+Step Last()
+{
+    return Of(Step::Last);
+}
+Step Delete()
+{
+    return Of(Step::Delete);
+}
+Step Add(int codigo)
+{
+    return Of(Step::Add, codigo);
+}
+Step OtherWriterAdds(int codigo)
+{
+    return Of(Step::OtherWriterAdds, codigo);
+}
 // Reads a row by its position, as a grid does, without moving.
-Step Peek(int row) { return Of(Step::Peek, row); }
+Step Peek(int row)
+{
+    return Of(Step::Peek, row);
+}
 
 Step Find(const char* criteria, std::function<bool(const Song&)> matches)
 {
@@ -124,51 +145,74 @@ struct Walk {
 
 const Walk kWalks[] = {
     {"ToTheEndAndBack", &kByCode, {Next(10), Last(), First(), Next(4500), Last()}},
-    {"FindOneByCodeThenWalkOn", &kByCode, {Find("CODIGO=4321", [](const Song& s) { return s.codigo == 4321; }), Next(3)}},
-    {"FindTheFirstOfMany", &kByCode,
+    {"FindOneByCodeThenWalkOn",
+     &kByCode,
+     {Find("CODIGO=4321", [](const Song& s) { return s.codigo == 4321; }), Next(3)}},
+    {"FindTheFirstOfMany",
+     &kByCode,
      {Last(), Find("INTERPRETE='Intérprete 3'", [](const Song& s) { return s.interprete == "Intérprete 3"; }), Next()}},
-    {"FindByTitlePrefixInAnyCaseButNotItsAccents", &kByCode,
+    {"FindByTitlePrefixInAnyCaseButNotItsAccents",
+     &kByCode,
      {Find("TITULO LIKE 'AVI*'", [](const Song& s) { return StartsWith(s.titulo, "avi"); }),
       Find("TITULO LIKE 'ávila 49*'", [](const Song& s) { return StartsWith(s.titulo, "Ávila 49"); }),
-      Find("TITULO LIKE 'Avenida 12#*'", [](const Song& s) { return StartsWith(s.titulo, "Avenida 12") && s.titulo.size() > 10 && s.titulo[10].isDigit(); })}},
-    {"NoMatchKeepsThePosition", &kByCode,
+      Find("TITULO LIKE 'Avenida 12#*'",
+           [](const Song& s) {
+               return StartsWith(s.titulo, "Avenida 12") && s.titulo.size() > 10 && s.titulo[10].isDigit();
+           })}},
+    {"NoMatchKeepsThePosition",
+     &kByCode,
      {Next(7), Find("CODIGO=99999", [](const Song&) { return false; }),
       Find("TITULO LIKE 'zz*'", [](const Song&) { return false; }), Next()}},
-    {"RetitledRowIsFoundByItsNewTitleOnly", &kByCode,
+    {"RetitledRowIsFoundByItsNewTitleOnly",
+     &kByCode,
      {Find("CODIGO=2500", [](const Song& s) { return s.codigo == 2500; }), Retitle("Nuevo título"), Last(),
       Find("TITULO='Nuevo título'", [](const Song& s) { return s.titulo == "Nuevo título"; }),
       Find("TITULO LIKE 'nuevo*'", [](const Song& s) { return StartsWith(s.titulo, "nuevo"); }),
       Find("TITULO='avión 2500'", [](const Song& s) { return s.titulo == "avión 2500"; })}},
-    {"EditEveryRowOfAStretch", &kByCode,
+    {"EditEveryRowOfAStretch",
+     &kByCode,
      {Next(100), Retitle("a"), Next(), Retitle("b"), Next(), Retitle("c"), First(),
       Find("TITULO='b'", [](const Song& s) { return s.titulo == "b"; })}},
-    {"DeleteMidWalkThenMoveOn", &kByCode,
+    {"DeleteMidWalkThenMoveOn",
+     &kByCode,
      {Next(20), Delete(), Next(), Delete(), Next(), Delete(), Next(2), First(), Next(25), Last(), Delete(), Last()}},
-    {"DeleteWhatAFindFound", &kByCode,
+    {"DeleteWhatAFindFound",
+     &kByCode,
      {Find("CODIGO=3000", [](const Song& s) { return s.codigo == 3000; }), Delete(), Next(),
       Find("CODIGO=3000", [](const Song& s) { return s.codigo == 3000; }), Last()}},
-    {"DeleteEveryRowFromTheStart", &kRecentByCodeDown, {Delete(), Next(), Delete(), Next(), Delete(), Next(2), Delete()}},
-    {"AddedRowsFollowAndCanBeFound", &kByCode,
+    {"DeleteEveryRowFromTheStart",
+     &kRecentByCodeDown,
+     {Delete(), Next(), Delete(), Next(), Delete(), Next(2), Delete()}},
+    {"AddedRowsFollowAndCanBeFound",
+     &kByCode,
      {Add(6001), Next(3), Add(6002), Last(), Find("CODIGO=6001", [](const Song& s) { return s.codigo == 6001; }),
-      Retitle("añadida"), Delete(), Next(), Find("TITULO LIKE 'añadida*'", [](const Song& s) { return StartsWith(s.titulo, "añadida"); })}},
+      Retitle("añadida"), Delete(), Next(),
+      Find("TITULO LIKE 'añadida*'", [](const Song& s) { return StartsWith(s.titulo, "añadida"); })}},
     {"AddAfterDeletingTheLastRowReusesNoPosition", &kAsStored, {Last(), Delete(), Add(7000), Last(), Next()}},
-    {"OtherWritersRowsAreNotInIt", &kByCode,
+    {"OtherWritersRowsAreNotInIt",
+     &kByCode,
      {OtherWriterAdds(6100), Next(5), OtherWriterAdds(6101), Last(),
       Find("CODIGO=6100", [](const Song&) { return false; }), Add(6102), Last(),
       Find("CODIGO>6000", [](const Song& s) { return s.codigo > 6000; })}},
-    {"FilteredAndReversed", &kRecentByCodeDown,
+    {"FilteredAndReversed",
+     &kRecentByCodeDown,
      {Next(300), Find("AÑO=1999", [](const Song&) { return false; }),
       Find("INTERPRETE='Intérprete 5'", [](const Song& s) { return s.interprete == "Intérprete 5"; }), Retitle("x"),
       Last(), Find("TITULO='x'", [](const Song& s) { return s.titulo == "x"; })}},
-    {"TheTablesOwnOrder", &kAsStored,
+    {"TheTablesOwnOrder",
+     &kAsStored,
      {Next(2048), Next(2048), Last(), Find("CODIGO=1", [](const Song& s) { return s.codigo == 1; }), Next()}},
-    {"ReadFromBothEnds", &kByCode,
+    {"ReadFromBothEnds",
+     &kByCode,
      {Peek(4990), Peek(4000), Peek(10), Last(), Next(), First(), Next(3000), Peek(3990), Peek(4500),
       Find("CODIGO=4800", [](const Song& s) { return s.codigo == 4800; }), Delete(), Next()}},
-    {"ReadFromBothEndsOfAFilteredReverseOrder", &kRecentByCodeDown,
+    {"ReadFromBothEndsOfAFilteredReverseOrder",
+     &kRecentByCodeDown,
      {Peek(1600), Last(), Delete(), Peek(1000), Find("CODIGO=17", [](const Song&) { return false; }),
       Find("CODIGO=2080", [](const Song& s) { return s.codigo == 2080; }), Next(5)}},
-    {"OrderByAColumnNumber", &kByFirstColumn, {Last(), Find("CODIGO=17", [](const Song& s) { return s.codigo == 17; }), Delete(), Next()}},
+    {"OrderByAColumnNumber",
+     &kByFirstColumn,
+     {Last(), Find("CODIGO=17", [](const Song& s) { return s.codigo == 17; }), Delete(), Next()}},
 };
 
 enum class Reading { WhileOthersWrite, InATransaction, WithARollbackJournal };
@@ -220,7 +264,8 @@ protected:
             songs.push_back(SongOf(CodigoInserted(i)));
         musica.Execute("BEGIN");
         for (size_t first = 0; first < songs.size(); first += 1000)
-            InsertSongs(musica, std::vector<Song>(songs.begin() + long(first), songs.begin() + long(std::min(first + 1000, songs.size()))));
+            InsertSongs(musica, std::vector<Song>(songs.begin() + long(first),
+                                                  songs.begin() + long(std::min(first + 1000, songs.size()))));
         musica.Execute("COMMIT");
         stored = songs;
         if (GetParam().reading == Reading::WithARollbackJournal) {
@@ -240,10 +285,11 @@ protected:
         return read;
     }
 
-    std::vector<Song> stored;   // what the file holds, in the table's own order
+    std::vector<Song> stored;  // what the file holds, in the table's own order
 };
 
-void Apply(const Step& step, jet::Recordset& songs, FullyRead& expected, std::vector<Song>& stored, jet::Database& other)
+void Apply(const Step& step, jet::Recordset& songs, FullyRead& expected, std::vector<Song>& stored,
+           jet::Database& other)
 {
     switch (step.kind) {
     case Step::First:
@@ -288,7 +334,8 @@ void Apply(const Step& step, jet::Recordset& songs, FullyRead& expected, std::ve
         songs.Delete();
         const int codigo = expected.rows[size_t(expected.position)].codigo;
         expected.rows.erase(expected.rows.begin() + expected.position);
-        stored.erase(std::find_if(stored.begin(), stored.end(), [codigo](const Song& s) { return s.codigo == codigo; }));
+        stored.erase(
+            std::find_if(stored.begin(), stored.end(), [codigo](const Song& s) { return s.codigo == codigo; }));
         expected.deleted = true;
         return;
     }
@@ -379,7 +426,7 @@ QStringList CodesAndTitles(const std::vector<Song>& songs)
     return all;
 }
 
-} // namespace
+}  // namespace
 
 TEST_P(RecordsetWalks, EveryStepShowsWhatTheFullyReadRowsShow)
 {

@@ -84,7 +84,7 @@ TEST_F(Recordsets, WritesAreSeenByLaterReads)
     EXPECT_EQ(clients.AbsolutePosition(), 0);
     clients.Delete();
     EXPECT_EQ(clients.AbsolutePosition(), -1);
-    clients.MoveNext();   // the row after the deleted one
+    clients.MoveNext();  // the row after the deleted one
     EXPECT_EQ(clients.Fields(QStringLiteral("NUMERO")).Value().toInt(), 1);
     EXPECT_EQ(Rows(dorna, QStringLiteral("SELECT NUMERO FROM CLIENTES")), QStringList({"1"}));
 }
@@ -113,7 +113,7 @@ struct ColumnWrite {
     const char* name;
     const char* column;
     Value written;
-    const char* criteria;   // must find the row afterwards
+    const char* criteria;  // must find the row afterwards
     const char* shown;
 };
 
@@ -133,8 +133,8 @@ TEST_P(ColumnWrites, ValueIsStoredAsTheColumnsType)
     contracts.Fields(QStringLiteral("ORDEN")) = 1;
     contracts.Fields(QString::fromUtf8(c.column)) = c.written;
     contracts.Update();
-    jet::Recordset found = dorna.OpenRecordset(
-        QStringLiteral("SELECT %1 FROM PUBLICIDAD WHERE %2").arg(QString::fromUtf8(c.column), QString::fromUtf8(c.criteria)));
+    jet::Recordset found = dorna.OpenRecordset(QStringLiteral("SELECT %1 FROM PUBLICIDAD WHERE %2")
+                                                   .arg(QString::fromUtf8(c.column), QString::fromUtf8(c.criteria)));
     ASSERT_EQ(found.RecordCount(), 1) << c.criteria;
     EXPECT_EQ(found.ValueAt(0, 0).toString(), QString::fromUtf8(c.shown));
 }
@@ -157,7 +157,7 @@ TEST_F(Recordsets, WholeNumberColumnsStoreIntegersAndRefuseTheRest)
 {
     struct Case {
         Value written;
-        const char* stored;   // nullptr: refused
+        const char* stored;  // nullptr: refused
     };
     const Case cases[] = {
         {QStringLiteral("12"), "12"},

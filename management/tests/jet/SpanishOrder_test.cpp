@@ -22,7 +22,8 @@ TEST_F(SpanishOrder, OrderByNameIsAlphabetical)
 TEST_F(SpanishOrder, EqualityIgnoresCaseButNotAccents)
 {
     musica.Execute(QStringLiteral("INSERT INTO ALBUN (NOMBRE) VALUES ('Canción'), ('Cancion'), ('MAÑANA')"));
-    EXPECT_EQ(Rows(musica, QStringLiteral("SELECT NOMBRE FROM ALBUN WHERE NOMBRE='CANCIÓN'")), QStringList({"Canción"}));
+    EXPECT_EQ(Rows(musica, QStringLiteral("SELECT NOMBRE FROM ALBUN WHERE NOMBRE='CANCIÓN'")),
+              QStringList({"Canción"}));
     EXPECT_EQ(Rows(musica, QStringLiteral("SELECT NOMBRE FROM ALBUN WHERE NOMBRE='mañana'")), QStringList({"MAÑANA"}));
 }
 
@@ -51,14 +52,15 @@ TEST_P(Likes, PatternSelectsTheNames)
 INSTANTIATE_TEST_SUITE_P(Patterns, Likes,
                          ::testing::Values(LikeCase{"ñ*", {"Ñu"}}, LikeCase{"N*", {"nube"}},
                                            LikeCase{"rock ##", {"Rock 80"}}, LikeCase{"rock #?s", {"Rock 90s"}},
-                                           LikeCase{"*[0-9]", {"Rock 80"}}, LikeCase{"[!r]*", {"50%", "a_b", "axb", "nube", "Ñu"}},
+                                           LikeCase{"*[0-9]", {"Rock 80"}},
+                                           LikeCase{"[!r]*", {"50%", "a_b", "axb", "nube", "Ñu"}},
                                            LikeCase{"a_b", {"a_b"}}, LikeCase{"50%", {"50%"}},
                                            LikeCase{"*", {"50%", "a_b", "axb", "nube", "Ñu", "Rock 80", "Rock 90s"}}),
                          [](const auto& testCase) { return "Pattern" + std::to_string(testCase.index); });
 
 struct OrderedTexts {
     const char* kind;
-    std::vector<std::string> texts;   // each one after the one before
+    std::vector<std::string> texts;  // each one after the one before
 };
 
 void PrintTo(const OrderedTexts& c, std::ostream* out)
@@ -81,11 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
     Lists, Texts,
     ::testing::Values(
         OrderedTexts{"Spanish words",
-                     {"", "007", "1 de mayo", "10 años", "2 de julio", "a", "a ciegas", "a-ha", "Ábaco", "abad",
-                      "Abeja", "ácido", "acuarela", "Ángel", "anzuelo", "año", "añoranza", "apio", "Ça va", "cabo",
-                      "cana", "canal", "cancion", "canción", "canciones", "caña", "cañón", "cao", "cerro", "Chile",
-                      "cine", "lima", "llama", "lobo", "nube", "nylon", "Ñandú", "ñu", "Óscar", "oso", "pinguino",
-                      "pingüino", "pingüinos", "über", "ubre", "Zapata", "zapato", "zoo", "¡Hola!", "¿Qué?"}},
+                     {"",          "007",      "1 de mayo", "10 años", "2 de julio", "a",      "a ciegas", "a-ha",
+                      "Ábaco",     "abad",     "Abeja",     "ácido",   "acuarela",   "Ángel",  "anzuelo",  "año",
+                      "añoranza",  "apio",     "Ça va",     "cabo",    "cana",       "canal",  "cancion",  "canción",
+                      "canciones", "caña",     "cañón",     "cao",     "cerro",      "Chile",  "cine",     "lima",
+                      "llama",     "lobo",     "nube",      "nylon",   "Ñandú",      "ñu",     "Óscar",    "oso",
+                      "pinguino",  "pingüino", "pingüinos", "über",    "ubre",       "Zapata", "zapato",   "zoo",
+                      "¡Hola!",    "¿Qué?"}},
         // A letter followed by a combining accent is two characters.
         OrderedTexts{"Decomposed letters", {"é", "ez", "e\u0301", "n", "nz", "n\u0303", "ñ"}},
         OrderedTexts{"Characters beyond U+FFFF", {"z", "\U0001F3B5 Himno", "\U0001F600", "\U0001F600 a"}}),
@@ -113,7 +117,7 @@ char32_t CodeOf(const QString& token)
 
 struct Chain {
     const char* characters;
-    const char* chain;   // characters between the relations of RelationOf
+    const char* chain;  // characters between the relations of RelationOf
 };
 
 void PrintTo(const Chain& c, std::ostream* out)
@@ -171,7 +175,6 @@ INSTANTIATE_TEST_SUITE_P(
         Chain{"Fullwidth", "z < ａ = Ａ < ｚ = Ｚ"},
         Chain{"Outside the table", "z < ¡ < ʼ < U+0303 < ־ < 中 < ﬀ < U+FFFF < U+10000 < 𐐀 < 𐐨 < 😀 < U+10FFFF"}),
     [](const auto& testCase) { return "Class" + std::to_string(testCase.index); });
-
 
 // The whole order of single characters in one number: each code point in
 // order and how it stands to the one before. Taken from the weights that

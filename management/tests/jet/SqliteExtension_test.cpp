@@ -86,8 +86,8 @@ TEST_F(SqliteExtension, NamesWrittenByTheEngineSortAsInTheEngine)
     musica.Execute(QStringLiteral("INSERT INTO INTERPRETE (NOMBRE) VALUES ('Zapata'), ('ñandú'), ('Nube'), "
                                   "('árbol'), ('Oso'), ('abeto'), ('Ávila'), ('nata'), ('Ñu'), ('Nuñez'), "
                                   "('Nunez'), ('arbol'), ('Ópera'), ('ópalo'), ('Ana')"));
-    const QStringList expected = {"abeto", "Ana",    "arbol", "árbol", "Ávila", "nata",  "Nube", "Nunez",
-                                  "Nuñez", "ñandú", "Ñu",    "ópalo", "Ópera", "Oso",   "Zapata"};
+    const QStringList expected = {"abeto", "Ana",   "arbol", "árbol", "Ávila", "nata", "Nube",  "Nunez",
+                                  "Nuñez", "ñandú", "Ñu",    "ópalo", "Ópera", "Oso",  "Zapata"};
     const QString sorted = QStringLiteral("SELECT NOMBRE FROM INTERPRETE ORDER BY NOMBRE");
     EXPECT_EQ(Rows(musica, sorted), expected);
     EXPECT_EQ(plainMusica->Rows(sorted), expected);
@@ -114,7 +114,7 @@ TEST_F(SqliteExtension, EveryCharacterOfTheBasicPlaneSortsAsInTheEngine)
 struct Comparison {
     const char* left;
     const char* right;
-    int order;   // of left against right: -1, 0 or 1
+    int order;  // of left against right: -1, 0 or 1
 };
 
 void PrintTo(const Comparison& c, std::ostream* out)
@@ -143,13 +143,13 @@ TEST_P(Comparisons, AgreeWithTheEngine)
     EXPECT_EQ(OrderIn([this](const QString& sql) { return plainMusica->Rows(sql); }, right), GetParam().order);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SpanishNames, Comparisons,
-    ::testing::Values(Comparison{"CANCIÓN", "canción", 0}, Comparison{"MAÑANA", "mañana", 0},
-                      Comparison{"Canción", "Cancion", 1}, Comparison{"mañana", "manana", 1},
-                      Comparison{"ñu", "Nz", 1}, Comparison{"Ñ", "O", -1}, Comparison{"é", "f", -1},
-                      Comparison{"Éa", "eb", -1}, Comparison{"ab", "abc", -1}, Comparison{"", "a", -1}),
-    [](const auto& testCase) { return "Case" + std::to_string(testCase.index); });
+INSTANTIATE_TEST_SUITE_P(SpanishNames, Comparisons,
+                         ::testing::Values(Comparison{"CANCIÓN", "canción", 0}, Comparison{"MAÑANA", "mañana", 0},
+                                           Comparison{"Canción", "Cancion", 1}, Comparison{"mañana", "manana", 1},
+                                           Comparison{"ñu", "Nz", 1}, Comparison{"Ñ", "O", -1},
+                                           Comparison{"é", "f", -1}, Comparison{"Éa", "eb", -1},
+                                           Comparison{"ab", "abc", -1}, Comparison{"", "a", -1}),
+                         [](const auto& testCase) { return "Case" + std::to_string(testCase.index); });
 
 TEST_F(SqliteExtension, ProgrammingRowsWrittenByAnotherProgramAreReadByVarnook)
 {
@@ -195,4 +195,4 @@ TEST_F(SqliteExtension, TheSqliteShellLoadsIt)
               QStringList({"Álvarez", "bar Nuevo", "ñoquis", "Óptica Norte", "Zapatería Ñandú"}));
 }
 
-} // namespace
+}  // namespace

@@ -69,7 +69,7 @@ TEST_F(TransactionTest, WithoutCommitNothingIsWritten)
         jet::Database inside = Open();
         inside.Execute(QStringLiteral("DELETE * FROM CLIENTES"));
         Insert(inside, 2);
-        Insert(inside, 2);   // refused: the number exists
+        Insert(inside, 2);  // refused: the number exists
         transaction.Commit();
         FAIL() << "no error";
     } catch (const jet::Error&) {
@@ -112,7 +112,8 @@ TEST_F(TransactionTest, OneOpenedInsideAnotherIsPartOfIt)
             Insert(dorna, 2);
             inner.Commit();
         }
-        EXPECT_EQ(other.Numbers("SELECT NUMERO FROM CLIENTES ORDER BY NUMERO"), QStringList()) << "the inner Commit wrote";
+        EXPECT_EQ(other.Numbers("SELECT NUMERO FROM CLIENTES ORDER BY NUMERO"), QStringList())
+            << "the inner Commit wrote";
         {
             jet::Transaction undone;
             Insert(dorna, 3);
@@ -154,7 +155,7 @@ TEST_F(TransactionTest, AFailedLastStatementLeavesNothingOfTheOthers)
 
 class FullDiskTransaction : public TransactionTest {
 protected:
-    FullDisk disk;   // before the fixture's files are opened
+    FullDisk disk;  // before the fixture's files are opened
 };
 
 TEST_F(FullDiskTransaction, AFullDiskFailsTheStatementThatFilledItAndUndoesTheRest)
@@ -171,7 +172,7 @@ TEST_F(FullDiskTransaction, AFullDiskFailsTheStatementThatFilledItAndUndoesTheRe
             FAIL() << "written on a full disk";
         } catch (const jet::Error& error) {
             for (const QString& named : {QStringLiteral("disco está lleno"), Path(QStringLiteral("Dorna.MDB")),
-                                        QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (2,")})
+                                         QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (2,")})
                 EXPECT_TRUE(error.Text().contains(named)) << error.what();
         }
         disk.Free();
@@ -197,9 +198,9 @@ TEST_F(FullDiskTransaction, ACommitThatFailsNamesWhatItWasWriting)
         transaction.Commit();
         FAIL() << "committed on a full disk";
     } catch (const jet::Error& error) {
-        for (const QString& named : {QStringLiteral("disco está lleno"), Path(QStringLiteral("Dorna.MDB")),
-                                    QStringLiteral("COMMIT"),
-                                    QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (7,'Bar Pepe')")})
+        for (const QString& named :
+             {QStringLiteral("disco está lleno"), Path(QStringLiteral("Dorna.MDB")), QStringLiteral("COMMIT"),
+              QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (7,'Bar Pepe')")})
             EXPECT_TRUE(error.Text().contains(named)) << error.what();
     }
     disk.Free();
@@ -221,8 +222,8 @@ TEST_F(FullDiskTransaction, AfterAFullDiskTheFilesWorkAgain)
         dorna.Execute(QStringLiteral("DELETE * FROM CLIENTES WHERE NUMERO > 2000"));
         clients = dorna.OpenRecordset(QStringLiteral("SELECT NUMERO FROM CLIENTES ORDER BY NUMERO"));
         disk.Fill();
-        EXPECT_THROW(dorna.Execute(
-                         QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) SELECT NUMERO+10000,NOMBRE FROM CLIENTES")),
+        EXPECT_THROW(dorna.Execute(QStringLiteral(
+                         "INSERT INTO CLIENTES (NUMERO,NOMBRE) SELECT NUMERO+10000,NOMBRE FROM CLIENTES")),
                      jet::Error);
         disk.Free();
     }
@@ -258,4 +259,4 @@ TEST_F(TransactionTest, APauseWritesWhatWasChangedAndSetsTheTransactionAside)
     EXPECT_EQ(Numbers(dorna), QStringList({"1", "2", "3"}));
 }
 
-} // namespace
+}  // namespace

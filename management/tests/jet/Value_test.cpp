@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct Parsed {
     const char* text;
-    QDateTime expected;   // invalid: not a date
+    QDateTime expected;  // invalid: not a date
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Parsed{"2007-03-25 08:30:15", QDateTime(QDate(2007, 3, 25), QTime(8, 30, 15))},
                       Parsed{"08:30:00", QDateTime(dayZero, QTime(8, 30))},
                       Parsed{"8:30 PM", QDateTime(dayZero, QTime(20, 30))},
-                      Parsed{"01/01/35", QDateTime(QDate(2035, 1, 1), QTime(0, 0))},
-                      Parsed{"31/02/07", QDateTime()}, Parsed{"25:00:00", QDateTime()}, Parsed{"hola", QDateTime()}),
+                      Parsed{"01/01/35", QDateTime(QDate(2035, 1, 1), QTime(0, 0))}, Parsed{"31/02/07", QDateTime()},
+                      Parsed{"25:00:00", QDateTime()}, Parsed{"hola", QDateTime()}),
     [](const auto& testCase) { return "Text" + std::to_string(testCase.index); });
 
 TEST(Values, NumbersConvertAsTheFormsNeed)

@@ -146,27 +146,20 @@ TEST_F(AccessibleNames, ControlsWithoutACaptionAreNamedAndLabelledByTheirOwnLabe
     const Case cases[] = {
         // Inside the frame "Bloques": the frame's caption is not their name.
         {"F_BLoques.T_hora", Of(&F_BLoques::T_hora), "Hora emisión"},
-        {"F_BLoques.T_Duracion", Of(&F_BLoques::T_Duracion),
-         "Duracion max."},
+        {"F_BLoques.T_Duracion", Of(&F_BLoques::T_Duracion), "Duracion max."},
         {"F_Programas.T_hora", Of(&F_Programas::T_hora), "Hora emisión"},
-        {"F_Programas.T_Realizacion", Of(&F_Programas::T_Realizacion),
-         "Realización"},
+        {"F_Programas.T_Realizacion", Of(&F_Programas::T_Realizacion), "Realización"},
         {"Periodo.T_Inicio", Of(&Periodo::T_Inicio), "Del"},
         {"Periodo.T_Final", Of(&Periodo::T_Final), "A"},
         {"F_Musica.T_Año", Of(&F_Musica::T_Año), "Año"},
         {"F_Musica.T_Estilo", Of(&F_Musica::T_Estilo), "Estilo"},
-        {"F_Publicidad.T_Orden", Of(&F_Publicidad::T_Orden),
-         "Nº Contrato"},
-        {"F_Publicidad.T_Comentario", Of(&F_Publicidad::T_Comentario),
-         "Comentario"},
-        {"F_Publicidad.lista3", Of(&F_Publicidad::lista3),
-         "Descripción del bloque"},
-        {"F_Buscar_Publicidad.Combo", Of(&F_Buscar_Publicidad::Combo),
-         "Buscar por"},
+        {"F_Publicidad.T_Orden", Of(&F_Publicidad::T_Orden), "Nº Contrato"},
+        {"F_Publicidad.T_Comentario", Of(&F_Publicidad::T_Comentario), "Comentario"},
+        {"F_Publicidad.lista3", Of(&F_Publicidad::lista3), "Descripción del bloque"},
+        {"F_Buscar_Publicidad.Combo", Of(&F_Buscar_Publicidad::Combo), "Buscar por"},
         // Controls with a caption of their own keep it.
         {"F_BLoques.C_Prioritario", Of(&F_BLoques::C_Prioritario), "Sat"},
-        {"F_Publicidad.Command3", Of(&F_Publicidad::Command3),
-         "Periodos de emisión"},
+        {"F_Publicidad.Command3", Of(&F_Publicidad::Command3), "Periodos de emisión"},
     };
     for (const Case& c : cases) {
         forms::Control& control = c.get();
@@ -190,13 +183,10 @@ TEST_F(AccessibleNames, GridsNameTheirColumnsByTheirHeadings)
         std::vector<std::string> columns;
     };
     const Case cases[] = {
-        {"F_Publicidad.Lista1", Of(&F_Publicidad::Lista1),
-         {"", "Descripción", "Duración", "", ""}},
-        {"F_Publicidad.lista3", Of(&F_Publicidad::lista3),
-         {"", "Nº contrato", "Descripcion", "Tiempo"}},
+        {"F_Publicidad.Lista1", Of(&F_Publicidad::Lista1), {"", "Descripción", "Duración", "", ""}},
+        {"F_Publicidad.lista3", Of(&F_Publicidad::lista3), {"", "Nº contrato", "Descripcion", "Tiempo"}},
         {"Asignar.LISTA", Of(&Asignar::LISTA), {"", "A", "Días de emisión"}},
-        {"F_BLoques.LISTA", Of(&F_BLoques::LISTA),
-         {"", "NºContrato", "Descripción", "Duración", ""}},
+        {"F_BLoques.LISTA", Of(&F_BLoques::LISTA), {"", "NºContrato", "Descripción", "Duración", ""}},
     };
     for (const Case& c : cases) {
         forms::MSFlexGrid& grid = c.get();

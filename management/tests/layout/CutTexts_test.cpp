@@ -53,28 +53,60 @@ TEST(CutTexts, FindsEachKindOfTextThatDoesNotFitAndOnlyThose)
         const char* cut;  // empty: nothing is cut
     };
     const Case cases[] = {
-        {"label wide enough", [](Sample& f) { f.Label1.Move(0, 900, 1500, 255); f.Label1.Caption("Días de emisión"); },
+        {"label wide enough",
+         [](Sample& f) {
+             f.Label1.Move(0, 900, 1500, 255);
+             f.Label1.Caption("Días de emisión");
+         },
          ""},
         {"label narrower than a word",
-         [](Sample& f) { f.Label1.Move(0, 900, 600, 255); f.Label1.Caption("Descripción"); },
+         [](Sample& f) {
+             f.Label1.Move(0, 900, 600, 255);
+             f.Label1.Caption("Descripción");
+         },
          "label \"Descripción\""},
         {"label that wraps below its height",
-         [](Sample& f) { f.Label1.Move(0, 900, 700, 255); f.Label1.Caption("Días de emisión"); },
+         [](Sample& f) {
+             f.Label1.Move(0, 900, 700, 255);
+             f.Label1.Caption("Días de emisión");
+         },
          "label (height) \"Días de emisión\""},
         {"label that wraps within its height",
-         [](Sample& f) { f.Label1.Move(0, 900, 700, 600); f.Label1.Caption("Días de emisión"); }, ""},
-        {"button wide enough",
-         [](Sample& f) { f.Command1.Move(0, 1300, 2000, 375); f.Command1.Caption("Bloques Publicitarios"); }, ""},
-        {"button too narrow",
-         [](Sample& f) { f.Command1.Move(0, 1300, 1200, 375); f.Command1.Caption("Bloques Publicitarios"); },
-         "button \"Bloques Publicitarios\""},
-        {"check box wide enough", [](Sample& f) { f.Check1.Move(0, 1800, 1300, 255); f.Check1.Caption("Domingos"); },
+         [](Sample& f) {
+             f.Label1.Move(0, 900, 700, 600);
+             f.Label1.Caption("Días de emisión");
+         },
          ""},
-        {"check box too narrow", [](Sample& f) { f.Check1.Move(0, 1800, 700, 255); f.Check1.Caption("Domingos"); },
+        {"button wide enough",
+         [](Sample& f) {
+             f.Command1.Move(0, 1300, 2000, 375);
+             f.Command1.Caption("Bloques Publicitarios");
+         },
+         ""},
+        {"button too narrow",
+         [](Sample& f) {
+             f.Command1.Move(0, 1300, 1200, 375);
+             f.Command1.Caption("Bloques Publicitarios");
+         },
+         "button \"Bloques Publicitarios\""},
+        {"check box wide enough",
+         [](Sample& f) {
+             f.Check1.Move(0, 1800, 1300, 255);
+             f.Check1.Caption("Domingos");
+         },
+         ""},
+        {"check box too narrow",
+         [](Sample& f) {
+             f.Check1.Move(0, 1800, 700, 255);
+             f.Check1.Caption("Domingos");
+         },
          "check box \"Domingos\""},
         {"frame wide enough", [](Sample& f) { f.Frame1.Caption("Añadir/Eliminar día"); }, ""},
         {"frame too narrow",
-         [](Sample& f) { f.Frame1.Width(900); f.Frame1.Caption("Añadir/Eliminar día"); },
+         [](Sample& f) {
+             f.Frame1.Width(900);
+             f.Frame1.Caption("Añadir/Eliminar día");
+         },
          "frame caption \"Añadir/Eliminar día\""},
         {"heading sized by its format string", Column("|<Días de emisión"), ""},
         {"heading in a narrower column", Column("|<Días de emisión", 1000), "heading \"Días de emisión\""},
@@ -92,7 +124,8 @@ TEST(CutTexts, FindsEachKindOfTextThatDoesNotFitAndOnlyThose)
         const QStringList cut = CutTexts(*form.Surface());
         if (*c.cut) {
             ASSERT_EQ(cut.size(), 1) << c.what << ": " << cut.join("; ").toStdString();
-            EXPECT_TRUE(cut.front().startsWith(QString::fromUtf8(c.cut))) << c.what << ": " << cut.front().toStdString();
+            EXPECT_TRUE(cut.front().startsWith(QString::fromUtf8(c.cut)))
+                << c.what << ": " << cut.front().toStdString();
         } else {
             EXPECT_TRUE(cut.isEmpty()) << c.what << ": " << cut.join("; ").toStdString();
         }

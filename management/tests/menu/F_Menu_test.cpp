@@ -133,13 +133,12 @@ TEST_F(F_MenuTest, EveryRowAtABlocksTimeGetsItsLengthAndEnd)
     Fila("Domingo", "10:00:00", "FIC");
     Fila("Lunes", "10:30:00", "MUS");
     forms::Get<F_Menu>();
-    EXPECT_EQ(Filas("SELECT PROGRAMACION,TIPO,TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:00:00# "
-                    "ORDER BY PROGRAMACION,TIPO"),
-              QStringList({"Domingo|FIC|00:01:30|10:01:30", "Lunes|BLO|00:01:30|10:01:30",
-                           "Lunes|FIC|00:01:30|10:01:30", "Lunes|MUS|00:01:30|10:01:30",
-                           "Lunes|PRO|00:01:30|10:01:30", "Lunes|ROT|00:01:30|10:01:30"}));
-    EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:30:00#"),
-              QStringList({"viejo|10:30:00"}));
+    EXPECT_EQ(
+        Filas("SELECT PROGRAMACION,TIPO,TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:00:00# "
+              "ORDER BY PROGRAMACION,TIPO"),
+        QStringList({"Domingo|FIC|00:01:30|10:01:30", "Lunes|BLO|00:01:30|10:01:30", "Lunes|FIC|00:01:30|10:01:30",
+                     "Lunes|MUS|00:01:30|10:01:30", "Lunes|PRO|00:01:30|10:01:30", "Lunes|ROT|00:01:30|10:01:30"}));
+    EXPECT_EQ(Filas("SELECT TIEMPO_VER,FIN FROM PROGRAMACION WHERE HORA=#10:30:00#"), QStringList({"viejo|10:30:00"}));
 }
 
 // The readjustment in a process of its own, killed as by a power cut while it
@@ -149,20 +148,34 @@ TEST_F(F_MenuTest, AStartKilledMidwayLeavesTheOldTotalsOrTheNewOnes)
 {
     struct Case {
         const char* table;
-        int row;   // 0: not killed
+        int row;  // 0: not killed
     };
     const Case cases[] = {
-        {"PUBLICIDAD_CONTENIDO", 1}, {"PUBLICIDAD_CONTENIDO", 2}, {"BLOQUES", 1}, {"BLOQUES", 2},
-        {"BLOQUES", 3},              {"PROGRAMACION", 1},         {"PROGRAMACION", 3}, {"-", 0},
+        {"PUBLICIDAD_CONTENIDO", 1}, {"PUBLICIDAD_CONTENIDO", 2}, {"BLOQUES", 1}, {"BLOQUES", 2}, {"BLOQUES", 3},
+        {"PROGRAMACION", 1},         {"PROGRAMACION", 3},         {"-", 0},
     };
-    const QStringList before = {
-        "08:30:00|999|00:16:39", "09:00:00|30|00:00:30", "10:00:00|0|", "1", "2", "3", "4", "5",
-        "Lunes|08:30:00|viejo|08:30:00", "Lunes|10:00:00|viejo|10:00:00", "Martes|09:00:00|viejo|09:00:00",
-        "Martes|12:00:00|viejo|12:00:00"};
-    const QStringList after = {
-        "08:30:00|45|00:00:45", "09:00:00|0|00:00:00", "10:00:00|60|00:01:00", "1", "2", "4",
-        "Lunes|08:30:00|00:00:45|08:30:45", "Lunes|10:00:00|00:01:00|10:01:00", "Martes|09:00:00|00:00:00|09:00:00",
-        "Martes|12:00:00|viejo|12:00:00"};
+    const QStringList before = {"08:30:00|999|00:16:39",
+                                "09:00:00|30|00:00:30",
+                                "10:00:00|0|",
+                                "1",
+                                "2",
+                                "3",
+                                "4",
+                                "5",
+                                "Lunes|08:30:00|viejo|08:30:00",
+                                "Lunes|10:00:00|viejo|10:00:00",
+                                "Martes|09:00:00|viejo|09:00:00",
+                                "Martes|12:00:00|viejo|12:00:00"};
+    const QStringList after = {"08:30:00|45|00:00:45",
+                               "09:00:00|0|00:00:00",
+                               "10:00:00|60|00:01:00",
+                               "1",
+                               "2",
+                               "4",
+                               "Lunes|08:30:00|00:00:45|08:30:45",
+                               "Lunes|10:00:00|00:01:00|10:01:00",
+                               "Martes|09:00:00|00:00:00|09:00:00",
+                               "Martes|12:00:00|viejo|12:00:00"};
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.table) + " " + std::to_string(c.row));
         // Each case on a folder of its own: a killed start leaves its file behind.
@@ -186,7 +199,8 @@ TEST_F(F_MenuTest, AStartKilledMidwayLeavesTheOldTotalsOrTheNewOnes)
         ASSERT_TRUE(program.waitForFinished(60000)) << program.errorString().toStdString();
         const bool killed = program.exitStatus() == QProcess::CrashExit;
         EXPECT_EQ(killed, c.row > 0) << program.readAllStandardError().toStdString();
-        const QStringList state = Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES ORDER BY HORA")
+        const QStringList state =
+            Filas("SELECT HORA,TIEMPO,TIEMPO_VER FROM BLOQUES ORDER BY HORA")
             + Filas("SELECT ORDEN FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN")
             + Filas("SELECT PROGRAMACION,HORA,TIEMPO_VER,FIN FROM PROGRAMACION ORDER BY PROGRAMACION,HORA");
         EXPECT_EQ(state.join('\n').toStdString(), (killed ? before : after).join('\n').toStdString());
@@ -216,11 +230,11 @@ TEST_F(F_MenuTest, CaptionsVisibilityAndTheFourByThreeGrid)
         int line;
     };
     const Case cases[] = {
-        {menu.Command1, "Clientes", 0, 0},   {menu.Command4, "Bloques Publicitarios", 1, 0},
-        {menu.Command3, "Publicidad", 2, 0}, {menu.Command10, "Herramientas", 3, 0},
-        {menu.Command8, "Música", 0, 1},     {menu.Command12, "Informes", 1, 1},
-        {menu.Command7, "Ayuda", 2, 1},      {menu.Command11, "Acerca de..", 3, 1},
-        {menu.Command5, "Salir", 3, 2},      {menu.Command2, "Programas", -1, 0},
+        {menu.Command1, "Clientes", 0, 0},      {menu.Command4, "Bloques Publicitarios", 1, 0},
+        {menu.Command3, "Publicidad", 2, 0},    {menu.Command10, "Herramientas", 3, 0},
+        {menu.Command8, "Música", 0, 1},        {menu.Command12, "Informes", 1, 1},
+        {menu.Command7, "Ayuda", 2, 1},         {menu.Command11, "Acerca de..", 3, 1},
+        {menu.Command5, "Salir", 3, 2},         {menu.Command2, "Programas", -1, 0},
         {menu.Command6, "Programacion", -1, 0}, {menu.Command9, "Programación Música", -1, 0},
     };
     menu.Show();

@@ -38,4 +38,4 @@ TEST_F(LockAtStart, TheMenuWaitsInSightForAnotherProgramToReleaseTheManagementFi
     ExpectNoUntrappedErrors();
 }
 
-} // namespace
+}  // namespace

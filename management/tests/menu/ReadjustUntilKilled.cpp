@@ -32,7 +32,7 @@ int WatchConnection(sqlite3* connection, const char**, const sqlite3_api_routine
     return SQLITE_OK;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

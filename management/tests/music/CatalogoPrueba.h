@@ -25,12 +25,24 @@ protected:
     // A stored song with the columns of valores (SQL literals) overriding plain defaults.
     static void Cancion(int codigo, const Fila& valores = {})
     {
-        Fila fila = {{"TITULO", "'Título'"},     {"INTERPRETE", "''"},   {"ALBUN", "''"},
-                     {"AÑO", "2006"},           {"SLOT", "''"},         {"TIPO", "''"},
-                     {"RITMO", "''"},           {"ESTILO", "''"},       {"FICHERO", "'-Vacio-'"},
-                     {"DURACION_VER", "'0'"},   {"INTRO", "0"},         {"PRESENTACION1", "'-Vacio-'"},
-                     {"PRESENTACION2", "'-Vacio-'"}, {"radiaciones", "0"}, {"COMENTARIO", "''"},
-                     {"estilo_n", "0"},         {"ritmo_n", "0"},       {"tipo_n", "0"}};
+        Fila fila = {{"TITULO", "'Título'"},
+                     {"INTERPRETE", "''"},
+                     {"ALBUN", "''"},
+                     {"AÑO", "2006"},
+                     {"SLOT", "''"},
+                     {"TIPO", "''"},
+                     {"RITMO", "''"},
+                     {"ESTILO", "''"},
+                     {"FICHERO", "'-Vacio-'"},
+                     {"DURACION_VER", "'0'"},
+                     {"INTRO", "0"},
+                     {"PRESENTACION1", "'-Vacio-'"},
+                     {"PRESENTACION2", "'-Vacio-'"},
+                     {"radiaciones", "0"},
+                     {"COMENTARIO", "''"},
+                     {"estilo_n", "0"},
+                     {"ritmo_n", "0"},
+                     {"tipo_n", "0"}};
         for (const auto& [columna, valor] : valores)
             fila[columna] = valor;
         QStringList nombres{"CODIGO"};

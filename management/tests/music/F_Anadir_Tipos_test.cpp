@@ -105,7 +105,7 @@ TEST_F(F_Añadir_TiposTest, EliminarDeletesTheNameShownInTheEditorsList)
 {
     Nombres("RITMO", {"D'Alto"});
     F_Musica& editor = Editor();
-    ASSERT_TRUE(ft::Choose(editor.T_Ritmo, 1));   // Alto, Bajo, D'Alto
+    ASSERT_TRUE(ft::Choose(editor.T_Ritmo, 1));  // Alto, Bajo, D'Alto
     ASSERT_EQ(editor.T_Ritmo.Text(), "Bajo");
     ft::WhenShown<F_Añadir_Tipos>([](F_Añadir_Tipos& dialogo) { ft::Click(dialogo.Command3); });
     ASSERT_TRUE(ft::Click(editor.Command6));
@@ -136,7 +136,7 @@ TEST_F(F_Añadir_TiposTest, ANameNotInTheListDeletesNothingButRefillsAndCloses)
     ASSERT_TRUE(ft::Click(editor.Command7));
     EXPECT_TRUE(cerrado);
     EXPECT_EQ(Lista("TIPO").size(), 2);
-    EXPECT_EQ(editor.T_Tipo.ListIndex(), 0);   // refilled
+    EXPECT_EQ(editor.T_Tipo.ListIndex(), 0);  // refilled
     ExpectNoUntrappedErrors();
 }
 
@@ -152,7 +152,7 @@ TEST_F(F_Añadir_TiposTest, DeletingFromAnEmptyListOnlyCloses)
     });
     ASSERT_TRUE(ft::Click(editor.Command7));
     EXPECT_TRUE(cerrado);
-    EXPECT_EQ(editor.T_Estilo.ListIndex(), 1);   // not refilled
+    EXPECT_EQ(editor.T_Estilo.ListIndex(), 1);  // not refilled
     ExpectNoUntrappedErrors();
 }
 

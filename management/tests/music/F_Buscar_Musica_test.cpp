@@ -41,9 +41,18 @@ protected:
 
 TEST_F(F_Buscar_MusicaTest, ListsEverySongByCodeWithItsFourteenColumns)
 {
-    Cancion(12, {{"TITULO", "'Doce'"}, {"INTERPRETE", "'Ana'"}, {"ALBUN", "'Uno'"}, {"DURACION_VER", "'00:03:05'"},
-                 {"AÑO", "1999"}, {"ESTILO", "'Pop'"}, {"TIPO", "'Lenta'"}, {"RITMO", "'Alto'"}, {"SLOT", "'S1'"},
-                 {"FICHERO", "'/m/doce.mp3'"}, {"PRESENTACION1", "'/p/1.wav'"}, {"PRESENTACION2", "'/p/2.wav'"},
+    Cancion(12, {{"TITULO", "'Doce'"},
+                 {"INTERPRETE", "'Ana'"},
+                 {"ALBUN", "'Uno'"},
+                 {"DURACION_VER", "'00:03:05'"},
+                 {"AÑO", "1999"},
+                 {"ESTILO", "'Pop'"},
+                 {"TIPO", "'Lenta'"},
+                 {"RITMO", "'Alto'"},
+                 {"SLOT", "'S1'"},
+                 {"FICHERO", "'/m/doce.mp3'"},
+                 {"PRESENTACION1", "'/p/1.wav'"},
+                 {"PRESENTACION2", "'/p/2.wav'"},
                  {"INTRO", "7"}});
     Cancion(3);
     QStringList fila, cabeceras, entradas, codigos;
@@ -67,10 +76,11 @@ TEST_F(F_Buscar_MusicaTest, ListsEverySongByCodeWithItsFourteenColumns)
                                      "Slot", "Presentacion 1", "Presentacion 2", "Intro"}));
     EXPECT_EQ(seleccionada, 0);
     EXPECT_EQ(codigos, QStringList({"3", "12"}));
-    EXPECT_EQ(cabeceras, QStringList({"", "Código", "Título", "Interprete", "Albún", "Duración", "Año", "Estilo",
-                                      "Tipo", "Ritmo", "Slot", "Fichero", "Presentacion 1", "Presentacion 2",
-                                      "Intro"}));
-    EXPECT_EQ(anchos, std::vector<int>({1, 800, 4000, 4000, 4000, 800, 800, 800, 800, 800, 800, 4000, 4000, 4000, 800}));
+    EXPECT_EQ(cabeceras,
+              QStringList({"", "Código", "Título", "Interprete", "Albún", "Duración", "Año", "Estilo", "Tipo", "Ritmo",
+                           "Slot", "Fichero", "Presentacion 1", "Presentacion 2", "Intro"}));
+    EXPECT_EQ(anchos,
+              std::vector<int>({1, 800, 4000, 4000, 4000, 800, 800, 800, 800, 800, 800, 4000, 4000, 4000, 800}));
     EXPECT_EQ(fila.mid(1), QStringList({"12", "Doce", "Ana", "Uno", "00:03:05", "1999", "Pop", "Lenta", "Alto", "S1",
                                         "/m/doce.mp3", "/p/1.wav", "/p/2.wav", "7"}));
     ExpectNoUntrappedErrors();
@@ -90,18 +100,18 @@ TEST_F(F_Buscar_MusicaTest, TypingListsTheSongsWhoseColumnBeginsWithTheTextSorte
     };
     const Caso casos[] = {
         {0, "1", {"1", "10", "12", "100"}},
-        {1, "a", {"100", "12", "1"}},          // Alba, Amor, ayer
+        {1, "a", {"100", "12", "1"}},  // Alba, Amor, ayer
         {2, "o'", {"10"}},
-        {2, "O", {"10", "100"}},               // O'Hara, Oasis
-        {4, "19", {"12", "2", "1"}},           // 1985, 1990, 1999
-        {11, "1", {"10", "100", "1"}},         // 1, 10, 15: not 21 nor 0
-        {5, "", {"10", "100", "12", "2"}},      // a Null style does not match
+        {2, "O", {"10", "100"}},  // O'Hara, Oasis
+        {4, "19", {"12", "2", "1"}},  // 1985, 1990, 1999
+        {11, "1", {"10", "100", "1"}},  // 1, 10, 15: not 21 nor 0
+        {5, "", {"10", "100", "12", "2"}},  // a Null style does not match
         {1, "q", {}},
     };
     Abrir(1, [&](F_Buscar_Musica& buscador) {
         for (const Caso& caso : casos) {
             ASSERT_TRUE(ft::Choose(buscador.Combo, caso.entrada));
-            ASSERT_TRUE(ft::Type(buscador.Text1, "-"));   // every case starts from a change
+            ASSERT_TRUE(ft::Type(buscador.Text1, "-"));  // every case starts from a change
             ASSERT_TRUE(ft::Type(buscador.Text1, QString::fromUtf8(caso.tecleado)));
             EXPECT_EQ(Columna1(buscador.LISTA), caso.codigos) << caso.entrada << " " << caso.tecleado;
             EXPECT_EQ(buscador.LISTA.TextMatrix(0, 2), "Título");
@@ -126,7 +136,7 @@ TEST_F(F_Buscar_MusicaTest, ChoosingAnotherColumnEmptiesTheBoxAndListsAgain)
     });
     EXPECT_EQ(antes, QStringList({"2"}));
     EXPECT_EQ(texto, "");
-    EXPECT_EQ(despues, QStringList({"2", "1"}));   // every title, sorted by title
+    EXPECT_EQ(despues, QStringList({"2", "1"}));  // every title, sorted by title
     ExpectNoUntrappedErrors();
 }
 
@@ -201,7 +211,7 @@ TEST_F(F_Buscar_MusicaTest, InALargeCatalogueTheEndKeyReachesTheLastSongAndADoub
     AbrirDesdeElEditor([&](F_Buscar_Musica& buscador) {
         auto* vista = static_cast<QTableView*>(buscador.LISTA.Widget());
         QTest::keyClick(vista, Qt::Key_End);
-        QApplication::processEvents();   // drawn: the last rows are read
+        QApplication::processEvents();  // drawn: the last rows are read
         for (int fila = canciones - 3; fila <= canciones; ++fila)
             mostradas << vista->model()->data(vista->model()->index(fila - 1, 2)).toString();
         const QRect celda = vista->visualRect(vista->model()->index(canciones - 1, 2));

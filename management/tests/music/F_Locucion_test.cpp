@@ -85,8 +85,9 @@ TEST_F(F_LocucionTest, TheIntroIsTheNumberAtTheStartOfTheBoxRoundedHalvesToEven)
         int intro;
     };
     const Caso casos[] = {
-        {"30", 30}, {"12.5", 12}, {"13.5", 14}, {"12.6", 13},          {"7 s", 7},
-        {"abc", 0}, {"", 0},      {"-5", 0},    {"99999999999", 2147483647},
+        {"30", 30},   {"12.5", 12}, {"13.5", 14},
+        {"12.6", 13}, {"7 s", 7},   {"abc", 0},
+        {"", 0},      {"-5", 0},    {"99999999999", 2147483647},
     };
     F_Musica& editor = Editor("-Vacio-", "-Vacio-", "");
     for (const Caso& caso : casos) {
@@ -145,10 +146,10 @@ TEST_F(F_LocucionTest, DraggingMovesThePresentationBarsLeftEdgeToThePointer)
     std::vector<int> lefts;
     ft::WhenShown<F_Locucion>([&](F_Locucion& ventana) {
         ventana.L2.Width(900);
-        Raton(ventana, QEvent::MouseMove, 10, Qt::NoButton);   // not dragging yet
+        Raton(ventana, QEvent::MouseMove, 10, Qt::NoButton);  // not dragging yet
         lefts.push_back(ventana.L2.Left());
         Raton(ventana, QEvent::MouseButtonPress, 4, Qt::LeftButton);
-        Raton(ventana, QEvent::MouseMove, 20, Qt::LeftButton);   // 300 twips into the bar
+        Raton(ventana, QEvent::MouseMove, 20, Qt::LeftButton);  // 300 twips into the bar
         lefts.push_back(ventana.L2.Left());
         Raton(ventana, QEvent::MouseMove, 10, Qt::LeftButton);
         lefts.push_back(ventana.L2.Left());

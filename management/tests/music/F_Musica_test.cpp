@@ -15,9 +15,9 @@ namespace ft = forms::test;
 namespace {
 
 const QStringList columnas = {
-    "CODIGO",        "TITULO",   "INTERPRETE", "ALBUN",         "AÑO",           "SLOT",
-    "TIPO",          "RITMO",    "ESTILO",     "FICHERO",       "DURACION_VER",  "INTRO",
-    "PRESENTACION1", "PRESENTACION2", "radiaciones", "COMENTARIO", "estilo_n", "ritmo_n", "tipo_n",
+    "CODIGO",      "TITULO",     "INTERPRETE", "ALBUN",        "AÑO",    "SLOT",          "TIPO",
+    "RITMO",       "ESTILO",     "FICHERO",    "DURACION_VER", "INTRO",  "PRESENTACION1", "PRESENTACION2",
+    "radiaciones", "COMENTARIO", "estilo_n",   "ritmo_n",      "tipo_n",
 };
 
 class F_MusicaTest : public CatalogoPrueba {
@@ -25,8 +25,9 @@ protected:
     // The stored song as text, or nothing when no row has the code.
     static std::optional<Fila> Guardada(int codigo)
     {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(MusicaPath()).OpenRecordset(
-            "SELECT * FROM CATALOGO WHERE CODIGO=" + QString::number(codigo));
+        jet::Recordset rs = jet::DBEngine()
+                                .OpenDatabase(MusicaPath())
+                                .OpenRecordset("SELECT * FROM CATALOGO WHERE CODIGO=" + QString::number(codigo));
         if (rs.EOF())
             return std::nullopt;
         Fila fila;
@@ -152,13 +153,25 @@ TEST_F(F_MusicaTest, NewSongIsSavedWithEveryColumnAndTheFormClears)
 
     EXPECT_TRUE(Prompts().isEmpty()) << Prompts().join('|').toStdString();
     const Fila esperada = {
-        {"CODIGO", "1"},          {"TITULO", "Canción"},  {"INTERPRETE", "Ana"},
-        {"ALBUN", "Uno"},         {"AÑO", "1999"},        {"SLOT", "A1"},
-        {"TIPO", "Lenta"},        {"RITMO", "Bajo"},      {"ESTILO", "Rock"},
-        {"FICHERO", cancion},     {"DURACION_VER", "00:00:02"}, {"INTRO", "12"},
-        {"PRESENTACION1", "/voces/entrada.wav"}, {"PRESENTACION2", "-Vacio-"},
-        {"radiaciones", "0"},     {"COMENTARIO", "nota"}, {"estilo_n", "1"},
-        {"ritmo_n", "1"},         {"tipo_n", "0"},
+        {"CODIGO", "1"},
+        {"TITULO", "Canción"},
+        {"INTERPRETE", "Ana"},
+        {"ALBUN", "Uno"},
+        {"AÑO", "1999"},
+        {"SLOT", "A1"},
+        {"TIPO", "Lenta"},
+        {"RITMO", "Bajo"},
+        {"ESTILO", "Rock"},
+        {"FICHERO", cancion},
+        {"DURACION_VER", "00:00:02"},
+        {"INTRO", "12"},
+        {"PRESENTACION1", "/voces/entrada.wav"},
+        {"PRESENTACION2", "-Vacio-"},
+        {"radiaciones", "0"},
+        {"COMENTARIO", "nota"},
+        {"estilo_n", "1"},
+        {"ritmo_n", "1"},
+        {"tipo_n", "0"},
     };
     EXPECT_EQ(Guardada(1), esperada);
     ExpectReposo(f);
@@ -194,9 +207,15 @@ TEST_F(F_MusicaTest, LoadingShowsTheSongAndSavingRewritesAllButCodeAndAirplays)
     Nombres("ESTILOS", {"Pop", "Rock"});
     Nombres("TIPO", {"Lenta"});
     Nombres("RITMO", {"Alto", "Bajo"});
-    Cancion(7, {{"TITULO", "'Viejo'"}, {"AÑO", "1987"}, {"radiaciones", "5"}, {"INTRO", "9"},
-                {"estilo_n", "1"}, {"ritmo_n", "1"}, {"FICHERO", "'/m/v.mp3'"},
-                {"DURACION_VER", "'00:03:10'"}, {"COMENTARIO", "'c'"}});
+    Cancion(7, {{"TITULO", "'Viejo'"},
+                {"AÑO", "1987"},
+                {"radiaciones", "5"},
+                {"INTRO", "9"},
+                {"estilo_n", "1"},
+                {"ritmo_n", "1"},
+                {"FICHERO", "'/m/v.mp3'"},
+                {"DURACION_VER", "'00:03:10'"},
+                {"COMENTARIO", "'c'"}});
     F_Musica& f = forms::Get<F_Musica>();
 
     // The search's choice arrives through Buscar after "Buscar" was pressed.
@@ -246,9 +265,15 @@ TEST_F(F_MusicaTest, AddingWhileASongIsShownSavesACopyUnderTheNextCode)
     Nombres("ESTILOS", {"Pop"});
     Nombres("TIPO", {"Lenta"});
     Nombres("RITMO", {"Alto"});
-    Cancion(7, {{"TITULO", "'Viejo'"}, {"AÑO", "1987"}, {"radiaciones", "5"}, {"INTRO", "9"},
-                {"FICHERO", "'/m/v.mp3'"}, {"DURACION_VER", "'00:03:10'"}, {"ESTILO", "'Pop'"},
-                {"TIPO", "'Lenta'"}, {"RITMO", "'Alto'"}});
+    Cancion(7, {{"TITULO", "'Viejo'"},
+                {"AÑO", "1987"},
+                {"radiaciones", "5"},
+                {"INTRO", "9"},
+                {"FICHERO", "'/m/v.mp3'"},
+                {"DURACION_VER", "'00:03:10'"},
+                {"ESTILO", "'Pop'"},
+                {"TIPO", "'Lenta'"},
+                {"RITMO", "'Alto'"}});
     F_Musica& f = forms::Get<F_Musica>();
     double codigo = 7;
     f.Buscar(codigo);
@@ -443,8 +468,9 @@ TEST_F(F_MusicaTest, AStoredPositionPastTheEndOfItsListSelectsNothing)
     Nombres("TIPO", {"T"});
     Nombres("RITMO", {"R"});
     // Positions, not names, choose the entries: 1 shows B although A was saved.
-    Cancion(1, {{"ESTILO", "'A'"}, {"estilo_n", "1"}, {"TIPO", "'X'"}, {"tipo_n", "3"},
-                {"RITMO", "'R'"}, {"ritmo_n", "-1"}});
+    Cancion(
+        1,
+        {{"ESTILO", "'A'"}, {"estilo_n", "1"}, {"TIPO", "'X'"}, {"tipo_n", "3"}, {"RITMO", "'R'"}, {"ritmo_n", "-1"}});
     Cancion(2, {{"estilo_n", "2"}, {"tipo_n", "0"}, {"ritmo_n", "0"}});
     F_Musica& f = forms::Get<F_Musica>();
 
@@ -576,7 +602,7 @@ TEST_F(F_MusicaTest, WithoutASoundDevicePlayingLeavesTheIntroAlone)
     qputenv("VARNOOK_SOUND_OUTPUT", "none");
     F_Musica& f = forms::Get<F_Musica>();
     qputenv("VARNOOK_SOUND_OUTPUT", "silent");
-    ASSERT_EQ(ft::Messages().size(), 1u);   // the engine's start failed at load
+    ASSERT_EQ(ft::Messages().size(), 1u);  // the engine's start failed at load
     f.L_Fichero.Caption(cancion);
     f.T_Intro.Text("9");
     ASSERT_TRUE(ft::Click(f.Command8));

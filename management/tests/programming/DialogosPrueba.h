@@ -10,8 +10,8 @@ class DialogosPrueba : public EditorPrueba {
 protected:
     static void Programa(const QTime& hora, const QString& nombre, int tiempo)
     {
-        Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (" + SqlHora(hora) + "," +
-            SqlTexto(nombre) + ",'Redacción'," + QString::number(tiempo) + "," + SqlTexto(Tiempo(tiempo)) + ")");
+        Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (" + SqlHora(hora) + ","
+            + SqlTexto(nombre) + ",'Redacción'," + QString::number(tiempo) + "," + SqlTexto(Tiempo(tiempo)) + ")");
     }
 
     static void Rotacion(const QString& nombre)

@@ -83,7 +83,8 @@ TEST_F(F_Nueva_ProgramacionTest, NamesOfBlanksOrWithAnApostropheAreCreatedWithou
         });
         forms::Get<F_Nueva_Programacion>().Show(forms::vbModal);
         EXPECT_EQ(Filas("SELECT LUNES,MARTES,MIERCOLES,JUEVES,VIERNES,SABADO,DOMINGO FROM PROGRAMACION_NOMBRE "
-                        "WHERE NOMBRE=" + SqlTexto(nombre)),
+                        "WHERE NOMBRE="
+                        + SqlTexto(nombre)),
                   QStringList{"0 0 0 0 0 0 0"});
         EXPECT_EQ(forms::Get<F_Programacion>().Caption(), "Programacion [" + nombre + "]");
     }

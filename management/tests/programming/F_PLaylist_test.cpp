@@ -10,9 +10,8 @@ namespace ft = forms::test;
 
 using F_PLaylistTest = DialogosPrueba;
 
-const char* const FilasTardes =
-    "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO,LUNES,DOMINGO FROM PROGRAMACION "
-    "WHERE PROGRAMACION='Tardes' ORDER BY HORA";
+const char* const FilasTardes = "SELECT HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO,LUNES,DOMINGO FROM PROGRAMACION "
+                                "WHERE PROGRAMACION='Tardes' ORDER BY HORA";
 
 // The dialog filled as the program list fills it, at start, then Aceptar.
 void Insertar(const QString& nombre, const QTime& inicio)
@@ -44,9 +43,8 @@ TEST_F(F_PLaylistTest, AceptarInsertsTheProgramRowAndReloadsTheEditor)
     Insertar("Nocturno", QTime(23, 30));
 
     // The day flags stay unwritten; an end after midnight is the time of day after it.
-    EXPECT_EQ(Filas(FilasTardes),
-              (QStringList{"16:00:00 PRO L'Hora del Te 01:30:00 17:30:00 PROGRAMA  ",
-                           "23:30:00 PRO Nocturno 01:00:00 00:30:00 PROGRAMA  "}));
+    EXPECT_EQ(Filas(FilasTardes), (QStringList{"16:00:00 PRO L'Hora del Te 01:30:00 17:30:00 PROGRAMA  ",
+                                               "23:30:00 PRO Nocturno 01:00:00 00:30:00 PROGRAMA  "}));
     ASSERT_EQ(editor.LISTA.Rows(), 3);
     EXPECT_EQ(editor.LISTA.TextMatrix(0, 1), "Inicio");
     EXPECT_EQ(editor.LISTA.TextMatrix(2, 3), "Nocturno");

@@ -93,4 +93,4 @@ TEST_F(F_Programa_PropiedadesTest, AnItemGoneMeanwhileIsNotFoundAndTheDialogStay
     EXPECT_EQ(Items(Diez), QStringList{"1 a.wav"});
 }
 
-} // namespace
+}  // namespace

@@ -29,8 +29,8 @@ protected:
 
     static const QString& Consulta()
     {
-        static const QString sql =
-            "SELECT PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION ORDER BY HORA,DESCRIPCION";
+        static const QString sql = "SELECT PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO FROM PROGRAMACION "
+                                   "ORDER BY HORA,DESCRIPCION";
         return sql;
     }
 };
@@ -55,11 +55,14 @@ TEST_F(F_Programacion_test, LoadsWithNothingOpen)
 TEST_F(F_Programacion_test, BuscarOpensAndRefreshesEveryProgramming)
 {
     Programacion("Mañanas", "1,0,1,0,1,0,1");
-    Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (#10:00:00#,'Magazine','',3600,'01:00:00')");
-    Sql("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER) VALUES (#09:00:00#,'',#00:05:00#,0,0,'x')");
+    Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES "
+        "(#10:00:00#,'Magazine','',3600,'01:00:00')");
+    Sql("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER) VALUES "
+        "(#09:00:00#,'',#00:05:00#,0,0,'x')");
     const QString dentro_de_tres_dias = SqlFecha(QDate::currentDate().addDays(3));
     Sql("INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,FECHA1,FECHA2) "
-        "VALUES (1,#09:00:00#,1,'a.wav','a',45,'00:00:45'," + dentro_de_tres_dias + "," + dentro_de_tres_dias + ")");
+        "VALUES (1,#09:00:00#,1,'a.wav','a',45,'00:00:45',"
+        + dentro_de_tres_dias + "," + dentro_de_tres_dias + ")");
     Fila("Mañanas", QTime(10, 0), "FIC", "suelto.wav", "00:00:10", QTime(10, 0, 10), "suelto.wav");
     Fila("Mañanas", QTime(9, 0), "BLO", "", "00:00:00", QTime(9, 0), "BLOQUE");
     Fila("Tardes", QTime(10, 0), "ROT", "Rock", "Indefinido", QTime(10, 0), "ROTACION");
@@ -133,8 +136,8 @@ TEST_F(F_Programacion_test, DeletingARowSelectsTheOneInItsPlace)
         const char* nombre;
         int filas, borrada, seleccionada;
     };
-    for (const Caso& c : {Caso{"the only row", 1, 1, -1}, Caso{"the last of three", 3, 3, 2},
-                          Caso{"a middle row", 3, 2, 2}}) {
+    for (const Caso& c :
+         {Caso{"the only row", 1, 1, -1}, Caso{"the last of three", 3, 3, 2}, Caso{"a middle row", 3, 2, 2}}) {
         SCOPED_TRACE(c.nombre);
         Sql("DELETE * FROM PROGRAMACION");
         Programacion("P");
@@ -144,8 +147,9 @@ TEST_F(F_Programacion_test, DeletingARowSelectsTheOneInItsPlace)
         EXPECT_TRUE(ft::Click(f.LISTA, c.borrada));
         EXPECT_TRUE(ft::Click(f.Command4));
         EXPECT_EQ(f.LISTA.Rows(), c.filas);
-        EXPECT_EQ(Filas("SELECT DESCRIPCION FROM PROGRAMACION WHERE DESCRIPCION=" + SqlTexto(QString("R%1").arg(c.borrada))),
-                  QStringList());
+        EXPECT_EQ(
+            Filas("SELECT DESCRIPCION FROM PROGRAMACION WHERE DESCRIPCION=" + SqlTexto(QString("R%1").arg(c.borrada))),
+            QStringList());
         if (c.seleccionada > 0) {
             EXPECT_EQ(f.LISTA.Row(), c.seleccionada);
             EXPECT_EQ(f.LISTA.Col(), 1);
@@ -179,8 +183,7 @@ TEST_F(F_Programacion_test, FicherosStartsAtTheEndOfTheRowLastUnderThePointer)
     ft::ChooseFile(a);
     EXPECT_TRUE(ft::Click(f.Command1));
     EXPECT_EQ(Grid(f), QStringList({"00:00:00|FIC|Cuña año.wav|00:01:30|00:01:30"}));
-    EXPECT_EQ(Filas("SELECT FICHERO,LUNES,MARTES,MIERCOLES,DOMINGO FROM PROGRAMACION"),
-              QStringList({a + " 1 1 0 1"}));
+    EXPECT_EQ(Filas("SELECT FICHERO,LUNES,MARTES,MIERCOLES,DOMINGO FROM PROGRAMACION"), QStringList({a + " 1 1 0 1"}));
 
     // Twice over the same row: both start at its end, nothing refused.
     EXPECT_TRUE(ft::OLEDragOver(f.LISTA, {a}, 1));
@@ -276,8 +279,8 @@ TEST_F(F_Programacion_test, MusicaAppendsAfterTheLastRowWithTheMeasuredEnd)
     Fila("P", QTime(8, 0), "FIC", "x", "00:00:10", QTime(8, 0, 10), "x");
     Fila("P", QTime(9, 0), "ROT", "R", "Indefinido", QTime(9, 0), "ROTACION");
     const QString cancion = Wav("canción.wav", 185000);
-    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (12,'La del ''Pilar'''," +
-                              SqlTexto(cancion) + ",'00:03:00')");
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (12,'La del ''Pilar''',"
+                              + SqlTexto(cancion) + ",'00:03:00')");
     F_Programacion& f = Abrir("P");
     double codigo = 12;
     f.Musica(codigo);
@@ -291,10 +294,11 @@ TEST_F(F_Programacion_test, MusicaAppendsAfterTheLastRowWithTheMeasuredEnd)
 TEST_F(F_Programacion_test, ASongAfterAProgramPastMidnightStartsAtItsTimeOfDay)
 {
     Programacion("P");
-    Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES (#23:30:00#,'Noche','',3600,'01:00:00')");
+    Sql("INSERT INTO PROGRAMAS (HORA,NOMBRE,REALIZACION,TIEMPO,TIEMPO_VER) VALUES "
+        "(#23:30:00#,'Noche','',3600,'01:00:00')");
     Fila("P", QTime(23, 30), "PRO", "Noche", "01:00:00", QTime(0, 30), "PROGRAMA");
-    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (1,'Tema'," +
-                              SqlTexto(Wav("t.wav", 60000)) + ",'00:01:00')");
+    Execute(MusicaPath(), "INSERT INTO CATALOGO (CODIGO,TITULO,FICHERO,DURACION_VER) VALUES (1,'Tema',"
+                              + SqlTexto(Wav("t.wav", 60000)) + ",'00:01:00')");
     // The refresh stores the engine's own sum, a day after day zero.
     F_Programacion& f = Abrir("P");
     double codigo = 1;
@@ -318,7 +322,8 @@ TEST_F(F_Programacion_test, BloquesReplacesTheBlockRowsOfTheOpenProgramming)
         EXPECT_TRUE(ft::Click(f.Command2));
     EXPECT_EQ(Filas("SELECT PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO,LUNES,MARTES FROM PROGRAMACION "
                     "WHERE TIPO='BLO' ORDER BY PROGRAMACION,HORA"),
-              QStringList({"Otra 08:00:00 BLO  00:00:00 08:00:00 BLOQUE  ", "P 08:00:00 BLO Mañana 00:01:30 08:01:30 BLOQUE 1 0",
+              QStringList({"Otra 08:00:00 BLO  00:00:00 08:00:00 BLOQUE  ",
+                           "P 08:00:00 BLO Mañana 00:01:30 08:01:30 BLOQUE 1 0",
                            "P 23:59:00 BLO  00:02:00 00:01:00 BLOQUE 1 0"}));
     EXPECT_EQ(Filas("SELECT TIPO FROM PROGRAMACION WHERE PROGRAMACION='P' AND TIPO='ROT'").size(), 1);
 
@@ -370,14 +375,15 @@ TEST_F(F_Programacion_test, ASongPickedInTheMusicSearchIsAddedHereAndLeavesTheCa
     F_Programacion& programacion = Abrir("Mañanas");
     Control_busqueda = 1;
     ft::WhenShown<F_Buscar_Musica>([](F_Buscar_Musica& buscador) { ASSERT_TRUE(ft::DblClick(buscador.LISTA, 1)); });
-    ASSERT_TRUE(ft::Click(programacion.Command5));   // "Música"
+    ASSERT_TRUE(ft::Click(programacion.Command5));  // "Música"
     EXPECT_EQ(Control_busqueda, 2);
     for (std::type_index form : {std::type_index(typeid(F_Buscar_Musica)), std::type_index(typeid(F_Musica))}) {
         forms::Form* cargado = forms::detail::FindForm(form);
         EXPECT_FALSE(cargado && cargado->Loaded());
     }
-    jet::Recordset filas = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-        "SELECT * FROM PROGRAMACION WHERE PROGRAMACION='Mañanas'");
+    jet::Recordset filas = jet::DBEngine()
+                               .OpenDatabase(DornaPath())
+                               .OpenRecordset("SELECT * FROM PROGRAMACION WHERE PROGRAMACION='Mañanas'");
     ASSERT_EQ(filas.RecordCount(), 1);
     EXPECT_EQ(filas.Fields("DESCRIPCION").Value().toString(), "Ocho");
     EXPECT_EQ(filas.Fields("TIPO").Value().toString(), "MUS");

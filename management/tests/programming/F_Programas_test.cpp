@@ -50,14 +50,16 @@ protected:
     static void FilaProgramacion(const QString& tipo, const QTime& hora, const QTime& fin)
     {
         Sql("INSERT INTO PROGRAMACION (PROGRAMACION,HORA,TIPO,DESCRIPCION,TIEMPO_VER,FIN,FICHERO) VALUES "
-            "('Mañana'," + SqlHora(hora) + "," + SqlTexto(tipo) + ",'x','00:03:00'," + SqlHora(fin) + ",'/a.mp3')");
+            "('Mañana',"
+            + SqlHora(hora) + "," + SqlTexto(tipo) + ",'x','00:03:00'," + SqlHora(fin) + ",'/a.mp3')");
     }
 
     // TIEMPO_VER and FIN (as hh:mm:ss) of the programming rows, by start time.
     static QStringList Programacion()
     {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-            "SELECT TIEMPO_VER,FIN FROM PROGRAMACION ORDER BY HORA");
+        jet::Recordset rs = jet::DBEngine()
+                                .OpenDatabase(DornaPath())
+                                .OpenRecordset("SELECT TIEMPO_VER,FIN FROM PROGRAMACION ORDER BY HORA");
         QStringList filas;
         for (; !rs.EOF(); rs.MoveNext())
             filas << rs.Fields("TIEMPO_VER").Value().toString() + " " + rs.Fields("FIN").Value().toTimeText();
@@ -348,13 +350,12 @@ TEST_P(DraggedItems, AreRenumberedInTheNewOrder)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dragging, DraggedItems,
-    ::testing::Values(Arrastre{"LastOntoFirst", 4, 1, {"1 d", "2 a", "3 b", "4 c"}},
-                      Arrastre{"FirstOntoLast", 1, 4, {"1 b", "2 c", "3 d", "4 a"}},
-                      Arrastre{"OntoItself", 2, 2, {"1 a", "3 b", "4 c", "6 d"}},
-                      Arrastre{"OntoTheHeader", 2, 0, {"1 a", "3 b", "4 c", "6 d"}}),
-    [](const auto& caso) { return std::string(caso.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Dragging, DraggedItems,
+                         ::testing::Values(Arrastre{"LastOntoFirst", 4, 1, {"1 d", "2 a", "3 b", "4 c"}},
+                                           Arrastre{"FirstOntoLast", 1, 4, {"1 b", "2 c", "3 d", "4 a"}},
+                                           Arrastre{"OntoItself", 2, 2, {"1 a", "3 b", "4 c", "6 d"}},
+                                           Arrastre{"OntoTheHeader", 2, 0, {"1 a", "3 b", "4 c", "6 d"}}),
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST_F(F_ProgramasTest, DraggingKeepsItemsThatSharedAPositionApart)
 {
@@ -400,4 +401,4 @@ TEST_F(F_ProgramasTest, DoubleClickOpensTheItemDialogFilledFromTheRow)
     EXPECT_TRUE(mostrado);
 }
 
-} // namespace
+}  // namespace

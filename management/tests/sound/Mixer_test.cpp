@@ -21,15 +21,13 @@ constexpr int kRate = 8000;
 // that can be held in the middle of a read as a slow disk holds it.
 class HeldFile : public sound::AudioFile {
 public:
-    explicit HeldFile(long long frames)
-        : AudioFile(frames, kRate, 1)
-    {
-    }
+    explicit HeldFile(long long frames) : AudioFile(frames, kRate, 1) {}
 
     long long Read(float* frames, long long count) override
     {
         std::unique_lock lock(mutex_);
-        if (std::this_thread::get_id() == forbidden_) ++forbiddenReads_;
+        if (std::this_thread::get_id() == forbidden_)
+            ++forbiddenReads_;
         if (holding_) {
             held_ = true;
             changed_.notify_all();
@@ -109,7 +107,8 @@ TEST(SoundMixer, TheOutputTakesDecodedFramesWithoutDecodingOrWaitingForADecoderT
         float played = 0;
         for (int period = 0; period < 5; ++period) {
             mixer.Mix(stereo.data(), kRate / 10);
-            if (period == 0) played = stereo[kRate / 10];
+            if (period == 0)
+                played = stereo[kRate / 10];
         }
         return played;
     });
@@ -154,4 +153,4 @@ TEST(SoundMixer, AStreamEndsAtItsLengthOnceTheOutputHasTakenItsLastFrame)
     EXPECT_EQ(stream->PositionMs(), 0);
 }
 
-} // namespace
+}  // namespace

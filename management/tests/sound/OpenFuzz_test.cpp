@@ -23,29 +23,26 @@ constexpr int kInputs = 8000;
 
 class Mutator {
 public:
-    explicit Mutator(std::vector<QByteArray> samples)
-        : samples_(std::move(samples))
-    {
-    }
+    explicit Mutator(std::vector<QByteArray> samples) : samples_(std::move(samples)) {}
 
     QByteArray Next()
     {
         QByteArray bytes = samples_[Pick(samples_.size())];
         switch (Pick(5)) {
-        case 0: // flipped bytes
+        case 0:  // flipped bytes
             for (std::size_t n = 1 + Pick(32); n > 0; --n)
                 bytes[Pick(bytes.size())] = static_cast<char>(Pick(256));
             break;
-        case 1: // cut short
+        case 1:  // cut short
             bytes.truncate(static_cast<int>(Pick(bytes.size())));
             break;
-        case 2: // a run of noise laid over the header or the audio
+        case 2:  // a run of noise laid over the header or the audio
             bytes.replace(static_cast<int>(Pick(bytes.size())), 0, Noise(1 + Pick(4096)));
             break;
-        case 3: // a known start followed by noise
+        case 3:  // a known start followed by noise
             bytes = bytes.left(static_cast<int>(Pick(64))) + Noise(Pick(20000));
             break;
-        default: // noise alone
+        default:  // noise alone
             bytes = Noise(Pick(20000));
             break;
         }
@@ -57,12 +54,13 @@ private:
     QByteArray Noise(std::size_t size)
     {
         QByteArray noise(static_cast<int>(size), '\0');
-        for (auto& byte : noise) byte = static_cast<char>(Pick(256));
+        for (auto& byte : noise)
+            byte = static_cast<char>(Pick(256));
         return noise;
     }
 
     std::vector<QByteArray> samples_;
-    std::mt19937 random_ {20240501}; // fixed, so a failure is the same on every run
+    std::mt19937 random_{20240501};  // fixed, so a failure is the same on every run
 };
 
 TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
@@ -121,7 +119,8 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
         ASSERT_NE(file, nullptr) << error;
         for (int play = 0; play < 2; ++play) {
             long long total = 0;
-            for (long long read; (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;) total += read;
+            for (long long read; (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;)
+                total += read;
             EXPECT_EQ(total, file->Frames()) << "play " << play;
             file->Rewind();
         }
@@ -129,4 +128,4 @@ TEST(SoundOpenFuzz, DamagedAndRandomFilesOpenWithALengthOrFailWithAFileError)
     EXPECT_EQ(stderrText.Text(), "");
 }
 
-} // namespace
+}  // namespace

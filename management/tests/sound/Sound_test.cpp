@@ -103,15 +103,17 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
         {"frames in a WAV mono 48.wav", {Kind::Mp3InWav, 3900, 48000, 1}},
     };
     // Every kind of MP3 at the usual rates, mono and stereo.
-    const std::pair<Kind, const char*> kinds[] = {{Kind::Mp3Cbr, "cbr"}, {Kind::Mp3Vbr, "vbr"},
-        {Kind::Mp3CbrHeaderless, "cbr without header"}, {Kind::Mp3VbrHeaderless, "vbr without header"}};
+    const std::pair<Kind, const char*> kinds[] = {{Kind::Mp3Cbr, "cbr"},
+                                                  {Kind::Mp3Vbr, "vbr"},
+                                                  {Kind::Mp3CbrHeaderless, "cbr without header"},
+                                                  {Kind::Mp3VbrHeaderless, "vbr without header"}};
     long long lengthMs = 3100;
     for (const auto& [kind, what] : kinds) {
         for (const int sampleRate : {32000, 44100, 48000}) {
             for (const int channels : {1, 2}) {
-                lengthMs += 130; // whole frames at every rate, never whole MPEG frames
-                const QString name
-                    = QString("%1 %2 Hz %3.mp3").arg(what).arg(sampleRate).arg(channels == 1 ? "mono" : "stereo");
+                lengthMs += 130;  // whole frames at every rate, never whole MPEG frames
+                const QString name =
+                    QString("%1 %2 Hz %3.mp3").arg(what).arg(sampleRate).arg(channels == 1 ? "mono" : "stereo");
                 cases.push_back({name, {kind, lengthMs, sampleRate, channels}});
             }
         }
@@ -128,7 +130,8 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
         int fileError = sound::ErrNone;
         const std::unique_ptr<sound::AudioFile> file = sound::AudioFile::Open(path, fileError);
         long long frames = 0;
-        for (long long read; file && (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;) frames += read;
+        for (long long read; file && (read = file->Read(decoded.data(), 4096 / file->Channels())) > 0;)
+            frames += read;
         EXPECT_EQ(stderrText.Text(), "");
         ASSERT_NE(stream, 0) << error;
         ASSERT_NE(file, nullptr) << fileError;
@@ -145,11 +148,10 @@ TEST_F(SoundTest, Mp3FilesWithAndWithoutInfoFrameMeasureTheAudioWrittenToTheFram
 // Other tools put tags and stray bytes around the frames of an MP3.
 TEST_F(SoundTest, TagsAndStrayBytesAroundTheFramesLeaveTheLengthAsItIs)
 {
-    const QByteArray title
-        = QByteArray("TIT2") + QByteArray::fromHex("000000050000") + QByteArray(1, '\0') + "Spot";
+    const QByteArray title = QByteArray("TIT2") + QByteArray::fromHex("000000050000") + QByteArray(1, '\0') + "Spot";
     const QByteArray padding(100, '\0');
-    const QByteArray id3v2 = QByteArray("ID3") + QByteArray::fromHex("030000000000")
-        + char(title.size() + padding.size()) + title + padding;
+    const QByteArray id3v2 =
+        QByteArray("ID3") + QByteArray::fromHex("030000000000") + char(title.size() + padding.size()) + title + padding;
     const QByteArray id3v1 = QByteArray("TAG") + QByteArray(125, ' ');
     struct Case {
         const char* what;
@@ -158,15 +160,15 @@ TEST_F(SoundTest, TagsAndStrayBytesAroundTheFramesLeaveTheLengthAsItIs)
         int toleranceMs;
     };
     const Case cases[] = {
-        {"ID3v2 tag before a header-less file", Kind::Mp3CbrHeaderless,
-            [&](const QByteArray& b) { return id3v2 + b; }, 0},
+        {"ID3v2 tag before a header-less file", Kind::Mp3CbrHeaderless, [&](const QByteArray& b) { return id3v2 + b; },
+         0},
         {"ID3v2 tag before the Info frame", Kind::Mp3Vbr, [&](const QByteArray& b) { return id3v2 + b; }, 0},
         {"ID3v1 tag after the frames", Kind::Mp3VbrHeaderless, [&](const QByteArray& b) { return b + id3v1; }, 0},
         {"zeros before the first frame", Kind::Mp3VbrHeaderless,
-            [](const QByteArray& b) { return QByteArray(2000, '\0') + b; }, 0},
+         [](const QByteArray& b) { return QByteArray(2000, '\0') + b; }, 0},
         // A stream recorded from the middle of a frame loses that frame.
-        {"cut in the middle of the first frame", Kind::Mp3CbrHeaderless,
-            [](const QByteArray& b) { return b.mid(300); }, 27},
+        {"cut in the middle of the first frame", Kind::Mp3CbrHeaderless, [](const QByteArray& b) { return b.mid(300); },
+         27},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -205,7 +207,8 @@ TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray bytes = whole.readAll();
     QByteArray noise(50000, '\0');
-    for (int i = 0; i < noise.size(); ++i) noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    for (int i = 0; i < noise.size(); ++i)
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
     ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.mp3"));
     ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe.mp3")).constData(), 0600), 0);
 
@@ -222,8 +225,7 @@ TEST_F(SoundTest, FilesThatCannotBeMeasuredGiveNoStreamAndTheirErrorCode)
         {"empty file", WriteBytes("empty.mp3", QByteArray()), sound::ErrFileFormat},
         {"random bytes named .mp3", WriteBytes("noise.mp3", noise), sound::ErrFileFormat},
         {"only the first bytes of an MP3", WriteBytes("start.mp3", bytes.left(600)), sound::ErrFileFormat},
-        {"MP3 whose audio turns to noise", WriteBytes("bad.mp3", bytes.left(2000) + noise),
-            sound::ErrFileBad},
+        {"MP3 whose audio turns to noise", WriteBytes("bad.mp3", bytes.left(2000) + noise), sound::ErrFileBad},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -238,9 +240,11 @@ TEST_F(SoundTest, AFileWithoutReadPermissionCannotBeOpened)
     ASSERT_EQ(chmod(QFile::encodeName(path).constData(), 0), 0);
     // Root reads every file: check this thread's access as an ordinary user.
     const bool asRoot = geteuid() == 0;
-    if (asRoot) setfsuid(65534);
+    if (asRoot)
+        setfsuid(65534);
     const int stream = sound::Stream_Open(path, 0, 0);
-    if (asRoot) setfsuid(0);
+    if (asRoot)
+        setfsuid(0);
     EXPECT_EQ(stream, 0);
     EXPECT_EQ(sound::GetError(), sound::ErrFileBad);
 }
@@ -265,15 +269,14 @@ TEST_F(SoundTest, ARunningEngineMustBeClosedBeforeItStartsAgain)
     sound::SetDriver(0);
     EXPECT_EQ(sound::GetError(), sound::ErrBusy);
     sound::Close();
-    sound::Close(); // harmless when nothing runs
+    sound::Close();  // harmless when nothing runs
     EXPECT_TRUE(sound::Init(44100, 32));
 }
 
 TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds)
 {
     ASSERT_TRUE(sound::Init(44100, 32));
-    const int stream
-        = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), 0, 0);
+    const int stream = sound::Stream_Open(WriteTone("song.mp3", {Kind::Mp3Cbr, 5000, 22050, 1}), 0, 0);
     ASSERT_NE(stream, 0);
     EXPECT_EQ(sound::Stream_GetTime(stream), 0);
     EXPECT_EQ(sound::Stream_Play(1, stream), 1);
@@ -285,7 +288,7 @@ TEST_F(SoundTest, PlayingAdvancesThePositionInRealTimeAndStopRewinds)
     EXPECT_EQ(sound::Stream_GetTime(stream), 0);
     Sleep(100);
     EXPECT_EQ(sound::Stream_GetTime(stream), 0);
-    sound::Stream_Stop(stream); // stopping a stopped stream is harmless
+    sound::Stream_Stop(stream);  // stopping a stopped stream is harmless
     sound::Stream_Close(stream);
 }
 
@@ -303,8 +306,8 @@ TEST_F(SoundTest, AStreamPlayedToItsEndStaysAtItsLengthAndPlaysAgainFromTheStart
 
 TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
 {
-    const int stream
-        = sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), 0, 0);
+    const int stream =
+        sound::Stream_Open(WriteTone("sin cabecera.mp3", {Kind::Mp3VbrHeaderless, 1500, 48000, 2}), 0, 0);
     ASSERT_NE(stream, 0) << sound::GetError();
     const int length = sound::Stream_GetLengthMs(stream);
     ASSERT_TRUE(sound::Init(44100, 32));
@@ -312,7 +315,8 @@ TEST_F(SoundTest, AHeaderlessVbrFilePlaysToItsRealEndAndEndsAtItsLength)
     const auto started = std::chrono::steady_clock::now();
     const auto giveUp = started + std::chrono::seconds(10);
     int time = 0;
-    while ((time = sound::Stream_GetTime(stream)) < length && std::chrono::steady_clock::now() < giveUp) Sleep(5);
+    while ((time = sound::Stream_GetTime(stream)) < length && std::chrono::steady_clock::now() < giveUp)
+        Sleep(5);
     const auto played = std::chrono::steady_clock::now() - started;
     EXPECT_EQ(time, length);
     // Played in real time to the end, not cut short where the decoding stopped.
@@ -337,7 +341,8 @@ TEST_F(SoundTest, ADamagedFlacPlaysPastTheDamageToItsLengthAndPlaysAgain)
         EXPECT_LT(sound::Stream_GetTime(stream), length);
         const auto started = std::chrono::steady_clock::now();
         const auto giveUp = started + std::chrono::seconds(10);
-        while (sound::Stream_GetTime(stream) < length && std::chrono::steady_clock::now() < giveUp) Sleep(5);
+        while (sound::Stream_GetTime(stream) < length && std::chrono::steady_clock::now() < giveUp)
+            Sleep(5);
         const auto played = std::chrono::steady_clock::now() - started;
         EXPECT_EQ(sound::Stream_GetTime(stream), length);
         EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(played).count(), length - 100);
@@ -367,4 +372,4 @@ TEST_F(SoundTest, ClosingTheEngineWhilePlayingClosesItsStreams)
     sound::Stream_Stop(stream);
 }
 
-} // namespace
+}  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 class F_Prueba : public forms::Form {
 protected:
-    void Design() override { }
+    void Design() override {}
 };
 
 class AudioTest : public StationFixture {
@@ -61,7 +61,8 @@ TEST_F(AudioTest, AFileThatCannotBeOpenedShowsOneMessageAndLeavesTheSeconds)
     ASSERT_TRUE(QDir().mkdir(Path("carpeta")));
     QFile noise(Path("ruido.mp3"));
     ASSERT_TRUE(noise.open(QIODevice::WriteOnly));
-    for (int i = 0; i < 30000; ++i) noise.putChar(static_cast<char>((i * 7919 + 13) % 251));
+    for (int i = 0; i < 30000; ++i)
+        noise.putChar(static_cast<char>((i * 7919 + 13) % 251));
     noise.close();
     QFile empty(Path("vacio.mp3"));
     ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
@@ -73,7 +74,7 @@ TEST_F(AudioTest, AFileThatCannotBeOpenedShowsOneMessageAndLeavesTheSeconds)
         double seconds = 42;
         EXPECT_EQ(Duracion(path, &seconds), QString());
         EXPECT_EQ(seconds, 42);
-        EXPECT_EQ(Prompts().mid(static_cast<int>(before)), QStringList {"Fichero invalido"});
+        EXPECT_EQ(Prompts().mid(static_cast<int>(before)), QStringList{"Fichero invalido"});
         EXPECT_EQ(Duracion2(path, true), 0);
         EXPECT_EQ(Duracion2(path, false), 0);
         EXPECT_EQ(forms::test::Messages().size(), before + 1);
@@ -84,8 +85,7 @@ TEST_F(AudioTest, AFailedStartShowsTheEngineErrorOnTheNextLine)
 {
     qputenv("VARNOOK_SOUND_OUTPUT", "none");
     IniciarAudio(forms::Get<F_Prueba>());
-    EXPECT_EQ(
-        Prompts(), QStringList {"Erro al inicar el Driver de Audio\r\nError initializing output device."});
+    EXPECT_EQ(Prompts(), QStringList{"Erro al inicar el Driver de Audio\r\nError initializing output device."});
     // Measuring needs no device.
     EXPECT_EQ(Duracion2(Wav("a.wav", 1500), false), 1.5);
 }
@@ -112,7 +112,8 @@ TEST(TextoErrorSonido, GivesTheEngineTextsLetterForLetterAndUnknownErrorBeyondTh
         {25, "Unknown error"},
         {-1, "Unknown error"},
     };
-    for (const auto& [code, text] : cases) EXPECT_EQ(TextoErrorSonido(code), text) << code;
+    for (const auto& [code, text] : cases)
+        EXPECT_EQ(TextoErrorSonido(code), text) << code;
 }
 
-} // namespace
+}  // namespace

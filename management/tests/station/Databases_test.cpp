@@ -28,7 +28,7 @@ namespace {
 
 struct Tables {
     const char* file;
-    QStringList selects;   // every table with its columns, as the forms read them
+    QStringList selects;  // every table with its columns, as the forms read them
 };
 
 const Tables expected[] = {
@@ -114,14 +114,17 @@ std::string RefusalText(const QStringList& lines, const QString& folder)
 void WriteAnAdvertiser(const QString& folder)
 {
     jet::Transaction transaction;
-    jet::DBEngine().OpenDatabase(folder + "/Dorna.MDB").Execute("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')");
+    jet::DBEngine()
+        .OpenDatabase(folder + "/Dorna.MDB")
+        .Execute("INSERT INTO CLIENTES (NUMERO,NOMBRE) VALUES (1,'Uno')");
     transaction.Commit();
 }
 
 QStringList Advertisers(const QString& folder)
 {
     QStringList names;
-    jet::Recordset rows = jet::DBEngine().OpenDatabase(folder + "/Dorna.MDB").OpenRecordset("SELECT NOMBRE FROM CLIENTES");
+    jet::Recordset rows =
+        jet::DBEngine().OpenDatabase(folder + "/Dorna.MDB").OpenRecordset("SELECT NOMBRE FROM CLIENTES");
     for (int row = 0; row < rows.RecordCount(); ++row)
         names << rows.ValueAt(row, 0).toString();
     return names;
@@ -132,7 +135,7 @@ QStringList Advertisers(const QString& folder)
 struct Started {
     int status;
     QString boxes;
-    QString errors;   // what else it wrote, to tell why it failed
+    QString errors;  // what else it wrote, to tell why it failed
 };
 
 Started StartProgram(const QString& folder, bool unprivileged)
@@ -164,7 +167,7 @@ void SetMode(const QString& path, mode_t mode)
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
 }
 
-} // namespace
+}  // namespace
 
 TEST(Databases, MissingFilesAreCreatedWithEveryTable)
 {
@@ -259,7 +262,7 @@ TEST(Databases, FilesThatCannotBeUsedAreNamedAndLeftByteForByte)
     struct Case {
         const char* what;
         std::function<void(const QDir&)> spoil;
-        QStringList lines;   // %1 is the folder
+        QStringList lines;  // %1 is the folder
     };
     const Case cases[] = {
         {"text in Dorna.MDB",
@@ -390,14 +393,15 @@ TEST(Databases, AStartOnAFullDiskIsRefusedSayingSoAndChangesNothing)
 {
     struct Case {
         const char* what;
-        QStringList keep;   // of the three files, those the folder holds
-        bool fullFromTheMenu;   // the disk fills up only as the menu writes
+        QStringList keep;  // of the three files, those the folder holds
+        bool fullFromTheMenu;  // the disk fills up only as the menu writes
         QStringList lines;
     };
     const Case cases[] = {
-        {"an empty folder", {}, false,
-         {"No se puede crear la base de datos «%1/Dorna.MDB»: el disco está lleno."}},
-        {"a folder without CONTINUIDAD.MDB", {"Dorna.MDB", "MUSICA.MDB"}, false,
+        {"an empty folder", {}, false, {"No se puede crear la base de datos «%1/Dorna.MDB»: el disco está lleno."}},
+        {"a folder without CONTINUIDAD.MDB",
+         {"Dorna.MDB", "MUSICA.MDB"},
+         false,
          {"No se puede escribir en la base de datos «%1/Dorna.MDB»: el disco está lleno.",
           "No se puede escribir en la base de datos «%1/MUSICA.MDB»: el disco está lleno."}},
         {"a folder without MUSICA.MDB, full as the menu writes", {"Dorna.MDB", "CONTINUIDAD.MDB"}, true, {}},
@@ -420,7 +424,7 @@ TEST(Databases, AStartOnAFullDiskIsRefusedSayingSoAndChangesNothing)
                 WriteAnAdvertiser(folder.path());
             });
         });
-        if (c.fullFromTheMenu)   // the engine's words for what failed, then the end
+        if (c.fullFromTheMenu)  // the engine's words for what failed, then the end
             EXPECT_TRUE(text.endsWith("\nEl programa termina sin modificar ningún archivo.")) << text.toStdString();
         else
             EXPECT_EQ(text.toStdString(), RefusalText(c.lines, folder.path()));
@@ -458,19 +462,28 @@ TEST(Databases, ReadOnlyFilesAndFoldersAreNamedAndTheNextStartGoesThroughOnceWri
 {
     struct Case {
         const char* what;
-        bool made;                  // the folder holds the three files
-        const char* readOnly;       // made read-only: the folder ("") or a file of it
-        QString under;              // the program folder, within the test's folder
+        bool made;  // the folder holds the three files
+        const char* readOnly;  // made read-only: the folder ("") or a file of it
+        QString under;  // the program folder, within the test's folder
         QStringList lines;
     };
     const Case cases[] = {
         {"Dorna.MDB read-only", true, "Dorna.MDB", "", {"El archivo «%1/Dorna.MDB» es de solo lectura."}},
-        {"the log's index of MUSICA.MDB left read-only", true, "MUSICA.MDB-shm", "",
+        {"the log's index of MUSICA.MDB left read-only",
+         true,
+         "MUSICA.MDB-shm",
+         "",
          {"El archivo «%1/MUSICA.MDB-shm» es de solo lectura."}},
         {"the folder read-only, its files in it", true, "", "", {"La carpeta «%1» es de solo lectura."}},
-        {"an empty folder read-only", false, "", "",
+        {"an empty folder read-only",
+         false,
+         "",
+         "",
          {"No se puede crear la base de datos «%1/Dorna.MDB»: la carpeta «%1» es de solo lectura."}},
-        {"the program folder missing in a read-only folder", false, "", "/datos",
+        {"the program folder missing in a read-only folder",
+         false,
+         "",
+         "/datos",
          {"No se puede crear la carpeta de datos «%1/datos»: la carpeta «%1» es de solo lectura."}},
     };
     for (const Case& c : cases) {
@@ -488,7 +501,8 @@ TEST(Databases, ReadOnlyFilesAndFoldersAreNamedAndTheNextStartGoesThroughOnceWri
         const Started refused = StartProgram(folder.path() + c.under, true);
         EXPECT_EQ(refused.status, 1) << refused.errors.toStdString();
         EXPECT_EQ(refused.boxes.toStdString(),
-                  "box 16: " + QString::fromStdString(RefusalText(c.lines, folder.path())).replace('\n', " | ").toStdString()
+                  "box 16: "
+                      + QString::fromStdString(RefusalText(c.lines, folder.path())).replace('\n', " | ").toStdString()
                       + "\n");
         EXPECT_EQ(FolderContents(folder.path()), before);
 

@@ -22,11 +22,11 @@ TEST(Numeros, TextsReadAsANumberAndAsAWholeNumber)
         {"12.5", 12.5, std::nullopt},
         {".5", 0.5, std::nullopt},
         {"1e3", 1000, 1000},
-        {"1000000000000000", 1e15, std::nullopt},   // a number, but no whole number the database keeps
+        {"1000000000000000", 1e15, std::nullopt},  // a number, but no whole number the database keeps
         {"2147483647", 2147483647, 2147483647},
         {"-2147483647", -2147483647, -2147483647},
         {"2147483648", 2147483648.0, std::nullopt},
-        {"-2147483648", -2147483648.0, std::nullopt},   // its absolute value would not fit
+        {"-2147483648", -2147483648.0, std::nullopt},  // its absolute value would not fit
         {"1e400", std::nullopt, std::nullopt},
         {"nan", std::nullopt, std::nullopt},
         {"inf", std::nullopt, std::nullopt},

@@ -29,12 +29,14 @@ constexpr uid_t nobody = 65534;
 void WriteAnAdvertiser()
 {
     jet::Transaction transaction;
-    jet::DBEngine().OpenDatabase(DornaPath()).Execute(
-        QStringLiteral("INSERT INTO CLIENTES (NUMERO,NOMBRE) SELECT COALESCE(MAX(NUMERO),0)+1,'Arranque' FROM CLIENTES"));
+    jet::DBEngine()
+        .OpenDatabase(DornaPath())
+        .Execute(QStringLiteral(
+            "INSERT INTO CLIENTES (NUMERO,NOMBRE) SELECT COALESCE(MAX(NUMERO),0)+1,'Arranque' FROM CLIENTES"));
     transaction.Commit();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -29,8 +29,8 @@ INSTANTIATE_TEST_SUITE_P(TiempoCases, Lengths,
                                            Length{86399, "23:59:59"}, Length{86400, "24:00:00"},
                                            Length{90000, "25:00:00"}, Length{360000, "100:00:00"},
                                            Length{124.5, "00:02:04"}, Length{125.5, "00:02:06"},
-                                           Length{124.51, "00:02:05"}, Length{2.5, "00:00:02"},
-                                           Length{-5, "00:00:-05"}, Length{-3725, "-01:-02:-05"}),
+                                           Length{124.51, "00:02:05"}, Length{2.5, "00:00:02"}, Length{-5, "00:00:-05"},
+                                           Length{-3725, "-01:-02:-05"}),
                          [](const auto& testCase) {
                              std::string name = "Gives_";
                              for (char c : std::string(testCase.param.text))

@@ -11,7 +11,8 @@ std::map<std::string, std::string> FolderContents(const QString& folder)
 {
     std::map<std::string, std::string> contents;
     const QDir directory(folder);
-    for (const QString& name : directory.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QString& name :
+         directory.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
         const QString path = directory.filePath(name);
         struct stat entry {};
         ::lstat(QFile::encodeName(path).constData(), &entry);
@@ -23,7 +24,8 @@ std::map<std::string, std::string> FolderContents(const QString& folder)
             file.open(QIODevice::ReadOnly);
             what = QString::fromLatin1(QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256).toHex());
         } else {
-            what = S_ISDIR(entry.st_mode) ? QStringLiteral("folder") : QStringLiteral("kind %1").arg(entry.st_mode & S_IFMT);
+            what = S_ISDIR(entry.st_mode) ? QStringLiteral("folder")
+                                          : QStringLiteral("kind %1").arg(entry.st_mode & S_IFMT);
         }
         contents[name.toStdString()] = what.toStdString();
     }

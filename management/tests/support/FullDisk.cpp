@@ -126,8 +126,25 @@ int Unfetch(sqlite3_file* file, sqlite3_int64 offset, void* memory)
 }
 
 const sqlite3_io_methods methods = {
-    3,         Close,    Read,    Write,    Truncate,   Sync,    FileSize,   Lock,  Unlock, CheckReservedLock,
-    FileControl, SectorSize, DeviceCharacteristics, ShmMap, ShmLock, ShmBarrier, ShmUnmap, Fetch, Unfetch,
+    3,
+    Close,
+    Read,
+    Write,
+    Truncate,
+    Sync,
+    FileSize,
+    Lock,
+    Unlock,
+    CheckReservedLock,
+    FileControl,
+    SectorSize,
+    DeviceCharacteristics,
+    ShmMap,
+    ShmLock,
+    ShmBarrier,
+    ShmUnmap,
+    Fetch,
+    Unfetch,
 };
 
 int Open(sqlite3_vfs*, sqlite3_filename name, sqlite3_file* file, int flags, int* outFlags)
@@ -161,7 +178,7 @@ sqlite3_vfs* Layer()
     return &layer;
 }
 
-} // namespace
+}  // namespace
 
 FullDisk::FullDisk()
 {

@@ -22,7 +22,7 @@ const QTemporaryDir& Template()
     return made;
 }
 
-} // namespace
+}  // namespace
 
 void MakeProgramFolder(const QString& folder)
 {

@@ -55,4 +55,4 @@ QByteArray ZeroWaveSizes(QByteArray bytes);
 // bytes that often make one: no audio.
 QByteArray HeaderShapedGarbage(qsizetype size, unsigned seed);
 
-} // namespace soundtest
+}  // namespace soundtest

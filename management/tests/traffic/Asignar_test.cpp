@@ -46,8 +46,10 @@ protected:
 
     static std::vector<QDate> Dias(int contrato)
     {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-            QString("SELECT DIA FROM DIAS WHERE CONTRATO=%1 ORDER BY DIA").arg(contrato));
+        jet::Recordset rs =
+            jet::DBEngine()
+                .OpenDatabase(DornaPath())
+                .OpenRecordset(QString("SELECT DIA FROM DIAS WHERE CONTRATO=%1 ORDER BY DIA").arg(contrato));
         std::vector<QDate> dias;
         for (; !rs.EOF(); rs.MoveNext())
             dias.push_back(rs.Fields("DIA").Value().toDate());
@@ -91,7 +93,7 @@ protected:
 TEST_F(AsignarTest, AddsRefusesADuplicateAndDeletesDaysUnderItsHeading)
 {
     Contrato(12, QDate(2007, 1, 1), QDate(2007, 12, 31));
-    Dia(13, QDate(2007, 3, 25));   // another contract's day is no duplicate
+    Dia(13, QDate(2007, 3, 25));  // another contract's day is no duplicate
     QStringList tras_anadir, tras_borrar;
     QString cabecera;
     Abrir(12, [&](Asignar& a) {
@@ -106,7 +108,7 @@ TEST_F(AsignarTest, AddsRefusesADuplicateAndDeletesDaysUnderItsHeading)
         cabecera = a.LISTA.TextMatrix(0, 2);
         EXPECT_EQ(a.LISTA.ColWidth(2), 1300);
         EXPECT_EQ(a.LISTA.ColWidth(1), 1);
-        EXPECT_TRUE(Click(a.LISTA, 2));   // 25/03/2007
+        EXPECT_TRUE(Click(a.LISTA, 2));  // 25/03/2007
         EXPECT_TRUE(Click(a.Command1));
         tras_borrar = Listados(a);
         EXPECT_EQ(a.LISTA.TextMatrix(0, 2), "Días de emisión");
@@ -129,7 +131,7 @@ TEST_F(AsignarTest, ADayIsStoredDayFirstAndFoundMonthFirst)
     Abrir(5, [&](Asignar& a) {
         for (const QDate& dia : dias)
             EXPECT_TRUE(CloseUp(a.DTPicker1, dia));
-        for (const QDate& dia : dias)   // each one found again as a duplicate
+        for (const QDate& dia : dias)  // each one found again as a duplicate
             EXPECT_TRUE(CloseUp(a.DTPicker1, dia));
     });
     EXPECT_EQ(Mensajes("El dia yá está asignado"), 5);
@@ -157,10 +159,8 @@ TEST_F(AsignarTest, ClosingWritesTheLastDayIntoThePeriodThePlacementsAndTheContr
     Abrir(12, [](Asignar&) {});
 
     const QDate ultimo(2026, 5, 20);
-    EXPECT_EQ(Columna("SELECT PERIODO FROM PUBLICIDAD ORDER BY ORDEN", "PERIODO"),
-              std::vector<QDate>({ultimo, antes}));
-    EXPECT_EQ(Columna("SELECT PERIODO2 FROM PUBLICIDAD ORDER BY ORDEN", "PERIODO2"),
-              std::vector<QDate>({fin, fin}));
+    EXPECT_EQ(Columna("SELECT PERIODO FROM PUBLICIDAD ORDER BY ORDEN", "PERIODO"), std::vector<QDate>({ultimo, antes}));
+    EXPECT_EQ(Columna("SELECT PERIODO2 FROM PUBLICIDAD ORDER BY ORDEN", "PERIODO2"), std::vector<QDate>({fin, fin}));
     EXPECT_EQ(Columna("SELECT FECHA1 FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN, BLOQUE", "FECHA1"),
               std::vector<QDate>({ultimo, ultimo, antes}));
     EXPECT_EQ(Columna("SELECT FECHA2 FROM PUBLICIDAD_CONTENIDO ORDER BY ORDEN, BLOQUE", "FECHA2"),
@@ -181,7 +181,7 @@ TEST_F(AsignarTest, ClosingWithoutDaysWritesNothing)
         EXPECT_TRUE(Click(a.LISTA, 1));
         EXPECT_TRUE(Click(a.Command1));
         EXPECT_EQ(a.LISTA.Rows(), 1);
-        EXPECT_TRUE(Click(a.Command1));   // on an empty list: nothing
+        EXPECT_TRUE(Click(a.Command1));  // on an empty list: nothing
     });
     EXPECT_TRUE(Dias(12).empty());
     EXPECT_EQ(Columna("SELECT PERIODO FROM PUBLICIDAD", "PERIODO"), std::vector<QDate>({antes}));
@@ -199,9 +199,10 @@ TEST_F(AsignarTest, ARangeReplacesEveryDayOfTheContract)
         std::vector<QDate> esperados;
     };
     const Caso casos[] = {
-        {"3rd to 5th", QDate(2026, 3, 3), QDate(2026, 3, 5),
-         {QDate(2026, 3, 3), QDate(2026, 3, 4), QDate(2026, 3, 5)}},
-        {"over a month and a year end", QDate(2026, 12, 30), QDate(2027, 1, 2),
+        {"3rd to 5th", QDate(2026, 3, 3), QDate(2026, 3, 5), {QDate(2026, 3, 3), QDate(2026, 3, 4), QDate(2026, 3, 5)}},
+        {"over a month and a year end",
+         QDate(2026, 12, 30),
+         QDate(2027, 1, 2),
          {QDate(2026, 12, 30), QDate(2026, 12, 31), QDate(2027, 1, 1), QDate(2027, 1, 2)}},
         {"one day", QDate(2027, 2, 28), QDate(2027, 2, 28), {QDate(2027, 2, 28)}},
         {"both left at today", QDate(), QDate(), {hoy}},
@@ -211,7 +212,7 @@ TEST_F(AsignarTest, ARangeReplacesEveryDayOfTheContract)
         Ejecutar("DELETE * FROM DIAS");
         Ejecutar("DELETE * FROM PUBLICIDAD");
         Contrato(12, QDate(2000, 1, 1), QDate(2030, 1, 1));
-        Dia(12, QDate(2026, 3, 4));   // also in the first range: no duplicate is made
+        Dia(12, QDate(2026, 3, 4));  // also in the first range: no duplicate is made
         Dia(12, QDate(2026, 8, 1));
         Dia(13, QDate(2026, 8, 1));
         QStringList listados;
@@ -238,8 +239,7 @@ TEST_F(AsignarTest, ARangeReplacesEveryDayOfTheContract)
         EXPECT_EQ(cabecera, "Días de emisión");
         EXPECT_EQ(Dias(12), caso.esperados);
         EXPECT_EQ(Dias(13), std::vector<QDate>({QDate(2026, 8, 1)}));
-        EXPECT_EQ(Columna("SELECT PERIODO FROM PUBLICIDAD", "PERIODO"),
-                  std::vector<QDate>({caso.esperados.back()}));
+        EXPECT_EQ(Columna("SELECT PERIODO FROM PUBLICIDAD", "PERIODO"), std::vector<QDate>({caso.esperados.back()}));
     }
     EXPECT_TRUE(forms::test::Errors().empty());
 }

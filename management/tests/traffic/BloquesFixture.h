@@ -16,7 +16,7 @@
 struct Contrato {
     int orden;
     QString nombre, campaña, voz;
-    int periodo = 5;   // days from today; the second period date is 25 days later
+    int periodo = 5;  // days from today; the second period date is 25 days later
     int duracion = 30;
 };
 
@@ -31,9 +31,8 @@ protected:
 
     static void Bloque(const QTime& hora, int tiempo)
     {
-        Sql("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER) VALUES (" + SqlHora(hora) +
-            ",''," + SqlHora(QTime(0, 5)) + ",0," + QString::number(tiempo) + "," + SqlTexto(Tiempo(tiempo)) +
-            ")");
+        Sql("INSERT INTO BLOQUES (HORA,NOMBRE,DURACION,PRIORITARIO,TIEMPO,TIEMPO_VER) VALUES (" + SqlHora(hora) + ",'',"
+            + SqlHora(QTime(0, 5)) + ",0," + QString::number(tiempo) + "," + SqlTexto(Tiempo(tiempo)) + ")");
     }
 
     static void Guardar(const Contrato& c)

@@ -29,9 +29,10 @@ protected:
 
     static std::vector<Spot> Spots(const QTime& bloque)
     {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-            "SELECT ORDEN,NUMERO,TIEMPO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE=" + SqlHora(bloque) +
-            " ORDER BY NUMERO,ORDEN");
+        jet::Recordset rs = jet::DBEngine()
+                                .OpenDatabase(DornaPath())
+                                .OpenRecordset("SELECT ORDEN,NUMERO,TIEMPO FROM PUBLICIDAD_CONTENIDO WHERE BLOQUE="
+                                               + SqlHora(bloque) + " ORDER BY NUMERO,ORDEN");
         std::vector<Spot> spots;
         for (; !rs.EOF(); rs.MoveNext())
             spots.push_back({rs.Fields("ORDEN").Value().toInt(), rs.Fields("NUMERO").Value().toInt(),
@@ -61,7 +62,6 @@ protected:
             ordenes << f.LISTA.TextMatrix(fila, 1);
         return ordenes;
     }
-
 };
 
 const QTime Ocho(8, 0);
@@ -108,11 +108,11 @@ TEST_F(F_BLoquesTest, NewBlockAtATakenTimeIsRefusedAndStaysInAddMode)
         bool bloque, programa;
         const char* mensaje;
     };
-    for (const Caso& caso : {Caso{true, false, "El bloque ya existe"},
-                             Caso{false, true, "El bloque ya existe como programa"},
-                             Caso{true, true, "El bloque ya existe"}}) {
+    for (const Caso& caso :
+         {Caso{true, false, "El bloque ya existe"}, Caso{false, true, "El bloque ya existe como programa"},
+          Caso{true, true, "El bloque ya existe"}}) {
         SCOPED_TRACE(caso.mensaje);
-        forms::Get<F_BLoques>().Unload();   // its cursor on BLOQUES is read when it loads
+        forms::Get<F_BLoques>().Unload();  // its cursor on BLOQUES is read when it loads
         Sql("DELETE * FROM BLOQUES");
         Sql("DELETE * FROM PROGRAMAS");
         if (caso.bloque)
@@ -181,8 +181,8 @@ TEST_F(F_BLoquesTest, DeletingTheBlockDeletesItsSpotsAndItsBlockRowsEverywhere)
 
     ft::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
-    EXPECT_EQ(Prompts(), (QStringList{"¿Desea eliminar el bloque y su contenido?",
-                                       "¿Desea eliminar el bloque y su contenido?"}));
+    EXPECT_EQ(Prompts(),
+              (QStringList{"¿Desea eliminar el bloque y su contenido?", "¿Desea eliminar el bloque y su contenido?"}));
     EXPECT_EQ(ft::Messages().back().Buttons, forms::vbYesNo + forms::vbQuestion);
     EXPECT_EQ(Total(Ocho), "");
     EXPECT_EQ(Total(Diez), "20 00:00:20");
@@ -193,7 +193,7 @@ TEST_F(F_BLoquesTest, DeletingTheBlockDeletesItsSpotsAndItsBlockRowsEverywhere)
         SCOPED_TRACE(tabla);
         const QString de = QString("SELECT * FROM %1 WHERE ").arg(tabla);
         EXPECT_EQ(Filas(de + "TIPO='BLO' AND HORA=#08:00:00#").size(), 0);
-        EXPECT_EQ(Filas(de + "HORA=#08:00:00#").size(), 2);   // the program and the song stay
+        EXPECT_EQ(Filas(de + "HORA=#08:00:00#").size(), 2);  // the program and the song stay
         EXPECT_EQ(Filas(de + "HORA=#10:00:00#").size(), 1);
     }
 }
@@ -201,7 +201,7 @@ TEST_F(F_BLoquesTest, DeletingTheBlockDeletesItsSpotsAndItsBlockRowsEverywhere)
 TEST_F(F_BLoquesTest, AtATimeWithoutBlockNothingIsChangedDeletedOrFiled)
 {
     Guardar({7, "c7.wav", "Campaña", "Ana"});
-    Colocar(QTime(0, 0), {7, 5, 30});   // a spot left under 00:00:00, where no block is
+    Colocar(QTime(0, 0), {7, 5, 30});  // a spot left under 00:00:00, where no block is
     Bloque(Ocho, 0);
     F_BLoques& f = forms::Get<F_BLoques>();
     EXPECT_EQ(Listados(f), QStringList{"7"});
@@ -225,7 +225,7 @@ TEST_F(F_BLoquesTest, AtATimeWithoutBlockNothingIsChangedDeletedOrFiled)
         EXPECT_EQ(Filas("SELECT * FROM PUBLICIDAD_CONTENIDO").size(), 1);
         EXPECT_EQ(Filas("SELECT * FROM BLOQUES").size(), bloques);
     };
-    ft::Click(f.B_Guardar);   // disabled at opening
+    ft::Click(f.B_Guardar);  // disabled at opening
     nadaCambia("just opened", 1);
 
     ASSERT_TRUE(ft::Click(f.B_Añadir));
@@ -236,7 +236,7 @@ TEST_F(F_BLoquesTest, AtATimeWithoutBlockNothingIsChangedDeletedOrFiled)
     ft::AnswerMsgBox(forms::vbYes);
     ASSERT_TRUE(ft::Click(f.B_Eliminar));
     const auto mensajes = ft::Messages().size();
-    EXPECT_TRUE(ft::Click(f.B_Guardar));   // still enabled: saves nothing, says nothing
+    EXPECT_TRUE(ft::Click(f.B_Guardar));  // still enabled: saves nothing, says nothing
     EXPECT_EQ(ft::Messages().size(), mensajes);
     nadaCambia("just deleted", 0);
 }
@@ -272,8 +272,8 @@ TEST_F(F_BLoquesTest, InsertarAppendsTheContractsSpotAfterTheBlocksSpots)
         EXPECT_EQ(f.L_Total.Caption(), Tiempo(total + 30));
         EXPECT_EQ(Listados(f).back(), "7");
 
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-            "SELECT * FROM PUBLICIDAD_CONTENIDO WHERE ORDEN=7");
+        jet::Recordset rs =
+            jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset("SELECT * FROM PUBLICIDAD_CONTENIDO WHERE ORDEN=7");
         EXPECT_EQ(rs.Fields("FICHERO").Value().toString(), "/cuñas/c7.wav");
         EXPECT_EQ(rs.Fields("NOMBRE").Value().toString(), "c7.wav");
         EXPECT_EQ(rs.Fields("TIEMPO_VER").Value().toString(), "00:00:30");
@@ -335,7 +335,7 @@ TEST_F(F_BLoquesTest, DraggingASpotRenumbersTheBlockInListOrder)
     F_BLoques& f = Mostrar(Diez);
 
     ASSERT_TRUE(ft::MouseDown(f.LISTA, 3));
-    ASSERT_TRUE(ft::DragDrop(f.LISTA, f.LISTA, 0));   // onto the title row: nothing
+    ASSERT_TRUE(ft::DragDrop(f.LISTA, f.LISTA, 0));  // onto the title row: nothing
     EXPECT_EQ(Spots(Diez), (std::vector<Spot>{{11, 1, 10}, {12, 3, 20}, {13, 4, 30}}));
 
     ASSERT_TRUE(ft::MouseDown(f.LISTA, 3));

@@ -58,8 +58,8 @@ TEST_F(F_Buscar_ClientesTest, ListsEveryAdvertiserByNameInSpanishOrderUnderItsHe
         EXPECT_EQ(buscador.Caption(), "Busqueda de Clientes");
     });
     EXPECT_EQ(listados, QStringList({"ábaco", "Abeto", "nata", "Nube", "Ñandú", "Oca", "Zeta"}));
-    EXPECT_EQ(cabeceras, QStringList({"Código", "Nombre", "Teléfono", "Dirección", "N.I.F", "Población",
-                                      "Comentario"}));
+    EXPECT_EQ(cabeceras,
+              QStringList({"Código", "Nombre", "Teléfono", "Dirección", "N.I.F", "Población", "Comentario"}));
     EXPECT_EQ(anchoNombre, 3000);
     EXPECT_EQ(anchoFijo, 1);
 }
@@ -71,12 +71,12 @@ TEST_F(F_Buscar_ClientesTest, APickForTheContractsFormFillsItsLabelsAndCreatesNo
     F_Publicidad& publicidad = forms::Get<F_Publicidad>();
     Abrir(2, [](F_Buscar_Clientes& buscador) {
         ASSERT_EQ(buscador.LISTA.Rows(), 3);
-        forms::test::DblClick(buscador.LISTA, 1);   // "L'Escala" sorts first
+        forms::test::DblClick(buscador.LISTA, 1);  // "L'Escala" sorts first
     });
     EXPECT_EQ(publicidad.T_Cliente.Caption(), "4");
     EXPECT_EQ(publicidad.L_Cliente_Nombre.Caption(), "L'Escala");
     EXPECT_FALSE(Cargado(typeid(F_Buscar_Clientes)));
-    EXPECT_FALSE(Cargado(typeid(F_Clientes)));   // nothing left to keep the program running
+    EXPECT_FALSE(Cargado(typeid(F_Clientes)));  // nothing left to keep the program running
     EXPECT_TRUE(forms::test::Errors().empty());
 }
 
@@ -87,17 +87,17 @@ TEST_F(F_Buscar_ClientesTest, ANewContractGetsItsAdvertiserFromThePickerAndIsSav
     F_Publicidad& publicidad = forms::Get<F_Publicidad>();
     ASSERT_TRUE(forms::test::Click(publicidad.B_Añadir_p));
     forms::test::WhenShown<F_Buscar_Clientes>([](F_Buscar_Clientes& buscador) {
-        forms::test::DblClick(buscador.LISTA, 2);   // "Tres"
+        forms::test::DblClick(buscador.LISTA, 2);  // "Tres"
     });
     ASSERT_TRUE(forms::test::Click(publicidad.Command1));
     EXPECT_EQ(Control_busqueda, 2);
     EXPECT_EQ(publicidad.T_Cliente.Caption(), "3");
     EXPECT_EQ(publicidad.L_Cliente_Nombre.Caption(), "Tres");
 
-    publicidad.L_Cuña.Caption("cuña.wav");   // a spot already chosen
+    publicidad.L_Cuña.Caption("cuña.wav");  // a spot already chosen
     ASSERT_TRUE(forms::test::Click(publicidad.B_Guardar_p));
-    jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-        "SELECT CLIENTE,CLIENTE_NOMBRE FROM PUBLICIDAD");
+    jet::Recordset rs =
+        jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset("SELECT CLIENTE,CLIENTE_NOMBRE FROM PUBLICIDAD");
     ASSERT_EQ(rs.RecordCount(), 1);
     EXPECT_EQ(rs.Fields("CLIENTE").Value().toInt(), 3);
     EXPECT_EQ(rs.Fields("CLIENTE_NOMBRE").Value().toString(), "Tres");

@@ -58,7 +58,6 @@ protected:
         });
         ASSERT_TRUE(ft::Click(forms::Get<F_BLoques>().Command1));
     }
-
 };
 
 const std::initializer_list<Contrato> Cuatro = {
@@ -139,9 +138,8 @@ TEST_F(F_Buscar_PublicidadTest, AQuoteInTheTextIsSearchedLikeAnyOtherCharacter)
         const char* texto;
         QStringList ordenes;
     };
-    for (const Caso& caso : {Caso{0, "'", {}}, Caso{1, "d'", {"30"}}, Caso{2, "L'H", {"30"}},
-                             Caso{2, "'", {}}, Caso{3, "O'", {"30"}}, Caso{3, "''", {}},
-                             Caso{2, "[", {}}}) {
+    for (const Caso& caso : {Caso{0, "'", {}}, Caso{1, "d'", {"30"}}, Caso{2, "L'H", {"30"}}, Caso{2, "'", {}},
+                             Caso{3, "O'", {"30"}}, Caso{3, "''", {}}, Caso{2, "[", {}}}) {
         SCOPED_TRACE(caso.texto);
         ASSERT_TRUE(ft::Choose(b.Combo, caso.entrada));
         ft::Type(b.Text1, caso.texto);
@@ -181,15 +179,13 @@ TEST_F(F_Buscar_PublicidadTest, PickForTheBlocksFormAppendsTheSpotToTheShownBloc
     QTime diez(10, 0);
     f.BuscarBLoques(diez);
 
-    ft::WhenShown<F_Buscar_Publicidad>([](F_Buscar_Publicidad& b) {
-        ASSERT_TRUE(ft::DblClick(b.LISTA, Fila(b, "21")));
-    });
+    ft::WhenShown<F_Buscar_Publicidad>(
+        [](F_Buscar_Publicidad& b) { ASSERT_TRUE(ft::DblClick(b.LISTA, Fila(b, "21"))); });
     ASSERT_TRUE(ft::Click(f.Command1));
     EXPECT_EQ(Control_busqueda, 2);
     EXPECT_EQ(ft::ShownModally(), std::vector<QString>{"F_Buscar_Publicidad"});
 
-    EXPECT_EQ(Filas("SELECT ORDEN,BLOQUE,NUMERO,TIEMPO FROM PUBLICIDAD_CONTENIDO"),
-              QStringList{"21 10:00:00 2 30"});
+    EXPECT_EQ(Filas("SELECT ORDEN,BLOQUE,NUMERO,TIEMPO FROM PUBLICIDAD_CONTENIDO"), QStringList{"21 10:00:00 2 30"});
     EXPECT_EQ(Filas("SELECT TIEMPO,TIEMPO_VER FROM BLOQUES"), QStringList{"30 00:00:30"});
     EXPECT_EQ(f.L_Total.Caption(), "00:00:30");
 }
@@ -211,7 +207,9 @@ TEST_F(F_Buscar_PublicidadTest, PickWithAnyOtherValueHandsTheContractToNobody)
 
 TEST_F(F_Buscar_PublicidadTest, FinishedContractsAreListedOldestFirstAndDeletedWithEveryPastDay)
 {
-    Guardar({{1, "a.mp3", "A", "Ana", -1}, {2, "b.mp3", "B", "Ana", -7}, {3, "c.mp3", "C", "Ana", 0},
+    Guardar({{1, "a.mp3", "A", "Ana", -1},
+             {2, "b.mp3", "B", "Ana", -7},
+             {3, "c.mp3", "C", "Ana", 0},
              {4, "d.mp3", "D", "Ana", 1}});
     for (auto [contrato, dia] : {std::pair{1, -1}, {3, -2}, {3, 0}, {3, 3}, {4, -1}})
         Dia(contrato, dia);

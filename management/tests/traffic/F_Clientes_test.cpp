@@ -20,13 +20,13 @@ class F_ClientesTest : public ClientesPrueba {
 protected:
     static std::vector<Cliente> Guardados()
     {
-        jet::Recordset rs = jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset(
-            "SELECT * FROM CLIENTES ORDER BY NUMERO");
+        jet::Recordset rs =
+            jet::DBEngine().OpenDatabase(DornaPath()).OpenRecordset("SELECT * FROM CLIENTES ORDER BY NUMERO");
         std::vector<Cliente> clientes;
         for (; !rs.EOF(); rs.MoveNext()) {
             auto texto = [&rs](const char* columna) { return rs.Fields(columna).Value().toString(); };
-            clientes.push_back({texto("NUMERO"), texto("NOMBRE"), texto("TELEFONO"), texto("DIRECCION"),
-                                texto("NIF"), texto("POBLACION"), texto("COMENTARIO")});
+            clientes.push_back({texto("NUMERO"), texto("NOMBRE"), texto("TELEFONO"), texto("DIRECCION"), texto("NIF"),
+                                texto("POBLACION"), texto("COMENTARIO")});
         }
         return clientes;
     }
@@ -44,8 +44,8 @@ protected:
 
     static Cliente Mostrado(F_Clientes& f)
     {
-        return {f.T_Codigo.Text(), f.T_Nombre.Text(), f.T_Telefonos.Text(), f.T_Direccion.Text(),
-                f.T_Nif.Text(), f.T_Poblacion.Text(), f.T_Comentario.Text()};
+        return {f.T_Codigo.Text(), f.T_Nombre.Text(),    f.T_Telefonos.Text(), f.T_Direccion.Text(),
+                f.T_Nif.Text(),    f.T_Poblacion.Text(), f.T_Comentario.Text()};
     }
 
     // The user picks in the advertiser picker the row whose name is nombre.
@@ -55,11 +55,10 @@ protected:
             for (int fila = 1; fila < buscador.LISTA.Rows(); ++fila)
                 if (buscador.LISTA.TextMatrix(fila, 2) == nombre) {
                     forms::test::DblClick(buscador.LISTA, fila);
-                    return;   // the picker has unloaded itself
+                    return;  // the picker has unloaded itself
                 }
         });
     }
-
 };
 
 void ExpectIgual(const Cliente& a, const Cliente& b)
@@ -92,8 +91,7 @@ TEST_F(F_ClientesTest, AddProposesTheHighestNumberPlusOne)
         const char* propuesto;
     };
     // The proposal is typed back on saving: digits, never "1e+15".
-    const Caso casos[] = {
-        {{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}, {{999999999999999}, "1000000000000000"}};
+    const Caso casos[] = {{{}, "1"}, {{1, 2, 7}, "8"}, {{7, 2, 1}, "8"}, {{999999999999999}, "1000000000000000"}};
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.propuesto);
         jet::DBEngine().OpenDatabase(DornaPath()).Execute("DELETE * FROM CLIENTES");
@@ -113,8 +111,7 @@ TEST_F(F_ClientesTest, SavingANewAdvertiserStoresEveryBoxAndEmptiesTheForm)
 {
     F_Clientes& f = forms::Get<F_Clientes>();
     ASSERT_TRUE(Click(f.B_Añadir));
-    const Cliente nuevo{"1", "Muebles Pérez", "93 555 12 12", "Calle Mayor 3", "B12345678", "Girona",
-                        "Paga a 30 días"};
+    const Cliente nuevo{"1", "Muebles Pérez", "93 555 12 12", "Calle Mayor 3", "B12345678", "Girona", "Paga a 30 días"};
     Escribir(f, nuevo);
     ASSERT_TRUE(Click(f.B_Guardar));
 
@@ -143,7 +140,7 @@ TEST_F(F_ClientesTest, ARefusedSaveShowsItsMessageAndWritesNothing)
         {"nan", "Nombre", "El Numero de Cliente no es valido"},
         {"inf", "Nombre", "El Numero de Cliente no es valido"},
         {"-inf", "Nombre", "El Numero de Cliente no es valido"},
-        {"5", "", "El cliente ya existe"},   // the duplicate is refused before the name is looked at
+        {"5", "", "El cliente ya existe"},  // the duplicate is refused before the name is looked at
         {"005", "Otro", "El cliente ya existe"},
         {"6", "", "El nombre del cliente no es correcto"},
     };
@@ -160,7 +157,7 @@ TEST_F(F_ClientesTest, ARefusedSaveShowsItsMessageAndWritesNothing)
         EXPECT_EQ(forms::test::Messages().back().Prompt, caso.mensaje);
         EXPECT_EQ(forms::test::Messages().back().Buttons, forms::vbOKOnly);
         EXPECT_EQ(Guardados().size(), 1u);
-        EXPECT_TRUE(f.B_Guardar.Enabled());   // still entering
+        EXPECT_TRUE(f.B_Guardar.Enabled());  // still entering
         EXPECT_EQ(f.T_Nombre.Text(), caso.nombre);
         f.Unload();
     }
@@ -193,7 +190,7 @@ TEST_F(F_ClientesTest, FoundAdvertiserIsShownAndItsEditSavedWithoutItsNumber)
     EXPECT_TRUE(f.B_Eliminar.Enabled());
     EXPECT_TRUE(f.T_Nombre.Enabled());
 
-    Type(f.T_Codigo, "9");   // ignored by an edit
+    Type(f.T_Codigo, "9");  // ignored by an edit
     Type(f.T_Nombre, "Beta Radio");
     Type(f.T_Poblacion, "Lleida");
     ASSERT_TRUE(Click(f.B_Guardar));
@@ -204,7 +201,7 @@ TEST_F(F_ClientesTest, FoundAdvertiserIsShownAndItsEditSavedWithoutItsNumber)
     EXPECT_EQ(guardados[1].numero, "2");
     EXPECT_EQ(guardados[1].nombre, "Beta Radio");
     EXPECT_EQ(guardados[1].poblacion, "Lleida");
-    EXPECT_EQ(f.T_Nombre.Text(), "Beta Radio");   // the form stays as it is
+    EXPECT_EQ(f.T_Nombre.Text(), "Beta Radio");  // the form stays as it is
 }
 
 TEST_F(F_ClientesTest, AnEditMayEmptyTheName)
@@ -254,7 +251,7 @@ TEST_F(F_ClientesTest, DeleteWithANumberNobodyHasTouchesNoAdvertiser)
         F_Clientes& f = forms::Get<F_Clientes>();
         double dos = 2;
         f.BuscarCliente(dos);
-        Type(f.T_Codigo, codigo);   // the box stays editable in the loaded state
+        Type(f.T_Codigo, codigo);  // the box stays editable in the loaded state
         ASSERT_TRUE(Click(f.B_Eliminar));
         EXPECT_EQ(Guardados().size(), 2u);
         f.Unload();
@@ -297,8 +294,13 @@ TEST_F(F_ClientesTest, FindingANumberNobodyHasShowsNobody)
 
 TEST_F(F_ClientesTest, ApostrophesAndSqlLookingTextAreStoredListedAndFoundIntact)
 {
-    const Cliente raro{"1", "L'Hospitalet d'Àudio", "93' 555", "'; DELETE * FROM CLIENTES; --",
-                       "X\"1'", "Sant Boi d'Llobregat", "Diu: \"l'any que ve\" ' OR '1'='1"};
+    const Cliente raro{"1",
+                       "L'Hospitalet d'Àudio",
+                       "93' 555",
+                       "'; DELETE * FROM CLIENTES; --",
+                       "X\"1'",
+                       "Sant Boi d'Llobregat",
+                       "Diu: \"l'any que ve\" ' OR '1'='1"};
     F_Clientes& f = forms::Get<F_Clientes>();
     ASSERT_TRUE(Click(f.B_Añadir));
     Escribir(f, raro);
@@ -313,11 +315,11 @@ TEST_F(F_ClientesTest, ApostrophesAndSqlLookingTextAreStoredListedAndFoundIntact
         forms::test::DblClick(buscador.LISTA, 1);
     });
     ASSERT_TRUE(Click(f.B_Buscar));
-    EXPECT_EQ(listados, QStringList({raro.numero, raro.nombre, raro.telefono, raro.direccion, raro.nif,
-                                     raro.poblacion, raro.comentario}));
+    EXPECT_EQ(listados, QStringList({raro.numero, raro.nombre, raro.telefono, raro.direccion, raro.nif, raro.poblacion,
+                                     raro.comentario}));
     ExpectIgual(Mostrado(f), raro);
 
-    ASSERT_TRUE(Click(f.B_Guardar));   // an edit writes them back unchanged
+    ASSERT_TRUE(Click(f.B_Guardar));  // an edit writes them back unchanged
     ASSERT_EQ(Guardados().size(), 1u);
     ExpectIgual(Guardados()[0], raro);
     EXPECT_TRUE(forms::test::Errors().empty());

@@ -40,7 +40,7 @@ constexpr Estado Guardado{true, true, true, true, true, false};
 
 Estado EstadoDe(F_Publicidad& f)
 {
-    return {f.Frame_Publicidad.Enabled(), f.B_Añadir_p.Enabled(), f.B_Buscar_P.Enabled(),
+    return {f.Frame_Publicidad.Enabled(), f.B_Añadir_p.Enabled(),   f.B_Buscar_P.Enabled(),
             f.B_Guardar_p.Enabled(),      f.B_Eliminar_P.Enabled(), f.T_Orden.Enabled()};
 }
 
@@ -72,8 +72,7 @@ protected:
             "DURACION_MOSTRAR,VOZ,COMENTARIO,EMISIONES) VALUES ("
             + QString::number(orden) + ",3,'Radio'," + SqlTexto(campana) + "," + SqlFecha(Hoy.addDays(1)) + ","
             + SqlFecha(Hoy.addDays(30)) + "," + SqlTexto(Path(nombre)) + "," + SqlTexto(nombre) + ","
-            + QString::number(segundos) + "," + SqlTexto(Tiempo(segundos))
-            + ",'Voz','',0)");
+            + QString::number(segundos) + "," + SqlTexto(Tiempo(segundos)) + ",'Voz','',0)");
     }
 
     void Bloque(const QTime& hora, std::optional<int> tiempo, const QString& tiempoVer = "?")
@@ -86,8 +85,9 @@ protected:
     {
         Sql("INSERT INTO PUBLICIDAD_CONTENIDO (ORDEN,BLOQUE,NUMERO,FICHERO,NOMBRE,TIEMPO,TIEMPO_VER,FECHA1,FECHA2) "
             "VALUES ("
-            + QString::number(orden) + "," + SqlHora(bloque) + "," + QString::number(numero) + ",'viejo.wav','viejo.wav',"
-            + QString::number(tiempo) + ",'x'," + SqlFecha(Hoy) + "," + SqlFecha(Hoy) + ")");
+            + QString::number(orden) + "," + SqlHora(bloque) + "," + QString::number(numero)
+            + ",'viejo.wav','viejo.wav'," + QString::number(tiempo) + ",'x'," + SqlFecha(Hoy) + "," + SqlFecha(Hoy)
+            + ")");
     }
 
     // The contract search hands a contract over.
@@ -138,9 +138,10 @@ TEST_F(F_Publicidad_Test, WalksIdleAddingShownAndSavedStatesKeepingApostrophes)
     ASSERT_TRUE(ft::Click(f.B_Guardar_p));
     EXPECT_EQ(EstadoDe(f), Mostrado);
     EXPECT_EQ(f.L_Pases.Caption(), "0");
-    EXPECT_EQ(Filas("SELECT CLIENTE,CLIENTE_NOMBRE,CAMPAÑA,CUÑA,NOMBRE,DURACION,DURACION_MOSTRAR,VOZ,COMENTARIO,"
-                    "EMISIONES FROM PUBLICIDAD WHERE ORDEN=8"),
-              QStringList{"3|Ràdio d'Ona|Rebajas d'estiu|" + cuna + "|L'Hospitalet.wav|30|00:00:30|O'Neill|l'anunci|0"});
+    EXPECT_EQ(
+        Filas("SELECT CLIENTE,CLIENTE_NOMBRE,CAMPAÑA,CUÑA,NOMBRE,DURACION,DURACION_MOSTRAR,VOZ,COMENTARIO,"
+              "EMISIONES FROM PUBLICIDAD WHERE ORDEN=8"),
+        QStringList{"3|Ràdio d'Ona|Rebajas d'estiu|" + cuna + "|L'Hospitalet.wav|30|00:00:30|O'Neill|l'anunci|0"});
 
     ft::Type(f.T_Campaña, "Rebajas d'hivern");
     ASSERT_TRUE(ft::Click(f.B_Guardar_p));
@@ -358,9 +359,7 @@ TEST_F(F_Publicidad_Test, ANewSpotGoesLastInItsBlockAndADragRenumbersTheBlock)
         int nuevo;
     };
     const Caso casos[] = {
-        {Ocho, {1, 2, 3}, 5},
-        {Nueve, {}, 2},
-        {Diez, {1, 7}, 8},  // a gap left by removals
+        {Ocho, {1, 2, 3}, 5}, {Nueve, {}, 2}, {Diez, {1, 7}, 8},  // a gap left by removals
     };
     for (const Caso& c : casos) {
         Bloque(c.bloque, 0);
@@ -486,7 +485,7 @@ TEST_F(F_Publicidad_Test, AContractThatIsGoneLeavesEveryOtherContractAlone)
 TEST_F(F_Publicidad_Test, ClicksOnEmptyListsAndOnHeaderRowsEndQuietly)
 {
     Contrato(12, 30, "spot.wav");
-    F_Publicidad& f = Mostrar(12);   // no block at all: every list holds only its header row
+    F_Publicidad& f = Mostrar(12);  // no block at all: every list holds only its header row
     for (forms::MSFlexGrid* lista : {&f.Lista1, &f.lista2, &f.lista3}) {
         ft::Click(*lista, 0, 1);
         ft::DblClick(*lista, 0, 1);

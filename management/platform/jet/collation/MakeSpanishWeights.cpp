@@ -22,7 +22,7 @@ SpanishWeight ComputeWeight(char32_t code)
         return {(code + ('a' - 'A')) * 2, 0};
     if (code < 0x80)
         return {code * 2, 0};
-    if (code == 0xF1 || code == 0xD1)   // ñ Ñ
+    if (code == 0xF1 || code == 0xD1)  // ñ Ñ
         return {char32_t('n') * 2 + 1, 0};
     const QChar folded = QChar(char16_t(code)).toCaseFolded();
     const QString decomposed = QString(folded).normalized(QString::NormalizationForm_D);
@@ -31,7 +31,7 @@ SpanishWeight ComputeWeight(char32_t code)
     return {char32_t(folded.unicode()) * 2, 0};
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

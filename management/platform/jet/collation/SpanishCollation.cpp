@@ -66,7 +66,7 @@ char32_t NextCodePoint(const unsigned char*& at, const unsigned char* end)
     return code;
 }
 
-} // namespace
+}  // namespace
 
 int CompareSpanish(const char* left, int leftLength, const char* right, int rightLength)
 {
@@ -102,4 +102,4 @@ int CollateSpanish(void*, int leftLength, const void* left, int rightLength, con
     return CompareSpanish(static_cast<const char*>(left), leftLength, static_cast<const char*>(right), rightLength);
 }
 
-} // namespace jet::detail
+}  // namespace jet::detail

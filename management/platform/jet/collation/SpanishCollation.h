@@ -15,4 +15,4 @@ int CompareSpanish(const char* left, int leftLength, const char* right, int righ
 // The same, shaped as SQLite's collation callback.
 int CollateSpanish(void* unused, int leftLength, const void* left, int rightLength, const void* right);
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -11,4 +11,4 @@ struct SpanishWeight {
     char32_t accent;
 };
 
-} // namespace jet::detail
+}  // namespace jet::detail

@@ -17,11 +17,11 @@
 namespace jet {
 
 struct FileDesign {
-    int pageSize;            // bytes a page, fixed when the file is made
-    bool writeAheadLog;      // else the ordinary rollback journal
+    int pageSize;  // bytes a page, fixed when the file is made
+    bool writeAheadLog;  // else the ordinary rollback journal
     QStringList statements;  // CREATE TABLE and CREATE INDEX, in SQLite's SQL
 };
 
 bool CreateDatabaseFile(const QString& path, const FileDesign& design);
 
-} // namespace jet
+}  // namespace jet

@@ -42,4 +42,4 @@ private:
     bool opened_ = false;
 };
 
-} // namespace jet
+}  // namespace jet

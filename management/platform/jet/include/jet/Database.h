@@ -34,7 +34,7 @@ public:
     Database& operator=(Database&&) noexcept;
 
     bool IsOpen() const;
-    QString Name() const;   // the path it was opened with
+    QString Name() const;  // the path it was opened with
 
     void Execute(const QString& sql);
     Recordset OpenRecordset(const QString& sql);
@@ -47,4 +47,4 @@ private:
     std::shared_ptr<detail::Connection> connection_;
 };
 
-} // namespace jet
+}  // namespace jet

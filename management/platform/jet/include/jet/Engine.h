@@ -50,4 +50,4 @@ private:
 
 Engine& DBEngine();
 
-} // namespace jet
+}  // namespace jet

@@ -18,4 +18,4 @@ public:
     QString Text() const { return QString::fromUtf8(what()); }
 };
 
-} // namespace jet
+}  // namespace jet

@@ -31,12 +31,12 @@ enum class Use {
 };
 
 enum class FileState {
-    Empty,          // no bytes, and no log beside it that holds any
-    OnlyInItsLog,   // no bytes, but its log holds some: the only copy of its rows
-    Database,       // a whole database; tables lists what it holds
-    NotADatabase,   // something else
-    Damaged,        // a database whose pages do not hold together
-    Interrupted,    // a change that a crash left half made: Recover() it first
+    Empty,  // no bytes, and no log beside it that holds any
+    OnlyInItsLog,  // no bytes, but its log holds some: the only copy of its rows
+    Database,  // a whole database; tables lists what it holds
+    NotADatabase,  // something else
+    Damaged,  // a database whose pages do not hold together
+    Interrupted,  // a change that a crash left half made: Recover() it first
 };
 
 struct TableColumns {
@@ -56,4 +56,4 @@ FileContents Examine(const QString& path, Use use);
 // naming the file and the cause.
 void Recover(const QString& path);
 
-} // namespace jet
+}  // namespace jet

@@ -37,4 +37,4 @@ private:
     int index_;
 };
 
-} // namespace jet
+}  // namespace jet

@@ -28,11 +28,11 @@ public:
 
 private:
     QString path_;
-    bool file_;        // the database file was there
-    bool emptyFile_;   // and held no bytes
+    bool file_;  // the database file was there
+    bool emptyFile_;  // and held no bytes
     bool log_;
     bool index_;
     bool fileMade_ = false;
 };
 
-} // namespace jet
+}  // namespace jet

@@ -66,14 +66,14 @@ public:
     Recordset& operator=(Recordset&&) noexcept;
 
     bool IsOpen() const;
-    int AbsolutePosition() const;   // 0-based; -1 when there is no current row
+    int AbsolutePosition() const;  // 0-based; -1 when there is no current row
     bool EOF() const;
     int RecordCount() const;
     void MoveFirst();
     void MoveNext();
     void MoveLast();
 
-    Field Fields(const QString& name);   // case-insensitive, also CAMPAÑA/campaña
+    Field Fields(const QString& name);  // case-insensitive, also CAMPAÑA/campaña
     Field Fields(int index);
 
     void AddNew();
@@ -103,4 +103,4 @@ private:
     std::unique_ptr<detail::RecordsetData> d_;
 };
 
-} // namespace jet
+}  // namespace jet

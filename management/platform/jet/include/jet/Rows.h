@@ -19,11 +19,11 @@ namespace jet {
 namespace detail {
 class RowSource;
 struct RowChanges;
-}
+}  // namespace detail
 
 class Rows {
 public:
-    Rows() = default;   // no fields and no rows
+    Rows() = default;  // no fields and no rows
 
     int Count() const;
     int FieldCount() const;
@@ -39,4 +39,4 @@ private:
     std::shared_ptr<const detail::RowChanges> changes_;
 };
 
-} // namespace jet
+}  // namespace jet

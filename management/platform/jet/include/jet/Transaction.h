@@ -75,4 +75,4 @@ private:
     std::shared_ptr<detail::TransactionState> paused_;
 };
 
-} // namespace jet
+}  // namespace jet

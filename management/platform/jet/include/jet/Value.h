@@ -52,13 +52,13 @@ public:
     bool IsNumber() const { return kind_ == Kind::Integer || kind_ == Kind::Double; }
 
     QString toString() const;
-    double toDouble() const;   // throws jet::Error for text that is no number
-    int toInt() const;         // rounds half to even, like toDouble then CInt
+    double toDouble() const;  // throws jet::Error for text that is no number
+    int toInt() const;  // rounds half to even, like toDouble then CInt
     long long toLongLong() const;
-    QDateTime toDateTime() const;   // throws jet::Error for text that is no date
+    QDateTime toDateTime() const;  // throws jet::Error for text that is no date
     QDate toDate() const;
     QTime toTime() const;
-    QString toTimeText() const;     // "hh:mm:ss"
+    QString toTimeText() const;  // "hh:mm:ss"
     long long SecondsSinceDayZero() const;
 
     // Same kind and same content; Integer 2 equals Double 2.0.
@@ -74,4 +74,4 @@ private:
     QString text_;
 };
 
-} // namespace jet
+}  // namespace jet
