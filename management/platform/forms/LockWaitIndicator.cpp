@@ -44,6 +44,9 @@ public:
     {
         if (--depth_ > 0)
             return;
+        // Hidden before it goes, so that the keyboard goes back to the form.
+        if (window_)
+            window_->hide();
         window_.reset();
         QApplication::restoreOverrideCursor();
     }
@@ -53,7 +56,9 @@ public:
 private:
     void ShowWindow()
     {
-        window_ = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        // It only tells: the keyboard stays with the form that waits.
+        window_ = std::make_unique<QWidget>(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                         | Qt::WindowDoesNotAcceptFocus);
         window_->setWindowTitle(QApplication::applicationName());
         window_->setAttribute(Qt::WA_ShowWithoutActivating);
         auto* layout = new QVBoxLayout(window_.get());

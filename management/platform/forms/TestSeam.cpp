@@ -26,6 +26,7 @@
 #include <QDateTimeEdit>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 
 #include <deque>
@@ -194,6 +195,15 @@ const std::vector<QString>& Errors()
 const std::vector<QString>& ShownModally()
 {
     return TheState().shown;
+}
+
+QString WaitingWindowText()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (QLabel* label : window->findChildren<QLabel*>())
+            if (window->isVisible() && label->text().startsWith(QStringLiteral("Esperando")))
+                return label->text();
+    return QString();
 }
 
 namespace detail {

@@ -59,6 +59,10 @@ const std::vector<QString>& Errors();
 // Names of the forms shown modally, in order.
 const std::vector<QString>& ShownModally();
 
+// The text of the window that shows the program waiting for another
+// program's lock, while it is shown; empty otherwise.
+QString WaitingWindowText();
+
 namespace detail {
 void WhenShown(std::type_index type, std::function<void(Form&)> script);
 }

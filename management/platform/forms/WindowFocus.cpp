@@ -11,11 +11,14 @@ namespace forms::detail {
 
 namespace {
 
-// Forms, message boxes and dialogs; not menus, drop-down lists or tips.
+// Forms, message boxes and dialogs; not menus, drop-down lists or tips, nor
+// a window that only tells something (shown without being activated).
 bool TakesKeyboard(const QWidget& widget)
 {
     const Qt::WindowType type = widget.windowType();
-    return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog);
+    return widget.isWindow() && (type == Qt::Window || type == Qt::Dialog)
+           && !widget.testAttribute(Qt::WA_ShowWithoutActivating)
+           && !(widget.windowFlags() & Qt::WindowDoesNotAcceptFocus);
 }
 
 class FocusKeeper : public QObject {
@@ -28,8 +31,17 @@ protected:
         if (event->type() != QEvent::Show && event->type() != QEvent::Hide)
             return false;
         auto* window = qobject_cast<QWidget*>(watched);
-        if (!window || !TakesKeyboard(*window))
+        if (!window || !window->isWindow())
             return false;
+        if (!TakesKeyboard(*window)) {
+            // A window that only tells, which a platform may still have
+            // made active, gives the keyboard back as it goes (by then
+            // nothing is active).
+            const QWidget* active = QApplication::activeWindow();
+            if (event->type() == QEvent::Hide && (!active || active == window) && !shown_.empty())
+                shown_.back()->activateWindow();
+            return false;
+        }
         Forget(window);
         if (event->type() == QEvent::Show) {
             shown_.push_back(window);

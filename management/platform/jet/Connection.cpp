@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "FileFaults.h"
 #include "OpenTransaction.h"
 #include "Problems.h"
 #include "SqlFunctions.h"
@@ -113,23 +114,23 @@ std::shared_ptr<Connection> Connection::OpenFile(const QString& path, int flags)
     sqlite3* handle = nullptr;
     const int result = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, flags, nullptr);
     if (result != SQLITE_OK) {
-        const QString message = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QString();
+        const QString cause = CauseOfSqliteError(handle, handle ? sqlite3_extended_errcode(handle) : result, {});
         sqlite3_close_v2(handle);
-        throw Error(QStringLiteral("No se puede abrir la base de datos «%1»: %2").arg(path, message));
+        throw Error(QStringLiteral("No se puede abrir la base de datos «%1»: %2.").arg(path, cause));
     }
     sqlite3_extended_result_codes(handle, 1);
     InstallSqlFunctions(handle);
     std::shared_ptr<Connection> connection(new Connection(handle, path));
-    connection->Execute(QStringLiteral("PRAGMA schema_version"));
+    // The opening's own statements: a failure names the file, not them.
+    connection->Run(QStringLiteral("PRAGMA schema_version"), QString());
     // A file in write-ahead-log mode stays whole after a power cut without a
     // disk flush per statement; other files keep SQLite's full flushing.
-    const QString journal = QStringLiteral("PRAGMA journal_mode");
-    const Statement mode = connection->Prepare(journal, journal);
+    const Statement mode = connection->Prepare(QStringLiteral("PRAGMA journal_mode"), QString());
     connection->writeAheadLog_ =
-        connection->Step(mode, journal)
+        connection->Step(mode, QString())
         && sqlite3_stricmp(reinterpret_cast<const char*>(sqlite3_column_text(mode.get(), 0)), "wal") == 0;
     if (connection->writeAheadLog_)
-        connection->Execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        connection->Run(QStringLiteral("PRAGMA synchronous=NORMAL"), QString());
     return connection;
 }
 
@@ -160,8 +161,8 @@ Error Connection::MakeError(const QString& problem, const QString& jetSql) const
 Error Connection::SqliteError(const QString& jetSql)
 {
     const int code = sqlite3_extended_errcode(handle_);
-    Error error =
-        MakeError(SpanishProblem(code, QString::fromUtf8(sqlite3_errmsg(handle_)), lockWaiter_.LastWait()), jetSql);
+    Error error = MakeError(
+        SpanishProblem(handle_, code, QString::fromUtf8(sqlite3_errmsg(handle_)), lockWaiter_.LastWait()), jetSql);
     if (IsStorageFault(code))
         NoteStorageFault(error);
     return error;
@@ -289,7 +290,7 @@ void Connection::Flush(const QString& jetSql)
     if (result == SQLITE_OK)
         return;
     // The flush leaves the connection's own error as it was.
-    Error error = MakeError(SpanishProblem(result, QString::fromUtf8(sqlite3_errstr(result)), {}), jetSql);
+    Error error = MakeError(SpanishProblem(handle_, result, QString::fromUtf8(sqlite3_errstr(result)), {}), jetSql);
     if (IsStorageFault(result))
         NoteStorageFault(error);
     throw error;

@@ -31,7 +31,7 @@ void RemoveWithWhatIsBeside(const QString& path)
 
 void Build(const QString& building, const FileDesign& design)
 {
-    SqliteFile sqlite = SqliteFile::Open(building, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, detail::lockWaitMs);
+    SqliteFile sqlite = SqliteFile::Open(building, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, detail::LockWaits::No);
     // Before anything is written: the size is fixed by the first page.
     sqlite.Execute(QStringLiteral("PRAGMA page_size=%1").arg(design.pageSize));
     if (design.writeAheadLog)

@@ -62,7 +62,7 @@ void Database::Execute(const QString& sql)
     switch (PurposeOf(translation.keyword)) {
     case Purpose::Reads: detail::ReadingConnection(connection_)->Execute(translation, sql); return;
     case Purpose::Writes: {
-        const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(connection_);
+        const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(connection_, sql);
         writer->Execute(translation, sql);
         detail::Written(*writer, sql);
         return;

@@ -19,6 +19,7 @@ namespace jet {
 
 namespace {
 
+using detail::LockWaits;
 using detail::SqliteFailure;
 using detail::SqliteFile;
 
@@ -150,7 +151,7 @@ FileContents ReadTables(SqliteFile& sqlite)
 // one found there is left as it is, not copied into the file.
 std::optional<FileContents> ReadAlone(const QString& file, bool logThere)
 {
-    SqliteFile sqlite = SqliteFile::Open(file, SQLITE_OPEN_READWRITE, 0);
+    SqliteFile sqlite = SqliteFile::Open(file, SQLITE_OPEN_READWRITE, LockWaits::No);
     if (logThere)
         sqlite3_db_config(sqlite.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     sqlite.Execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
@@ -167,7 +168,7 @@ std::optional<FileContents> ReadAlone(const QString& file, bool logThere)
 // engine does for a lock; what the log holds is left in it.
 SqliteFile OpenShared(const QString& file, int flags)
 {
-    SqliteFile sqlite = SqliteFile::Open(file, flags, detail::lockWaitMs);
+    SqliteFile sqlite = SqliteFile::Open(file, flags, LockWaits::AsTheEngine);
     sqlite3_db_config(sqlite.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
     return sqlite;
 }
@@ -240,7 +241,8 @@ FileContents Examine(const QString& path, Use use)
 void Recover(const QString& path)
 {
     try {
-        SqliteFile sqlite = SqliteFile::Open(SqliteFile::FileBehind(path), SQLITE_OPEN_READWRITE, detail::lockWaitMs);
+        SqliteFile sqlite =
+            SqliteFile::Open(SqliteFile::FileBehind(path), SQLITE_OPEN_READWRITE, LockWaits::AsTheEngine);
         sqlite.Column(QStringLiteral("PRAGMA schema_version"));
     } catch (const SqliteFailure& failure) {
         throw Unreadable(path, failure.cause);

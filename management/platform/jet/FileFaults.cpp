@@ -5,6 +5,19 @@
 
 namespace jet::detail {
 
+namespace {
+
+// "10", "0,3": whole seconds, or tenths under ten seconds.
+QString Seconds(std::chrono::milliseconds waited)
+{
+    const double seconds = double(waited.count()) / 1000;
+    if (waited.count() % 1000 == 0 || seconds >= 10)
+        return QString::number(qRound(seconds));
+    return QString::number(seconds, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+}  // namespace
+
 QString CauseOfSystemError(int error)
 {
     switch (error) {
@@ -22,7 +35,7 @@ QString CauseOfSystemError(int error)
     }
 }
 
-QString CauseOfSqliteError(sqlite3* handle, int code)
+QString CauseOfSqliteError(sqlite3* handle, int code, std::chrono::milliseconds waited)
 {
     // For faults of the disk SQLite keeps what the system said.
     const int system = handle ? sqlite3_system_errno(handle) : 0;
@@ -41,8 +54,10 @@ QString CauseOfSqliteError(sqlite3* handle, int code)
     case SQLITE_AUTH: return CauseOfSystemError(EACCES);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+        if (waited.count() == 0)
+            return QStringLiteral("otro programa la tiene bloqueada");
         return QStringLiteral("otro programa la tiene bloqueada y no la ha liberado en %1 segundos")
-            .arg(lockWaitMs / 1000);
+            .arg(Seconds(waited));
     case SQLITE_NOMEM: return CauseOfSystemError(ENOMEM);
     case SQLITE_CORRUPT: return QStringLiteral("está dañada");
     case SQLITE_NOTADB: return QStringLiteral("no es una base de datos");
@@ -51,6 +66,24 @@ QString CauseOfSqliteError(sqlite3* handle, int code)
         return QStringLiteral("error %1 de SQLite (%2)")
             .arg(code)
             .arg(QString::fromUtf8(handle ? sqlite3_errmsg(handle) : sqlite3_errstr(code)));
+    }
+}
+
+bool IsStorageFault(int code)
+{
+    switch (code & 0xff) {
+    case SQLITE_FULL:
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_READONLY:
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_NOMEM:
+    case SQLITE_PROTOCOL: return true;
+    default: return false;
     }
 }
 

@@ -52,7 +52,7 @@ void FilesAsFound::TakeAwayWhatWasMade() const noexcept
                 QFile::remove(log);
             return;
         }
-        SqliteFile sqlite = SqliteFile::Open(path_, SQLITE_OPEN_READWRITE, 0);
+        SqliteFile sqlite = SqliteFile::Open(path_, SQLITE_OPEN_READWRITE, detail::LockWaits::No);
         if (log_)
             sqlite3_db_config(sqlite.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         // Taken before the file is first read, the exclusive lock keeps the

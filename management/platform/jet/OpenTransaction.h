@@ -21,9 +21,11 @@ std::shared_ptr<Connection> ReadingConnection(const std::shared_ptr<Connection>&
 // Where a write runs: on the open transaction's connection to the file, which
 // the first write begins (waiting for another program's write to end); on its
 // own outside a transaction. A recordset that writes is named, so that its
-// rows go back to what they were if the transaction is undone. Throws the
-// fault that already spoilt the transaction.
-std::shared_ptr<Connection> WritingConnection(const std::shared_ptr<Connection>& own, RecordsetData* writer = nullptr);
+// rows go back to what they were if the transaction is undone. statement is
+// the write, which a failure to begin names. Throws the fault that already
+// spoilt the transaction.
+std::shared_ptr<Connection> WritingConnection(const std::shared_ptr<Connection>& own, const QString& statement,
+                                              RecordsetData* writer = nullptr);
 
 // After a write inside a transaction: its pages go to the disk at once, so
 // that a full disk fails the statement (named so in the error) rather than

@@ -1,20 +1,13 @@
 #include "Problems.h"
 
+#include "FileFaults.h"
+
 #include <QRegularExpression>
-#include <sqlite3.h>
 #include <utility>
 
 namespace jet::detail {
 
 namespace {
-
-QString Seconds(std::chrono::milliseconds waited)
-{
-    const double seconds = double(waited.count()) / 1000;
-    if (waited.count() % 1000 == 0 || seconds >= 10)
-        return QString::number(qRound(seconds));
-    return QString::number(seconds, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
-}
 
 // What the statement asked for that the file does not have, or bad SQL.
 QString StatementProblem(const QString& message)
@@ -36,48 +29,11 @@ QString StatementProblem(const QString& message)
 
 }  // namespace
 
-QString SpanishProblem(int code, const QString& message, std::chrono::milliseconds waited)
+QString SpanishProblem(sqlite3* handle, int code, const QString& message, std::chrono::milliseconds waited)
 {
-    const QString detail = QStringLiteral(" (%1)").arg(message);
-    switch (code & 0xff) {
-    case SQLITE_FULL: return QStringLiteral("El disco está lleno: no se pudo escribir en la base de datos.") + detail;
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        if (waited.count() > 0)
-            return QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado %1 s "
-                                  "sin que la libere.")
-                       .arg(Seconds(waited))
-                   + detail;
-        return QStringLiteral("Otro programa tiene bloqueada la base de datos.") + detail;
-    case SQLITE_READONLY:
-        return QStringLiteral("La base de datos es de solo lectura: no se puede escribir en ella.") + detail;
-    case SQLITE_CORRUPT: return QStringLiteral("La base de datos está dañada.") + detail;
-    case SQLITE_NOTADB: return QStringLiteral("El archivo no es una base de datos.") + detail;
-    case SQLITE_IOERR: return QStringLiteral("Error de lectura o escritura en el disco.") + detail;
-    case SQLITE_CANTOPEN: return QStringLiteral("No se puede abrir el archivo de la base de datos.") + detail;
-    case SQLITE_PERM:
-    case SQLITE_AUTH: return QStringLiteral("No hay permiso para usar la base de datos.") + detail;
-    case SQLITE_NOMEM: return QStringLiteral("No queda memoria para la base de datos.") + detail;
-    default: return StatementProblem(message);
-    }
-}
-
-bool IsStorageFault(int code)
-{
-    switch (code & 0xff) {
-    case SQLITE_FULL:
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-    case SQLITE_READONLY:
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-    case SQLITE_IOERR:
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_NOMEM:
-    case SQLITE_PROTOCOL: return true;
-    default: return false;
-    }
+    if (IsStorageFault(code))
+        return QStringLiteral("No se puede usar la base de datos: %1.").arg(CauseOfSqliteError(handle, code, waited));
+    return StatementProblem(message);
 }
 
 }  // namespace jet::detail

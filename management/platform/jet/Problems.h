@@ -1,19 +1,18 @@
-// SQLite's refusals in the program's words: the cause a user can act on (a
-// full disk, a file locked by another program, read-only or damaged) for the
-// faults of the storage, and the table, column or syntax for the others.
+// SQLite's refusals of a statement in the program's words: the fault of the
+// file or the disk that a user can act on (a full disk, a file locked by
+// another program, read-only or damaged), or the table, column or syntax.
 #pragma once
 
 #include <QString>
 #include <chrono>
 
+struct sqlite3;
+
 namespace jet::detail {
 
-// code: SQLite's extended result code; message: SQLite's own text; waited:
-// how long the statement waited for another program's lock.
-QString SpanishProblem(int code, const QString& message, std::chrono::milliseconds waited);
-
-// A fault of the file or the disk, not of the statement: whatever the form
-// does with it, nothing of the action can be written.
-bool IsStorageFault(int code);
+// code: the extended result code of the call that failed on handle;
+// message: SQLite's own text; waited: how long the call waited for another
+// program's lock.
+QString SpanishProblem(sqlite3* handle, int code, const QString& message, std::chrono::milliseconds waited);
 
 }  // namespace jet::detail

@@ -108,7 +108,7 @@ QString Described(RecordsetData& data, EditMode mode)
 std::shared_ptr<detail::Connection> Write(RecordsetData& data, const QString& sql, const QString& described,
                                           std::optional<long long> rowid)
 {
-    const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(data.connection, &data);
+    const std::shared_ptr<detail::Connection> writer = detail::WritingConnection(data.connection, described, &data);
     {
         const detail::Statement statement = writer->PrepareCached(sql, described);
         int parameter = 1;

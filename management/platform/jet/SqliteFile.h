@@ -3,7 +3,7 @@
 // connections: no dialect, no schema cache, only the collation and functions
 // every connection has.
 //
-//   SqliteFile file = SqliteFile::Open(path, SQLITE_OPEN_READONLY);
+//   SqliteFile file = SqliteFile::Open(path, SQLITE_OPEN_READONLY, LockWaits::AsTheEngine);
 //   const QStringList tables = file.Column("SELECT name FROM sqlite_master WHERE type='table'");
 //
 // Failures throw SqliteFailure with SQLite's extended code and the cause in
@@ -12,10 +12,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 struct sqlite3;
 
 namespace jet::detail {
+
+class LockWaiter;
+
+// Whether a lock held by another program is waited for as the engine waits
+// (as long as its LockWait(), in sight of its lock-wait watcher), or not at all.
+enum class LockWaits { AsTheEngine, No };
 
 struct SqliteFailure {
     int code;  // extended result code
@@ -24,8 +31,7 @@ struct SqliteFailure {
 
 class SqliteFile {
 public:
-    // lockWait: milliseconds a lock held by another program is waited for.
-    static SqliteFile Open(const QString& path, int flags, int lockWait);
+    static SqliteFile Open(const QString& path, int flags, LockWaits waits);
     ~SqliteFile();
     SqliteFile(SqliteFile&& other) noexcept;
     SqliteFile& operator=(SqliteFile&&) = delete;
@@ -48,12 +54,15 @@ public:
     static QString FileBehind(const QString& path);
 
 private:
-    explicit SqliteFile(sqlite3* handle) : handle_(handle) {}
+    explicit SqliteFile(sqlite3* handle);
+    // After every call that may have waited for a lock.
+    void WaitOver();
     SqliteFailure Failure(int code) const;
     // Column 0 of the first most rows (all when negative).
     QStringList Rows(const QString& sql, int most);
 
     sqlite3* handle_;
+    std::unique_ptr<LockWaiter> waiter_;
 };
 
 }  // namespace jet::detail

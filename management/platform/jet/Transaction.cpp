@@ -106,7 +106,8 @@ std::shared_ptr<Connection> ReadingConnection(const std::shared_ptr<Connection>&
     return own;
 }
 
-std::shared_ptr<Connection> WritingConnection(const std::shared_ptr<Connection>& own, RecordsetData* writer)
+std::shared_ptr<Connection> WritingConnection(const std::shared_ptr<Connection>& own, const QString& statement,
+                                              RecordsetData* writer)
 {
     if (!current)
         return own;
@@ -118,7 +119,7 @@ std::shared_ptr<Connection> WritingConnection(const std::shared_ptr<Connection>&
         return file->connection;
     // Taking the write lock at once: a transaction that read first could not
     // write after another program's change.
-    own->Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    own->Run(QStringLiteral("BEGIN IMMEDIATE"), statement);
     current->files.push_back({own, {}, 0});
     return own;
 }

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -174,7 +175,7 @@ TEST_F(UserActionTest, ASaveOnAFullDiskShowsOneMessageAndKeepsWhatWasTyped)
     ASSERT_EQ(ft::Messages().size(), 1u);
     const ft::Message& shown = ft::Messages()[0];
     EXPECT_EQ(shown.Buttons, forms::vbCritical);
-    for (const QString& named : {QStringLiteral("El disco está lleno"), path_,
+    for (const QString& named : {QStringLiteral("el disco está lleno"), path_,
                                  QStringLiteral("INSERT INTO NOTAS (TEXTO) VALUES ('primera nota')"),
                                  QStringLiteral("No se ha guardado nada de esta operación.")})
         EXPECT_TRUE(shown.Prompt.contains(named)) << shown.Prompt.toStdString();
@@ -267,18 +268,20 @@ TEST_F(UserActionTest, AModalFormIsNotOpenedWhenWhatCameBeforeItCannotBeWritten)
     EXPECT_EQ(Dialogo::cargas, 1);
     EXPECT_EQ(Dialogo::descargas, 1) << "left loaded and hidden";
     ASSERT_EQ(Prompts().size(), 1);
-    for (const QString& named : {QStringLiteral("El disco está lleno"),
+    for (const QString& named : {QStringLiteral("el disco está lleno"),
                                  QStringLiteral("COMMIT, que guardaba:\nINSERT INTO REGISTRO (QUE) VALUES ('abre')")})
         EXPECT_TRUE(Prompts()[0].contains(named)) << Prompts()[0].toStdString();
     EXPECT_EQ(Filas("SELECT QUE FROM REGISTRO"), QStringList());
 }
 
 // Another program holds the file while the note is saved: the pointer is
-// busy, a window names the file and keeps painting, clicks do nothing,
-// and the save goes through once the file is free.
+// busy, a window names the file and keeps painting, clicks do nothing, the
+// save goes through once the file is free, and the form has the keyboard
+// again.
 TEST_F(UserActionTest, WhileALockIsWaitedForTheUserSeesWhichFileAndNoHandlerRuns)
 {
     Notas& f = Abierto();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.Surface()));
     ASSERT_TRUE(ft::Type(f.T_Texto, "esperada"));
     OtherProgram other(path_);
     ASSERT_EQ(other.Run("BEGIN IMMEDIATE"), 0);
@@ -327,6 +330,7 @@ TEST_F(UserActionTest, WhileALockIsWaitedForTheUserSeesWhichFileAndNoHandlerRuns
     EXPECT_EQ(seen.text, "Esperando a que otro programa libere Notas.MDB…\n" + folder_.path());
     EXPECT_GT(seen.paints, 0);
     EXPECT_FALSE(seen.clickRan);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(f.Surface())) << "the keyboard did not come back to the form";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     for (QWidget* window : QApplication::topLevelWidgets())
         EXPECT_NE(window, seen.window) << "the waiting window stayed";
@@ -336,19 +340,17 @@ TEST_F(UserActionTest, WhileALockIsWaitedForTheUserSeesWhichFileAndNoHandlerRuns
 
 TEST_F(UserActionTest, ALockHeldPastTheWaitIsShownAndTheSaveCanBeMadeAgainLater)
 {
-    const std::chrono::milliseconds kept = jet::DBEngine().LockWait();
-    jet::DBEngine().LockWait(std::chrono::milliseconds(400));
     Notas& f = Abierto();
     ASSERT_TRUE(ft::Type(f.T_Texto, "bloqueada"));
     {
+        const ShortLockWait wait(std::chrono::milliseconds(400));
         OtherProgram other(path_);
         ASSERT_EQ(other.Run("BEGIN IMMEDIATE"), 0);
         ASSERT_TRUE(ft::Click(f.B_Guardar));
     }
-    jet::DBEngine().LockWait(kept);
     ASSERT_EQ(Prompts().size(), 1);
     for (const QString& named :
-         {QStringLiteral("Otro programa tiene bloqueada la base de datos: se ha esperado 0,4 s"), path_})
+         {QStringLiteral("otro programa la tiene bloqueada y no la ha liberado en 0,4 segundos"), path_})
         EXPECT_TRUE(Prompts()[0].contains(named)) << Prompts()[0].toStdString();
     EXPECT_EQ(f.T_Texto.Text(), "bloqueada");
     ASSERT_TRUE(ft::Click(f.B_Guardar));

@@ -4,6 +4,7 @@
 
 #include "jet/Engine.h"
 #include "jet/Error.h"
+#include "support/OtherProgram.h"
 
 #include <QFile>
 #include <chrono>
@@ -164,21 +165,6 @@ public:
     int goesOn = 0;
 };
 
-// The engine's wait for another program's lock, shortened for a test.
-class ShortLockWait {
-public:
-    explicit ShortLockWait(std::chrono::milliseconds wait) : kept_(jet::DBEngine().LockWait())
-    {
-        jet::DBEngine().LockWait(wait);
-    }
-    ~ShortLockWait() { jet::DBEngine().LockWait(kept_); }
-    ShortLockWait(const ShortLockWait&) = delete;
-    ShortLockWait& operator=(const ShortLockWait&) = delete;
-
-private:
-    std::chrono::milliseconds kept_;
-};
-
 }  // namespace
 
 TEST_F(Files, TheWaitForALockIsToldToItsWatcherFromStartToEnd)
@@ -210,8 +196,9 @@ TEST_F(Files, ALockHeldPastTheWaitFailsNamingTheFileTheWaitAndTheStatement)
         FAIL() << "written past another program's lock";
     } catch (const jet::Error& error) {
         EXPECT_GE(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(300));
-        for (const QString& named : {QStringLiteral("Otro programa tiene bloqueada la base de datos"),
-                                     QStringLiteral("0,3 s"), Path(QStringLiteral("Dorna.MDB")), insert})
+        for (const QString& named :
+             {QStringLiteral("otro programa la tiene bloqueada y no la ha liberado en 0,3 segundos"),
+              Path(QStringLiteral("Dorna.MDB")), insert})
             EXPECT_TRUE(error.Text().contains(named)) << error.what();
     }
     holder.Execute(QStringLiteral("COMMIT"));

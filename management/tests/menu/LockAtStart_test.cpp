@@ -2,12 +2,12 @@
 // management database, and the user sees which file is waited for.
 #include "menu/F_Menu.h"
 
+#include "forms/TestSeam.h"
 #include "station/ProgramFolder.h"
 #include "support/OtherProgram.h"
 #include "support/StationFixture.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -24,10 +24,7 @@ TEST_F(LockAtStart, TheMenuWaitsInSightForAnotherProgramToReleaseTheManagementFi
     bool busyPointer = false;
     QTimer::singleShot(600, [&] {
         busyPointer = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            for (QLabel* label : window->findChildren<QLabel*>())
-                if (window->isVisible() && label->text().startsWith("Esperando"))
-                    shown = label->text();
+        shown = forms::test::WaitingWindowText();
         other.Run("COMMIT");
     });
     F_Menu& menu = forms::Get<F_Menu>();

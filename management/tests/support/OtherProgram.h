@@ -1,13 +1,18 @@
 // Another program working on a database file: a plain SQLite connection of
-// its own, which never waits for a lock.
+// its own, which never waits for a lock; and the engine's wait for such a
+// lock, shortened for a test.
 //
+//   const ShortLockWait wait(std::chrono::milliseconds(300));
 //   OtherProgram other(DornaPath());
 //   other.Run("BEGIN IMMEDIATE");          // holds the file's write lock
 //   EXPECT_EQ(other.Numbers("SELECT NUMERO FROM CLIENTES"), QStringList{"1"});
 #pragma once
 
+#include "jet/Engine.h"
+
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 struct sqlite3;
 
@@ -25,4 +30,18 @@ public:
 
 private:
     sqlite3* handle_ = nullptr;
+};
+
+class ShortLockWait {
+public:
+    explicit ShortLockWait(std::chrono::milliseconds wait) : kept_(jet::DBEngine().LockWait())
+    {
+        jet::DBEngine().LockWait(wait);
+    }
+    ~ShortLockWait() { jet::DBEngine().LockWait(kept_); }
+    ShortLockWait(const ShortLockWait&) = delete;
+    ShortLockWait& operator=(const ShortLockWait&) = delete;
+
+private:
+    std::chrono::milliseconds kept_;
 };
